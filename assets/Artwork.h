@@ -1,0 +1,28 @@
+#pragma once
+// The pictures, pointer and type face both windows are drawn with.
+
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace Artwork {
+
+// The designed face was MS Sans Serif, a narrow bitmap face; Liberation Sans
+// slightly condensed keeps its widths, so every caption fits where designed.
+inline constexpr const char *uiFamily = "Liberation Sans";
+inline constexpr int uiStretch = 93;
+
+// A font of the designed point size at 96 dots per inch, independent of the
+// screen's own setting (the whole layout is in pixels).
+QFont uiFont(double points, bool bold = false);
+
+// A picture from the embedded resources, by file name ("rosto0.ico").
+QPixmap picture(const QString &name);
+QIcon icon(const QString &name);
+
+// The pointing hand, hot spot on the fingertip at (5, 0).
+QCursor handCursor();
+
+} // namespace Artwork

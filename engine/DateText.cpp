@@ -1,0 +1,186 @@
+#include "DateText.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace DateText {
+namespace {
+
+const QLocale &brazil()
+{
+    static const QLocale locale(QLocale::Portuguese, QLocale::Brazil);
+    return locale;
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+// Reads 1 to maxDigits ASCII digits at pos; advances pos.
+std::optional<int> readDigits(const QString &s, qsizetype &pos, int minDigits, int maxDigits, int &count)
+{
+    int value = 0;
+    count = 0;
+    while (pos < s.size() && count < maxDigits && s[pos] >= u'0' && s[pos] <= u'9') {
+        value = value * 10 + (s[pos].unicode() - u'0');
+        ++pos;
+        ++count;
+    }
+    if (count < minDigits)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QDate readDate(const QString &text)
+{
+    const QString s = text.trimmed();
+    qsizetype pos = 0;
+    int count = 0;
+    const auto day = readDigits(s, pos, 1, 2, count);
+    if (!day || pos >= s.size())
+        return {};
+    const QChar sep = s[pos];
+    if (sep != u'/' && sep != u'-' && sep != u'.')
+        return {};
+    ++pos;
+    const auto month = readDigits(s, pos, 1, 2, count);
+    if (!month || pos >= s.size() || s[pos] != sep)
+        return {};
+    ++pos;
+    int yearDigits = 0;
+    auto year = readDigits(s, pos, 2, 4, yearDigits);
+    if (!year || pos != s.size() || yearDigits == 3)
+        return {};
+    if (yearDigits == 2)
+        *year += *year < 30 ? 2000 : 1900;
+    return QDate(*year, *month, *day); // invalid when the day does not exist
+}
+
+bool isValidDate(const QString &text)
+{
+    return readDate(text).isValid();
+}
+
+QString formatDdMmYyyy(const QDate &date)
+{
+    return date.toString(u"dd/MM/yyyy");
+}
+
+QString defaultText(const QDate &date)
+{
+    return formatDdMmYyyy(date);
+}
+
+QString monthAndYear(const QDate &date)
+{
+    return brazil().monthName(date.month(), QLocale::LongFormat) + QStringLiteral(" de ")
+        + date.toString(u"yyyy");
+}
+
+QString monthCaption(const QDate &date)
+{
+    return capitalizeFirst(monthAndYear(date));
+}
+
+QString weekdayName(const QDate &date)
+{
+    return brazil().dayName(date.dayOfWeek(), QLocale::LongFormat);
+}
+
+QDate addDays(const QDate &date, double days)
+{
+    return date.addDays(static_cast<qint64>(std::trunc(days)));
+}
+
+qint64 daysBetween(const QDate &from, const QDate &to)
+{
+    return from.daysTo(to);
+}
+
+double leadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    std::string number;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        number += char(text[i++].unicode());
+    bool digits = false;
+    while (i < n && text[i] >= u'0' && text[i] <= u'9') {
+        number += char(text[i++].unicode());
+        digits = true;
+    }
+    if (i < n && text[i] == u'.') {
+        number += '.';
+        ++i;
+        while (i < n && text[i] >= u'0' && text[i] <= u'9') {
+            number += char(text[i++].unicode());
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    // An exponent counts only when digits follow it ("2e" reads as 2).
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            exponent += char(text[j++].unicode());
+        bool expDigits = false;
+        while (j < n && text[j] >= u'0' && text[j] <= u'9' && exponent.size() < 8) {
+            exponent += char(text[j++].unicode());
+            expDigits = true;
+        }
+        if (expDigits)
+            number += exponent;
+    }
+    return std::strtod(number.c_str(), nullptr);
+}
+
+qint64 roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    // nearbyint rounds halves to even in the default rounding mode.
+    const double r = std::nearbyint(value);
+    if (r >= 9.2e18)
+        return std::numeric_limits<qint64>::max();
+    if (r <= -9.2e18)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(r);
+}
+
+QString twoDigits(qint64 value)
+{
+    if (value >= 0 && value < 10)
+        return u'0' + QString::number(value);
+    return QString::number(value);
+}
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString capitalizeFirst(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    return brazil().toUpper(text.left(1)) + text.mid(1);
+}
+
+} // namespace DateText

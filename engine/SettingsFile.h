@@ -1,0 +1,40 @@
+#pragma once
+// "qtrconf.dat": the end-of-period choice shared by Quintrela and qtrconfg.
+// A little-endian signed 16-bit value at offset 0; further bytes are never
+// touched. Missing or empty reads as 0; one byte is taken as the low byte.
+
+#include <QString>
+
+class SettingsFile
+{
+public:
+    static constexpr qint16 valueEndIsNext = -1; // FF FF
+    static constexpr qint16 valueDayAfter = 0;   // 00 00
+
+    enum class Status {
+        Ok,
+        NotWritable, // value read (or the file is missing), but it cannot be written here
+        Unreadable,  // the file exists and cannot be read: the value is 0
+    };
+
+    struct ReadResult
+    {
+        qint16 value = 0;
+        Status status = Status::Ok;
+        QString error; // the system's reason, for a message
+    };
+
+    explicit SettingsFile(QString path);
+    static QString inFolder(const QString &folder);
+
+    // Reads the value and writes it back unchanged, so the file exists
+    // after the first start.
+    ReadResult readWithWriteBack() const;
+    // Writes the value at offset 0; false (and the reason) when it could not.
+    bool write(qint16 value, QString *error = nullptr) const;
+
+    const QString &path() const { return m_path; }
+
+private:
+    QString m_path;
+};

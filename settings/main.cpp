@@ -1,0 +1,13 @@
+#include "FrmInicio.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    FrmInicio window(QCoreApplication::applicationDirPath());
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace TestSupport {
+
+QByteArray readBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+
+// Runs body in a child process as an unprivileged user, so that file
+// permissions are enforced even when the tests run as root. Returns the
+// child's exit code (body's result), or -1 when it could not run.
+int runUnprivileged(const std::function<int()> &body);
+
+// Makes a folder (and what is in it) reachable by the unprivileged user.
+void openToEveryone(const QString &path);
+
+} // namespace TestSupport
