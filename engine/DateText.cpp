@@ -70,7 +70,16 @@ bool isValidDate(const QString &text)
 
 QString formatDdMmYyyy(const QDate &date)
 {
-    return date.toString(u"dd/MM/yyyy");
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return date.toString(u"dd/MM/yyyy");
+    // Built by hand: the projection formats hundreds of dates per consultation.
+    int y = date.year();
+    const char16_t text[10] = {
+        char16_t(u'0' + date.day() / 10), char16_t(u'0' + date.day() % 10), u'/',
+        char16_t(u'0' + date.month() / 10), char16_t(u'0' + date.month() % 10), u'/',
+        char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10), char16_t(u'0' + y / 10 % 10),
+        char16_t(u'0' + y % 10)};
+    return QString(reinterpret_cast<const QChar *>(text), 10);
 }
 
 QString defaultText(const QDate &date)
