@@ -1,0 +1,91 @@
+// The consultation: check, remember, project, show.
+
+#include "FrmPrincipal.h"
+
+#include "BusyCursor.h"
+#include "CycleProjection.h"
+#include "DateText.h"
+#include "ImageButton.h"
+#include "MainWindowTexts.h"
+#include "PictureBox.h"
+#include "UserRecord.h"
+#include "fQuintrela.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <optional>
+
+void FrmPrincipal::showError(bool stop, const QString &text, QWidget *focus)
+{
+    m_services.message(this, stop ? QMessageBox::Critical : QMessageBox::Warning, MainWindowTexts::errorTitle, text);
+    focus->setFocus();
+}
+
+bool FrmPrincipal::checkInputs()
+{
+    const QString name = m_cmbNome->currentText();
+    if (name.isEmpty()) {
+        showError(false, MainWindowTexts::noName, m_cmbNome);
+        return false;
+    }
+    if (!UserRecord::canStore(name)) {
+        showError(false, MainWindowTexts::nameNotStorable, m_cmbNome);
+        return false;
+    }
+    const QDate date = DateText::readDate(m_txtUltima->text());
+    if (date.isValid())
+        m_txtUltima->setText(DateText::formatDdMmYyyy(date));
+    else {
+        showError(false, MainWindowTexts::badDate, m_txtUltima);
+        return false;
+    }
+    if (date.year() > 2075) {
+        showError(true, MainWindowTexts::after2075, m_txtUltima);
+        return false;
+    }
+    if (date.year() < 1981) {
+        showError(true, MainWindowTexts::before1981, m_txtUltima);
+        return false;
+    }
+    const double cycle = DateText::leadingNumber(m_txtPeriodo->text());
+    if (!(cycle >= 16 && cycle <= 40)) {
+        showError(true, MainWindowTexts::badCycle, m_txtPeriodo);
+        return false;
+    }
+    return true;
+}
+
+void FrmPrincipal::imgCalcularClick()
+{
+    m_imgCalcular->setBorderStyle(0);
+    m_imgImprimir->setBorderStyle(0);
+    if (!checkInputs())
+        return;
+
+    QDate first;
+    {
+        const BusyCursor busy;
+        saveConsultation();
+        m_state.CurrentName = m_cmbNome->currentText();
+        ReFillData();
+        m_cmbNome->setEditText(m_state.CurrentName);
+        m_cmbNome->lineEdit()->selectAll();
+        first = ProjectCycles(m_state, m_txtUltima->text(), m_txtPeriodo->text());
+    }
+    const QString t = DateText::formatDdMmYyyy(first);
+    m_state.ShownMonth = QString::number(first.month());
+    m_state.ShownYear = t.right(4);
+    ShowMonth(t.mid(3, 2), t.right(4));
+    m_picPrevinir->hide();
+}
+
+void FrmPrincipal::saveConsultation()
+{
+    const auto result = m_records.SaveUserRecord(m_cmbNome->currentText(), m_txtUltima->text(), m_txtPeriodo->text(), [this] {
+        return m_services.askYesNo(this, MainWindowTexts::questionTitle, MainWindowTexts::addName);
+    });
+    // The calendar is still worth showing when the file failed.
+    if (result.status == UserRecordsFile::SaveStatus::Failed)
+        m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle, MainWindowTexts::recordsNotSaved);
+}

@@ -1,0 +1,57 @@
+// The month calendar and its arrows.
+
+#include "FrmPrincipal.h"
+
+#include "BusyCursor.h"
+#include "DateText.h"
+#include "DayMarkTable.h"
+#include "MainWindowDesign.h"
+#include "MonthGrid.h"
+#include "fQuintrela.h"
+
+#include <QLabel>
+
+void FrmPrincipal::ShowMonth(const QString &month, const QString &year)
+{
+    const MonthGrid::Layout layout = MonthGrid::layout(month, year);
+    if (!layout.valid)
+        return;
+    m_lblMes->setText(layout.caption);
+    for (QLabel *cell : m_lblDia)
+        cell->setText(QString());
+    int cell = layout.firstColumn;
+    for (const QString &text : layout.dayTexts) {
+        QLabel *label = m_lblDia[cell++];
+        label->setText(text.left(2));
+        const qint32 colour = m_state.DayMarks.at(text.left(2).toInt(), text.mid(3, 2).toInt(), text.right(4).toInt());
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, MainWindowDesign::fromBgr(colour));
+        label->setPalette(p);
+    }
+}
+
+void FrmPrincipal::stepMonth(int months)
+{
+    const QDate shown = DateText::readDate(MonthGrid::firstOfMonthText(m_state.ShownMonth, m_state.ShownYear));
+    if (!shown.isValid())
+        return;
+    const QDate target = shown.addMonths(months);
+    // No month without marks in the table is ever shown.
+    if (target.year() < DayMarkTable::firstYear || target.year() > DayMarkTable::lastYear)
+        return;
+    const BusyCursor busy;
+    const QString text = DateText::formatDdMmYyyy(target);
+    m_state.ShownMonth = text.mid(3, 2);
+    m_state.ShownYear = text.right(4);
+    ShowMonth(m_state.ShownMonth, m_state.ShownYear);
+}
+
+void FrmPrincipal::imgGoLeftClick()
+{
+    stepMonth(-1);
+}
+
+void FrmPrincipal::imgGoRightClick()
+{
+    stepMonth(1);
+}

@@ -1,0 +1,59 @@
+// The name list and the input fields' own behaviour.
+
+#include "FrmPrincipal.h"
+
+#include "DateText.h"
+#include "MainWindowTexts.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+void FrmPrincipal::ReFillData()
+{
+    const UserRecordsFile::ReadResult read = m_records.readAll();
+    QStringList names;
+    names.reserve(read.records.size());
+    for (const UserRecord &record : read.records)
+        names.append(DateText::trimBlanks(record.Nome));
+    const QSignalBlocker blocker(m_cmbNome);
+    m_cmbNome->clear();
+    m_cmbNome->addItems(names);
+    // Filling the list picks no name.
+    m_cmbNome->setCurrentIndex(-1);
+    m_cmbNome->setEditText(QString());
+    if (!read.ok)
+        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::recordsUnreadable);
+}
+
+void FrmPrincipal::FillData()
+{
+    const UserRecordsFile::ReadResult read = m_records.readAll();
+    if (!read.ok) {
+        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::recordsUnreadable);
+        return;
+    }
+    const QString name = m_cmbNome->currentText();
+    // Every match is taken in turn: the last one in the file wins.
+    for (const UserRecord &record : read.records) {
+        if (!record.matches(name))
+            continue;
+        m_cmbNome->setEditText(DateText::trimBlanks(record.Nome));
+        m_txtUltima->setText(DateText::trimBlanks(record.Ultima));
+        m_txtPeriodo->setText(DateText::trimBlanks(record.Periodo));
+    }
+}
+
+bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Enter calculates before the field sees the key.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            imgCalcularClick();
+    } else if (event->type() == QEvent::FocusIn && (watched == m_txtUltima || watched == m_txtPeriodo)) {
+        static_cast<QLineEdit *>(watched)->selectAll();
+    }
+    return QWidget::eventFilter(watched, event);
+}

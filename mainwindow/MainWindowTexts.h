@@ -1,0 +1,47 @@
+#pragma once
+// What the main window says to the user.
+
+#include <QString>
+
+namespace MainWindowTexts {
+
+inline const QString errorTitle = QStringLiteral("Erro:");
+inline const QString questionTitle = QStringLiteral("Importante:");
+
+inline const QString noName = QStringLiteral(
+    "Você precisa digitar um nome para realizar uma consulta menstrual. Digite o seu nome e então "
+    "clique novamente neste botão para calcular.");
+inline const QString badDate = QStringLiteral(
+    "A data que você informou não é uma data válida. Experimente digitar a data da seguinte "
+    "maneira: dd/mm/aaaa (onde d = dia, m = mês e a = ano)");
+inline const QString after2075 = QStringLiteral(
+    "Este programa só é capaz de calcular os períodos até 2075. Informe um novo ano.");
+inline const QString before1981 = QStringLiteral(
+    "Este programa só é capaz de calcular os períodos após o ano de 1981. Informe um novo ano.");
+inline const QString badCycle = QStringLiteral(
+    "O período informado está muito distante dos 28 dias normais. Você provavelmente está com "
+    "algum problema. Por favor, procure um médico urgente. O programa não consegue calcular "
+    "períodos menores que 16 dias ou maiores que 40 dias.");
+inline const QString addName = QStringLiteral(
+    "O seu nome não foi localizado no arquivo de dados do programa. Gostaria de incluir o seu nome "
+    "no arquivo de dados do programa agora?\r\n\r\nAo incluir o seu nome no arquivo de dados do "
+    "programa o programa permitirá que as próximas consultas sejam feitas sem a necessidade da "
+    "digitação do nome e da seleção do período.");
+
+// Our own, for what the original left unsaid.
+inline const QString nameNotStorable = QStringLiteral(
+    "O nome digitado contém caracteres que o programa não consegue guardar no arquivo de dados. "
+    "Use apenas letras, números e sinais comuns da língua portuguesa e então clique novamente "
+    "neste botão para calcular.");
+inline const QString recordsUnreadable = QStringLiteral(
+    "Não foi possível ler o arquivo de dados do programa (quintrela.dat). A lista de nomes ficará "
+    "vazia, mas você pode continuar fazendo consultas normalmente.");
+inline const QString recordsNotSaved = QStringLiteral(
+    "Não foi possível gravar os seus dados no arquivo de dados do programa (quintrela.dat). O "
+    "calendário será calculado normalmente, mas os seus dados não foram guardados para a próxima "
+    "consulta. Verifique se você tem permissão para alterar arquivos na pasta do programa.");
+inline const QString settingsUnreadable = QStringLiteral(
+    "Não foi possível ler a configuração do programa (qtrconf.dat). O programa vai considerar que "
+    "a próxima menstruação começa no dia seguinte ao final do período menstrual.");
+
+} // namespace MainWindowTexts

@@ -1,0 +1,21 @@
+#pragma once
+// What the main window asks of the world outside it: message boxes, the
+// date, the browser. Tests hand in their own.
+
+#include <QDate>
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+struct WindowServices
+{
+    std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)> message;
+    std::function<bool(QWidget *parent, const QString &title, const QString &text)> askYesNo;
+    std::function<QDate()> today;
+    std::function<void(const QUrl &address)> openUrl;
+
+    // Real boxes, the system date and the default browser.
+    static WindowServices standard();
+};

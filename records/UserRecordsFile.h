@@ -1,0 +1,47 @@
+#pragma once
+// "quintrela.dat": the remembered users, one 132-byte record each, in the
+// order they were first saved. Records are updated in place and new ones
+// appended; nothing is ever deleted or moved.
+
+#include "UserRecord.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class UserRecordsFile
+{
+public:
+    explicit UserRecordsFile(QString path);
+    static QString inFolder(const QString &folder);
+
+    struct ReadResult
+    {
+        bool ok = true;
+        QString error;
+        QList<UserRecord> records; // every complete record, in file order
+    };
+
+    // Reads every complete record; a missing file is created empty.
+    ReadResult readAll() const;
+
+    enum class SaveStatus { Updated, Added, NotAdded, Failed };
+    struct SaveResult
+    {
+        SaveStatus status = SaveStatus::Failed;
+        QString error;
+    };
+
+    // Rewrites every record of the name, or, when there is none, asks
+    // (askToAdd) and appends one on yes. The file is locked against other
+    // copies of the program while it is scanned and written, but not while
+    // the question is on screen: after a yes it is scanned again.
+    SaveResult SaveUserRecord(const QString &name, const QString &date, const QString &cycleLength,
+                              const std::function<bool()> &askToAdd) const;
+
+    const QString &path() const { return m_path; }
+
+private:
+    QString m_path;
+};

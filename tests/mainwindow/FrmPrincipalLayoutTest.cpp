@@ -1,0 +1,182 @@
+#include "Artwork.h"
+#include "ImageButton.h"
+#include "MainWindowFixture.h"
+#include "PictureBox.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+// Where a control stands in the window's client area.
+QRect inWindow(const QWidget *w)
+{
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+class FrmPrincipalLayoutTest : public MainWindowFixture
+{
+};
+
+} // namespace
+
+TEST_F(FrmPrincipalLayoutTest, WindowFrameAndCaption)
+{
+    FrmPrincipal &w = open();
+    EXPECT_EQ(w.size(), QSize(490, 460));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.windowTitle().startsWith(QString::fromUtf8("Quintrela Eletrônica (")));
+    EXPECT_TRUE(w.windowTitle().endsWith(")"));
+    EXPECT_FALSE(w.windowIcon().isNull());
+}
+
+TEST_F(FrmPrincipalLayoutTest, ControlsStandWhereDesigned)
+{
+    FrmPrincipal &w = open();
+    // Twips / 15; a control inside a bar is 2 pixels further in.
+    const std::pair<QWidget *, QRect> places[] = {
+        {w.picEntrada(), QRect(0, 0, 490, 52)},
+        {w.imgFigCalendario(), QRect(0, 54, 490, 283)},
+        {w.picLegenda(), QRect(0, 339, 490, 46)},
+        {w.picPrevinir(), QRect(0, 339, 490, 46)},
+        {w.lblInfo(), QRect(3, 384, 208, 16)},
+        {w.cmbNome(), QRect(5, 20, 244, 24)},
+        {w.txtUltima(), QRect(251, 20, 97, 25)},
+        {w.txtPeriodo(), QRect(353, 20, 25, 25)},
+        {w.lblShowDias(), QRect(380, 20, 31, 16)},
+        {w.imgCalcular(), QRect(413, 17, 32, 32)},
+        {w.imgImprimir(), QRect(455, 17, 32, 32)},
+        {w.lblLabel(0), QRect(5, 5, 124, 16)},
+        {w.lblLabel(1), QRect(353, 5, 49, 16)},
+        {w.lblLabel(2), QRect(410, 5, 43, 16)},
+        {w.lblLabel(3), QRect(251, 5, 97, 16)},
+        {w.lblLabel(5), QRect(452, 5, 40, 16)},
+        {w.imgGoLeft(), QRect(5, 59, 32, 32)},
+        {w.imgGoRight(), QRect(455, 59, 32, 32)},
+        {w.lblMes(), QRect(56, 59, 382, 28)},
+        {w.lblSemana(0), QRect(11, 98, 46, 28)},
+        {w.lblSemana(6), QRect(431, 98, 46, 28)},
+        {w.lblDia(0), QRect(11, 132, 46, 28)},
+        {w.lblDia(8), QRect(80, 165, 46, 28)},
+        {w.lblDia(41), QRect(431, 297, 46, 28)},
+        {w.legendBox(0), QRect(5, 347, 13, 13)},
+        {w.lblInfoLegenda(0), QRect(20, 347, 115, 16)},
+        {w.legendBox(3), QRect(134, 347, 13, 13)},
+        {w.lblInfoLegenda(2), QRect(149, 365, 100, 16)},
+        {w.imgQuintrela1(), QRect(251, 347, 233, 30)},
+        {w.imgQuintrela(), QRect(251, 347, 233, 30)},
+        {w.lblSexoSafe(), QRect(5, 341, 238, 40)},
+        {w.imgPublicitario()->parentWidget(), QRect(9, 396, 472, 64)},
+        {w.imgPublicitario(), QRect(11, 398, 468, 60)},
+    };
+    for (const auto &[control, place] : places)
+        EXPECT_EQ(inWindow(control), place) << qPrintable(control->objectName());
+}
+
+TEST_F(FrmPrincipalLayoutTest, PicturesHaveTheirDesignedSizes)
+{
+    FrmPrincipal &w = open();
+    EXPECT_EQ(w.imgPub(0)->pixmap().size(), QSize(468, 60));
+    EXPECT_EQ(w.imgPub(1)->pixmap().size(), QSize(468, 60));
+    EXPECT_EQ(w.imgQuintrela()->pixmap().size(), QSize(233, 30));
+    EXPECT_EQ(w.imgPublicitario()->pixmap().size(), QSize(468, 60));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(w.picRosto(i)->isVisible());
+        EXPECT_EQ(w.picRosto(i)->geometry(), QRect(234 + 36 * i, 387, 36, 36));
+    }
+    // The stores lie beyond the right edge and are never seen.
+    EXPECT_GE(w.imgPub(0)->x(), w.width());
+    EXPECT_GE(w.imgPub(1)->x(), w.width());
+    const QCursor hand = Artwork::handCursor();
+    EXPECT_EQ(hand.hotSpot(), QPoint(5, 0));
+    EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
+}
+
+TEST_F(FrmPrincipalLayoutTest, TextsFontsAndLimits)
+{
+    FrmPrincipal &w = open();
+    EXPECT_EQ(w.lblLabel(0)->text(), "Digite o seu nome abaixo:");
+    EXPECT_EQ(w.lblLabel(3)->text(), QString::fromUtf8("Última Menstruação:"));
+    EXPECT_EQ(w.lblLabel(1)->text(), QString::fromUtf8("Período:"));
+    EXPECT_EQ(w.lblInfo()->text(), QString::fromUtf8("Espaço Publicitário:"));
+    EXPECT_EQ(w.lblSemana(6)->text(), QString::fromUtf8("Sáb"));
+    EXPECT_EQ(w.lblInfoLegenda(3)->text(), QString::fromUtf8("Ápice da Ovulação"));
+    EXPECT_EQ(w.txtPeriodo()->text(), "28");
+    EXPECT_EQ(w.txtUltima()->maxLength(), 10);
+    EXPECT_EQ(w.txtPeriodo()->maxLength(), 2);
+    EXPECT_EQ(w.lblSexoSafe()->font().bold(), true);
+    EXPECT_EQ(w.lblMes()->font().pixelSize(), 24);
+    EXPECT_EQ(w.lblDia(0)->font().pixelSize(), 18);
+    EXPECT_EQ(w.txtUltima()->font().pixelSize(), 13);
+    EXPECT_EQ(w.lblShowDias()->font().pixelSize(), 16);
+    EXPECT_EQ(w.lblLabel(0)->font().pixelSize(), 11);
+    EXPECT_EQ(w.lblInfoLegenda(4)->font().pixelSize(), 13);
+    EXPECT_EQ(w.lblMes()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(w.imgFigCalendario()->background(), QColor(255, 192, 255));
+}
+
+TEST_F(FrmPrincipalLayoutTest, EveryFixedCaptionFitsItsControl)
+{
+    FrmPrincipal &w = open();
+    std::vector<QLabel *> labels = {w.lblInfo(), w.lblShowDias(), w.lblMes()};
+    for (int i : {0, 1, 2, 3, 5})
+        labels.push_back(w.lblLabel(i));
+    for (int i = 0; i < 6; ++i)
+        labels.push_back(w.lblInfoLegenda(i));
+    for (int i = 0; i < 7; ++i)
+        labels.push_back(w.lblSemana(i));
+    for (QLabel *label : labels) {
+        const QFontMetrics fm(label->font());
+        EXPECT_LE(fm.horizontalAdvance(label->text()), label->width()) << qPrintable(label->text());
+        // The ink, top-aligned, stays inside the label.
+        const QRect ink = fm.tightBoundingRect(label->text());
+        EXPECT_GE(fm.ascent() + ink.top(), 0) << qPrintable(label->text());
+        EXPECT_LE(fm.ascent() + ink.bottom(), label->height()) << qPrintable(label->text());
+    }
+    // The longest month caption and day number fit their cells.
+    const QFontMetrics month(w.lblMes()->font());
+    EXPECT_LE(month.horizontalAdvance(QString::fromUtf8("Fevereiro de 2026")), w.lblMes()->width());
+    const QFontMetrics day(w.lblDia(0)->font());
+    EXPECT_LE(day.horizontalAdvance("28"), w.lblDia(0)->width());
+    // The notice wraps within its label.
+    const QRect needed = QFontMetrics(w.lblSexoSafe()->font())
+                             .boundingRect(w.lblSexoSafe()->rect(), Qt::TextWordWrap | Qt::AlignHCenter,
+                                           w.lblSexoSafe()->text());
+    EXPECT_LE(needed.height(), w.lblSexoSafe()->height());
+    EXPECT_LE(needed.width(), w.lblSexoSafe()->width());
+    // A typed date fits its field.
+    const QFontMetrics field(w.txtUltima()->font());
+    EXPECT_LE(field.horizontalAdvance("28/08/2008"), w.txtUltima()->width() - 6);
+}
+
+TEST_F(FrmPrincipalLayoutTest, StackingFocusAndPointers)
+{
+    FrmPrincipal &w = open();
+    // The notice bar covers the legend; the banner and bars cover lblInfo.
+    EXPECT_EQ(w.childAt(100, 360), w.lblSexoSafe());
+    EXPECT_EQ(w.childAt(300, 360), w.imgQuintrela());
+    const QWidget *atInfoTop = w.childAt(20, 384);
+    EXPECT_NE(atInfoTop, w.lblInfo());
+    EXPECT_EQ(w.childAt(20, 390), w.lblInfo());
+    EXPECT_NE(w.childAt(20, 398), w.lblInfo());
+
+    EXPECT_EQ(QApplication::focusWidget(), w.cmbNome());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtUltima());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtPeriodo());
+
+    for (QWidget *hand : {static_cast<QWidget *>(w.imgGoLeft()), static_cast<QWidget *>(w.imgGoRight()),
+                          static_cast<QWidget *>(w.imgQuintrela()), static_cast<QWidget *>(w.imgQuintrela1()),
+                          static_cast<QWidget *>(w.imgPublicitario())}) {
+        EXPECT_EQ(hand->cursor().shape(), Qt::BitmapCursor) << qPrintable(hand->objectName());
+        EXPECT_EQ(hand->cursor().hotSpot(), QPoint(5, 0));
+    }
+    for (QWidget *arrow : {static_cast<QWidget *>(w.imgCalcular()), static_cast<QWidget *>(w.imgImprimir()),
+                           static_cast<QWidget *>(w.lblDia(3))})
+        EXPECT_EQ(arrow->cursor().shape(), Qt::ArrowCursor) << qPrintable(arrow->objectName());
+}

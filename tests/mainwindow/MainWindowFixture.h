@@ -1,0 +1,88 @@
+#pragma once
+// A fresh main window in a folder of its own, with recorded message boxes,
+// scripted answers and a chosen date.
+
+#include "FrmPrincipal.h"
+#include "TestSupport.h"
+#include "fQuintrela.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+struct ShownMessage
+{
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+    QWidget *focusBefore;
+};
+
+class MainWindowFixture : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    std::unique_ptr<fQuintrela> state = std::make_unique<fQuintrela>();
+    std::unique_ptr<FrmPrincipal> window;
+    std::vector<ShownMessage> messages;
+    std::vector<QString> questions;
+    std::deque<bool> answers; // next answers to the question; yes when empty
+    std::vector<QUrl> opened;
+    QDate today{2026, 12, 7};
+
+    QString settingsPath() const { return dir.path() + "/qtrconf.dat"; }
+    QString recordsPath() const { return dir.path() + "/quintrela.dat"; }
+
+    WindowServices services()
+    {
+        WindowServices s;
+        s.message = [this](QWidget *, QMessageBox::Icon icon, const QString &title, const QString &text) {
+            messages.push_back({icon, title, text, QApplication::focusWidget()});
+        };
+        s.askYesNo = [this](QWidget *, const QString &title, const QString &text) {
+            questions.push_back(title + "|" + text);
+            if (answers.empty())
+                return true;
+            const bool a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        s.today = [this] { return today; };
+        s.openUrl = [this](const QUrl &url) { opened.push_back(url); };
+        return s;
+    }
+
+    FrmPrincipal &open()
+    {
+        window = std::make_unique<FrmPrincipal>(*state, dir.path(), services());
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    // Types into a field as the user would: replacing what it held.
+    static void type(QWidget *field, const QString &text)
+    {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        for (const QChar ch : text) {
+            if (ch.unicode() < 128) {
+                QTest::keyClick(field, char(ch.unicode()));
+            } else {
+                // Letters beyond ASCII arrive as text, as an input method sends them.
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+                QApplication::sendEvent(field, &press);
+            }
+        }
+    }
+
+    void consult(const QString &name, const QString &date, const QString &cycle);
+};
