@@ -1,5 +1,6 @@
 #include "Artwork.h"
 
+#include <QHash>
 #include <QImageReader>
 
 #include <cmath>
@@ -28,10 +29,16 @@ QFont uiFont(double points, bool bold)
 QPixmap picture(const QString &name)
 {
     initResources();
-    // Icons hold several sizes; the window shows the 32 x 32 one.
+    // Decoded once: the window shows several pictures twice.
+    static QHash<QString, QPixmap> decoded;
+    const auto found = decoded.constFind(name);
+    if (found != decoded.constEnd())
+        return *found;
+    // Icons hold several sizes; the first is the 32 x 32 one.
     QImageReader reader(QStringLiteral(":/pictures/") + name);
-    QImage image = reader.read();
-    return QPixmap::fromImage(image);
+    const QPixmap pixmap = QPixmap::fromImage(reader.read());
+    decoded.insert(name, pixmap);
+    return pixmap;
 }
 
 QIcon icon(const QString &name)

@@ -176,13 +176,17 @@ QString twoDigits(qint64 value)
 
 QString trimBlanks(const QString &text)
 {
+    // Stored names are mostly padding: walk the raw characters.
+    const QChar *data = text.constData();
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
+    while (first < last && data[first] == u' ')
         ++first;
-    while (last > first && text[last - 1] == u' ')
+    while (last > first && data[last - 1] == u' ')
         --last;
-    return text.mid(first, last - first);
+    if (first == 0 && last == text.size())
+        return text;
+    return QString(data + first, last - first);
 }
 
 QString capitalizeFirst(const QString &text)

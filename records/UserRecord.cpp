@@ -9,10 +9,23 @@ namespace {
 
 constexpr const char *codePage = "windows-1252";
 
+// Opening a converter costs far more than converting one record: each
+// thread keeps one of each. Stateless, so no record leaks into the next.
+QStringEncoder &encoder()
+{
+    thread_local QStringEncoder e(codePage, QStringEncoder::Flag::Stateless);
+    return e;
+}
+
+QStringDecoder &decoder()
+{
+    thread_local QStringDecoder d(codePage, QStringDecoder::Flag::Stateless);
+    return d;
+}
+
 QByteArray field(const QString &text, int width)
 {
-    QStringEncoder encoder(codePage, QStringEncoder::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text.left(width));
+    QByteArray bytes = encoder().encode(text.left(width));
     bytes = bytes.left(width);
     bytes.append(QByteArray(width - bytes.size(), ' '));
     return bytes;
@@ -20,8 +33,7 @@ QByteArray field(const QString &text, int width)
 
 QString text(const char *bytes, int width)
 {
-    QStringDecoder decoder(codePage, QStringDecoder::Flag::Stateless);
-    return decoder.decode(QByteArrayView(bytes, width));
+    return decoder().decode(QByteArrayView(bytes, width));
 }
 
 } // namespace
@@ -47,9 +59,10 @@ UserRecord UserRecord::decode(const char *bytes)
 
 bool UserRecord::canStore(const QString &text)
 {
-    QStringEncoder encoder(codePage, QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError() && bytes.size() == text.size();
+    // A fresh encoder: its error flag must speak of this text alone.
+    QStringEncoder check(codePage, QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = check.encode(text);
+    return !check.hasError() && bytes.size() == text.size();
 }
 
 bool UserRecord::matches(const QString &name) const
