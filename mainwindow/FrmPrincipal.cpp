@@ -56,12 +56,18 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &programFolder, Wind
     connect(m_imgCalcular, &ImageButton::clicked, this, &FrmPrincipal::imgCalcularClick);
     connect(m_imgGoLeft, &ImageButton::clicked, this, &FrmPrincipal::imgGoLeftClick);
     connect(m_imgGoRight, &ImageButton::clicked, this, &FrmPrincipal::imgGoRightClick);
+    connect(m_imgImprimir, &ImageButton::clicked, this, &FrmPrincipal::imgImprimirClick);
+    connect(m_imgQuintrela, &ImageButton::clicked, this, &FrmPrincipal::imgQuintrelaClick);
+    connect(m_imgQuintrela1, &ImageButton::clicked, this, &FrmPrincipal::imgQuintrelaClick);
+    connect(m_imgPublicitario, &ImageButton::clicked, this, &FrmPrincipal::imgPublicitarioClick);
     connect(m_cmbNome, &QComboBox::activated, this, &FrmPrincipal::FillData);
     // The name box holds the focus for its line edit, and a key its line edit
     // leaves unused comes back to it: watching the box sees every key once.
     for (QObject *field : {static_cast<QObject *>(m_cmbNome), static_cast<QObject *>(m_txtUltima),
                            static_cast<QObject *>(m_txtPeriodo)})
         field->installEventFilter(this);
+    watchMouseMoves();
+    createKeysAndNames();
 
     Load();
     m_cmbNome->setFocus();
@@ -72,9 +78,8 @@ FrmPrincipal::~FrmPrincipal()
     // The controls go after this part of the window: a focus change while
     // they are torn down must not reach FillData and the records file.
     m_cmbNome->disconnect(this);
-    for (QObject *field : {static_cast<QObject *>(m_cmbNome), static_cast<QObject *>(m_txtUltima),
-                           static_cast<QObject *>(m_txtPeriodo)})
-        field->removeEventFilter(this);
+    for (QObject *child : findChildren<QObject *>())
+        child->removeEventFilter(this);
 }
 
 void FrmPrincipal::Load()

@@ -14,6 +14,7 @@ class PictureBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class fQuintrela;
 
 class FrmPrincipal : public QWidget
@@ -35,6 +36,9 @@ public:
     void imgCalcularClick();
     void imgGoLeftClick();
     void imgGoRightClick();
+    void imgImprimirClick();
+    void imgQuintrelaClick();
+    void imgPublicitarioClick();
 
     // Controls, by their design names
     QComboBox *cmbNome() const { return m_cmbNome; }
@@ -77,11 +81,21 @@ private:
     QLabel *createLabel(QWidget *parent, const QRect &place, const QString &text, double points, bool opaque);
     ImageButton *createImage(QWidget *parent, const QRect &place, const QString &picture, bool hand);
 
+    void createKeysAndNames();
+
     // Start-up
     void Load();
 
     // Month view
     void stepMonth(int months);
+
+    // Print
+    bool printOn(QPrinter &printer);
+    void offerPdf(const QString &why);
+
+    // Hover
+    void watchMouseMoves();
+    void mouseMovedOver(QWidget *control);
 
     // Calculate
     bool checkInputs();

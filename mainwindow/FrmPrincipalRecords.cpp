@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 void FrmPrincipal::ReFillData()
 {
@@ -47,11 +48,17 @@ void FrmPrincipal::FillData()
 
 bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    const bool inputField = watched == m_cmbNome || watched == m_txtUltima || watched == m_txtPeriodo;
+    if (event->type() == QEvent::KeyPress && inputField) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Enter calculates before the field sees the key.
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             imgCalcularClick();
+    } else if (event->type() == QEvent::MouseMove) {
+        // The control under the pointer decides, whichever container passed the move on.
+        const auto *move = static_cast<QMouseEvent *>(event);
+        QWidget *under = childAt(mapFromGlobal(move->globalPosition().toPoint()));
+        mouseMovedOver(under ? under : this);
     } else if (event->type() == QEvent::FocusIn && (watched == m_txtUltima || watched == m_txtPeriodo)) {
         static_cast<QLineEdit *>(watched)->selectAll();
     }

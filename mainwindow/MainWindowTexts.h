@@ -44,4 +44,29 @@ inline const QString settingsUnreadable = QStringLiteral(
     "Não foi possível ler a configuração do programa (qtrconf.dat). O programa vai considerar que "
     "a próxima menstruação começa no dia seguinte ao final do período menstrual.");
 
+inline const QString noPrinter = QStringLiteral(
+    "Não há nenhuma impressora padrão configurada neste computador, por isso o calendário não foi "
+    "impresso.\r\n\r\nDeseja salvar o calendário deste mês em um arquivo PDF?");
+inline const QString printerFailed = QStringLiteral(
+    "A impressora não conseguiu imprimir o calendário.\r\n\r\nDeseja salvar o calendário deste "
+    "mês em um arquivo PDF?");
+inline const QString pdfFailed = QStringLiteral(
+    "Não foi possível salvar o calendário no arquivo PDF escolhido. Verifique se você tem permissão "
+    "para gravar arquivos nessa pasta e tente novamente.");
+
+// Names and descriptions read out for the pictures that act as buttons.
+inline const QString calcularName = QStringLiteral("Calcular");
+inline const QString calcularDescription = QStringLiteral(
+    "Calcula os próximos ciclos e mostra o mês da próxima menstruação");
+inline const QString imprimirName = QStringLiteral("Imprimir");
+inline const QString imprimirDescription = QStringLiteral("Imprime o mês mostrado na impressora padrão");
+inline const QString goLeftName = QStringLiteral("Mês anterior");
+inline const QString goLeftDescription = QStringLiteral("Mostra o mês anterior no calendário");
+inline const QString goRightName = QStringLiteral("Próximo mês");
+inline const QString goRightDescription = QStringLiteral("Mostra o mês seguinte no calendário");
+inline const QString productName = QStringLiteral("Página da Quintrela Eletrônica");
+inline const QString productDescription = QStringLiteral("Abre a página da Quintrela Eletrônica no navegador");
+inline const QString bannerName = QStringLiteral("Espaço publicitário");
+inline const QString bannerDescription = QStringLiteral("Abre a página do anunciante no navegador");
+
 } // namespace MainWindowTexts

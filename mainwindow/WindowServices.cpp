@@ -1,6 +1,9 @@
 #include "WindowServices.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 WindowServices WindowServices::standard()
 {
@@ -18,5 +21,15 @@ WindowServices WindowServices::standard()
     services.today = [] { return QDate::currentDate(); };
     // Failing to open a page is not reported: it is only a link.
     services.openUrl = [](const QUrl &address) { QDesktopServices::openUrl(address); };
+    services.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return nullptr;
+        return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    };
+    services.choosePdfPath = [](QWidget *parent, const QString &suggestedPath) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar o calendário como PDF"), suggestedPath,
+                                            QStringLiteral("Arquivos PDF (*.pdf)"));
+    };
     return services;
 }

@@ -8,6 +8,9 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
+
+class QPrinter;
 
 struct WindowServices
 {
@@ -15,6 +18,10 @@ struct WindowServices
     std::function<bool(QWidget *parent, const QString &title, const QString &text)> askYesNo;
     std::function<QDate()> today;
     std::function<void(const QUrl &address)> openUrl;
+    // The system's default printer, or null when there is none.
+    std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
+    // Where to save a PDF instead; empty when the user gives up.
+    std::function<QString(QWidget *parent, const QString &suggestedPath)> choosePdfPath;
 
     // Real boxes, the system date and the default browser.
     static WindowServices standard();

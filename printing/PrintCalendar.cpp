@@ -1,0 +1,109 @@
+#include "PrintCalendar.h"
+
+#include "DateText.h"
+#include "MarkColors.h"
+#include "MonthGrid.h"
+#include "PrinterSurface.h"
+#include "PrintingDesign.h"
+#include "fQuintrela.h"
+
+using namespace PrintingDesign;
+
+PrintedMark printedMark(qint32 mark)
+{
+    switch (mark) {
+    case MarkColors::markApice:
+        return {1, QStringLiteral("(ápice da ovulação)")};
+    case MarkColors::markMaisP:
+        return {0, QStringLiteral("(dia de alto risco)")};
+    case MarkColors::markProxima:
+        return {3, QStringLiteral("(próxima menstruação)")};
+    case MarkColors::markMenosP:
+        return {2, QStringLiteral("(dia de baixo risco)")};
+    default:
+        return {};
+    }
+}
+
+namespace {
+
+void printAt(PrinterSurface &p, double x, double y, const QString &text)
+{
+    p.setCurrentX(x);
+    p.setCurrentY(y);
+    p.print(text);
+}
+
+} // namespace
+
+bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QString &productAddress,
+                   const QString &month, const QString &year, PrinterSurface &p)
+{
+    const MonthGrid::Layout layout = MonthGrid::layout(month, year);
+    if (!layout.valid)
+        return false;
+
+    p.setLandscape();
+    p.setDrawWidth(drawWidth);
+
+    p.rectangle(frameLeft, frameTop, frameRight, frameBottom, 0);
+    p.line(frameLeft, titleBandBottom, frameRight, titleBandBottom, 0);
+    p.line(frameLeft, headingBandBottom, frameRight, headingBandBottom, 0);
+    for (int i = 1; i <= 5; ++i)
+        p.line(frameLeft, headingBandBottom + rowHeight * i, frameRight, headingBandBottom + rowHeight * i, 0);
+    for (int j = 1; j <= 6; ++j)
+        p.line(frameLeft + columnWidth * j, titleBandBottom, frameLeft + columnWidth * j, frameBottom, 0);
+
+    p.setFontName(QString::fromLatin1(fontName));
+    p.setFontBold(false);
+
+    p.setFontSize(titleSize);
+    const QString title = layout.caption;
+    printAt(p, titleRight - p.textWidth(title), frameTop + (18 - p.textHeight(title)) / 2, title);
+
+    p.setFontSize(headingSize);
+    printAt(p, headingX, headingY, headingText + state.CurrentName);
+    const double hC = p.textHeight(QStringLiteral("C"));
+    printAt(p, headingX, headingY + hC, sloganText);
+    p.setCurrentX(headingX);
+    p.setCurrentY(headingY + 2 * hC);
+    p.setFontSize(addressSize);
+    p.setFontBold(true);
+    p.print(productAddress);
+    p.setFontBold(false);
+
+    p.setFontSize(adviceSize);
+    printAt(p, adviceX, adviceY, adviceText);
+
+    p.setFontSize(weekdaySize);
+    for (int c = 0; c < 7; ++c) {
+        const QString day = QString::fromUtf8(weekdayText[c]);
+        printAt(p, headingAnchor[c] + (columnWidth - p.textWidth(day)) / 2,
+                titleBandBottom + (10 - p.textHeight(day)) / 2, day);
+    }
+
+    int k = layout.firstColumn;
+    for (const QString &dateText : layout.dayTexts) {
+        const double r = rightAnchor[k % 7];
+        const double t = topAnchor[k / 7];
+        p.setFontSize(daySize);
+        const QString dayText = dateText.left(2);
+        printAt(p, r - p.textWidth(dayText), t, dayText);
+
+        const qint32 mark = state.DayMarks.at(dateText.left(2).toInt(), dateText.mid(3, 2).toInt(),
+                                              dateText.right(4).toInt());
+        const PrintedMark printed = printedMark(mark);
+        if (printed.face >= 0) {
+            const QString sample = QStringLiteral("01");
+            p.paintPicture(faces[printed.face], r - columnWidth + 1, t + 1, p.textWidth(sample) - 1,
+                           p.textHeight(sample) - 1);
+        }
+        if (!printed.legend.isEmpty()) {
+            p.setFontSize(legendSize);
+            printAt(p, r - 33.2 + (33.4 - p.textWidth(printed.legend)) / 2,
+                    t + 24.4 - p.textHeight(printed.legend), printed.legend);
+        }
+        ++k;
+    }
+    return p.endDoc();
+}

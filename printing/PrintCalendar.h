@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+
+class PrinterSurface;
+class fQuintrela;
+
+// The four face pictures: 0 neutral, 1 sad, 2 smiling, 3 laughing.
+using FacePictures = std::array<QPixmap, 4>;
+
+// Draws the month ("3" or "03", "2026") as one landscape page with the marks
+// and the name of the last consultation, and sends it. False when the page
+// could not be printed.
+bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QString &productAddress,
+                   const QString &month, const QString &year, PrinterSurface &printer);
+
+// Which face and legend a day's mark prints with; -1 and empty for none.
+struct PrintedMark
+{
+    int face = -1;
+    QString legend;
+};
+PrintedMark printedMark(qint32 mark);

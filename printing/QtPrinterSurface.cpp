@@ -1,0 +1,136 @@
+#include "QtPrinterSurface.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPrinter>
+
+QtPrinterSurface::QtPrinterSurface(QPrinter &printer)
+    : m_printer(printer)
+{
+    m_printer.setFullPage(false);
+    m_font.setStyleStrategy(QFont::PreferOutline);
+}
+
+QtPrinterSurface::~QtPrinterSurface()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QPainter &QtPrinterSurface::painter()
+{
+    if (!m_painter.isActive() && !m_failed && !m_painter.begin(&m_printer))
+        m_failed = true;
+    return m_painter;
+}
+
+double QtPrinterSurface::dots(double mm) const
+{
+    return mm * m_printer.resolution() / 25.4;
+}
+
+double QtPrinterSurface::millimetres(double d) const
+{
+    return d * 25.4 / m_printer.resolution();
+}
+
+QPen QtPrinterSurface::pen(qint32 colour) const
+{
+    const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return QPen(c, m_drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+void QtPrinterSurface::setLandscape()
+{
+    m_printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+void QtPrinterSurface::setDrawWidth(int d)
+{
+    m_drawWidth = d;
+}
+
+void QtPrinterSurface::setFontName(const QString &name)
+{
+    m_font.setFamily(name);
+}
+
+void QtPrinterSurface::setFontSize(double points)
+{
+    m_font.setPointSizeF(points);
+}
+
+void QtPrinterSurface::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+}
+
+void QtPrinterSurface::setCurrentX(double x)
+{
+    m_current.setX(x);
+}
+
+void QtPrinterSurface::setCurrentY(double y)
+{
+    m_current.setY(y);
+}
+
+void QtPrinterSurface::print(const QString &text)
+{
+    QPainter &p = painter();
+    if (!p.isActive())
+        return;
+    p.setFont(m_font);
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(m_font, &m_printer);
+    p.drawText(QPointF(dots(m_current.x()), dots(m_current.y()) + fm.ascent()), text);
+    m_current.ry() += millimetres(fm.height());
+}
+
+double QtPrinterSurface::textWidth(const QString &text) const
+{
+    return millimetres(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+}
+
+double QtPrinterSurface::textHeight(const QString &) const
+{
+    return millimetres(QFontMetricsF(m_font, &m_printer).height());
+}
+
+void QtPrinterSurface::line(double x1, double y1, double x2, double y2, qint32 colour)
+{
+    QPainter &p = painter();
+    if (!p.isActive())
+        return;
+    p.setPen(pen(colour));
+    p.drawLine(QPointF(dots(x1), dots(y1)), QPointF(dots(x2), dots(y2)));
+}
+
+void QtPrinterSurface::rectangle(double x1, double y1, double x2, double y2, qint32 colour)
+{
+    QPainter &p = painter();
+    if (!p.isActive())
+        return;
+    p.setPen(pen(colour));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(QPointF(dots(x1), dots(y1)), QPointF(dots(x2), dots(y2))));
+}
+
+void QtPrinterSurface::paintPicture(const QPixmap &picture, double x, double y, double width, double height)
+{
+    QPainter &p = painter();
+    if (!p.isActive())
+        return;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawPixmap(QRectF(dots(x), dots(y), dots(width), dots(height)), picture, QRectF(picture.rect()));
+}
+
+bool QtPrinterSurface::endDoc()
+{
+    QPainter &p = painter();
+    if (!p.isActive())
+        return false;
+    const bool ended = p.end();
+    return ended && !m_failed && m_printer.printerState() != QPrinter::Error
+           && m_printer.printerState() != QPrinter::Aborted;
+}

@@ -1,0 +1,140 @@
+#include "ImageButton.h"
+#include "MainWindowFixture.h"
+#include "PictureBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+class FrmPrincipalHoverTest : public MainWindowFixture
+{
+protected:
+    void moveOver(QWidget *control)
+    {
+        QTest::mouseMove(control, control->rect().center());
+        QApplication::processEvents();
+    }
+    std::array<int, 4> borders() const
+    {
+        return {window->imgCalcular()->borderStyle(), window->imgImprimir()->borderStyle(),
+                window->imgQuintrela()->borderStyle(), window->imgQuintrela1()->borderStyle()};
+    }
+    void lightAll()
+    {
+        for (ImageButton *b : {window->imgCalcular(), window->imgImprimir(), window->imgQuintrela(), window->imgQuintrela1()})
+            b->setBorderStyle(1);
+    }
+};
+
+} // namespace
+
+TEST_F(FrmPrincipalHoverTest, CalculateThenPrintLeavesOnlyPrintLit)
+{
+    FrmPrincipal &w = open();
+    EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 0}));
+    moveOver(w.imgCalcular());
+    EXPECT_EQ(borders(), (std::array<int, 4>{1, 0, 0, 0}));
+    moveOver(w.imgImprimir());
+    EXPECT_EQ(borders(), (std::array<int, 4>{0, 1, 0, 0}));
+}
+
+TEST_F(FrmPrincipalHoverTest, RowsOfTheTable)
+{
+    FrmPrincipal &w = open();
+    const std::pair<QWidget *, std::array<int, 4>> rows[] = {
+        {w.lblDia(10), {0, 0, 0, 0}},
+        {w.txtUltima(), {0, 0, 1, 1}},
+        {w.lblMes(), {0, 0, 1, 1}},
+        {w.imgGoLeft(), {0, 0, 1, 1}},
+        {w.lblSexoSafe(), {1, 1, 0, 0}},
+        {w.imgPublicitario(), {1, 1, 0, 1}},
+        {w.cmbNome(), {1, 1, 1, 1}},      // the name box changes nothing
+        {w.lblLabel(0), {1, 1, 1, 1}},    // nor a caption without a handler
+        {w.lblInfo(), {1, 1, 1, 1}},
+        {w.lblSemana(2), {1, 1, 1, 1}},
+    };
+    for (const auto &[control, expected] : rows) {
+        lightAll();
+        moveOver(control);
+        EXPECT_EQ(borders(), expected) << qPrintable(control->objectName());
+    }
+    // Over the window's own background, between the bars.
+    lightAll();
+    QTest::mouseMove(&w, QPoint(200, 53));
+    QApplication::processEvents();
+    EXPECT_EQ(borders(), (std::array<int, 4>{1, 1, 0, 0}));
+}
+
+TEST_F(FrmPrincipalHoverTest, ProductBannersLightThemselves)
+{
+    FrmPrincipal &w = open();
+    moveOver(w.imgQuintrela());
+    EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 1, 0}));
+    moveOver(w.imgPublicitario()); // off, and imgQuintrela1 untouched
+    EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 0}));
+    w.picPrevinir()->hide();
+    moveOver(w.imgQuintrela1());
+    EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 1}));
+    moveOver(w.lblInfoLegenda(1));
+    EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 0}));
+}
+
+TEST_F(FrmPrincipalHoverTest, ABorderIsDrawnAroundTheLitPicture)
+{
+    FrmPrincipal &w = open();
+    const QImage plain = w.imgCalcular()->grab().toImage();
+    w.imgCalcular()->setBorderStyle(1);
+    const QImage lit = w.imgCalcular()->grab().toImage();
+    EXPECT_EQ(lit.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(lit.pixelColor(31, 16), QColor(Qt::black));
+    EXPECT_NE(plain.pixelColor(0, 0), QColor(Qt::black));
+}
+
+TEST_F(FrmPrincipalHoverTest, BannersOpenTheirPages)
+{
+    FrmPrincipal &w = open();
+    QTest::mouseClick(w.imgQuintrela(), Qt::LeftButton);
+    w.picPrevinir()->hide();
+    QTest::mouseClick(w.imgQuintrela1(), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], opened[1]);
+    EXPECT_EQ(opened[0].scheme(), "https");
+    EXPECT_TRUE(w.windowTitle().contains(opened[0].toString()));
+}
+
+TEST_F(FrmPrincipalHoverTest, AdvertisingLinkWorksFrom10March2001)
+{
+    const std::pair<QDate, bool> days[] = {{QDate(2001, 3, 9), false}, {QDate(2001, 3, 10), true},
+                                           {QDate(2026, 12, 7), true}, {QDate(1999, 1, 1), false}};
+    for (const auto &[day, opens] : days) {
+        today = day;
+        opened.clear();
+        open();
+        QTest::mouseClick(window->imgPublicitario(), Qt::LeftButton);
+        EXPECT_EQ(opened.size(), opens ? 1u : 0u) << qPrintable(day.toString());
+        if (opens) {
+            EXPECT_NE(opened[0].toString(), QString::fromUtf8("https://quintrela.com.br"));
+        }
+    }
+}
+
+TEST_F(FrmPrincipalHoverTest, PicturesThatActAsButtonsHaveNamesAndKeys)
+{
+    FrmPrincipal &w = open();
+    for (QWidget *image : {static_cast<QWidget *>(w.imgCalcular()), static_cast<QWidget *>(w.imgImprimir()),
+                           static_cast<QWidget *>(w.imgGoLeft()), static_cast<QWidget *>(w.imgGoRight()),
+                           static_cast<QWidget *>(w.imgQuintrela()), static_cast<QWidget *>(w.imgQuintrela1()),
+                           static_cast<QWidget *>(w.imgPublicitario())}) {
+        EXPECT_FALSE(image->accessibleName().isEmpty()) << qPrintable(image->objectName());
+        EXPECT_FALSE(image->accessibleDescription().isEmpty()) << qPrintable(image->objectName());
+    }
+    EXPECT_EQ(w.imgGoLeft()->accessibleName(), QString::fromUtf8("Mês anterior"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(w.lblMes()->text(), "Janeiro de 2027");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(w.lblMes()->text(), "Novembro de 2026");
+}
