@@ -86,6 +86,9 @@ private:
     // Start-up
     void Load();
 
+    // Records
+    void reportUnreadable(bool readOk);
+
     // Month view
     void stepMonth(int months);
 
@@ -106,6 +109,7 @@ private:
     WindowServices m_services;
     UserRecordsFile m_records;
     QString m_programFolder;
+    bool m_toldRecordsUnreadable = false;
 
     PictureBox *m_picEntrada = nullptr;
     PictureBox *m_imgFigCalendario = nullptr;

@@ -24,17 +24,23 @@ void FrmPrincipal::ReFillData()
     // Filling the list picks no name.
     m_cmbNome->setCurrentIndex(-1);
     m_cmbNome->setEditText(QString());
-    if (!read.ok)
+    reportUnreadable(read.ok);
+}
+
+void FrmPrincipal::reportUnreadable(bool readOk)
+{
+    // Once per failure: a consultation refills the list right after saving.
+    if (!readOk && !m_toldRecordsUnreadable)
         m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::recordsUnreadable);
+    m_toldRecordsUnreadable = !readOk;
 }
 
 void FrmPrincipal::FillData()
 {
     const UserRecordsFile::ReadResult read = m_records.readAll();
-    if (!read.ok) {
-        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::recordsUnreadable);
+    reportUnreadable(read.ok);
+    if (!read.ok)
         return;
-    }
     const QString name = m_cmbNome->currentText();
     // Every match is taken in turn: the last one in the file wins.
     for (const UserRecord &record : read.records) {

@@ -38,8 +38,9 @@ private:
 
 bool openForWriting(QFile &file)
 {
-    // Health data: a new file is for its owner's eyes only.
-    if (!file.open(QIODevice::ReadWrite, ownerOnly))
+    // Health data: a new file is for its owner's eyes only. Unbuffered, so a
+    // write that failed is not tried again behind our back at close.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered, ownerOnly))
         return false;
     // A file made before (or by hand) with wider rights is narrowed.
     struct stat info {};
@@ -110,11 +111,18 @@ UserRecordsFile::ReadResult UserRecordsFile::readAll() const
         result.error = file.errorString();
         return result;
     }
-    const qint64 complete = bytes.size() / UserRecord::size;
-    result.records.reserve(complete);
-    for (qint64 n = 0; n < complete; ++n)
-        result.records.append(UserRecord::decode(bytes.constData() + n * UserRecord::size));
+    result.records = records(bytes);
     return result;
+}
+
+QList<UserRecord> UserRecordsFile::records(QByteArrayView bytes)
+{
+    const qint64 complete = bytes.size() / UserRecord::size;
+    QList<UserRecord> list;
+    list.reserve(complete);
+    for (qint64 n = 0; n < complete; ++n)
+        list.append(UserRecord::decode(bytes.constData() + n * UserRecord::size));
+    return list;
 }
 
 UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name, const QString &date,
@@ -138,8 +146,13 @@ UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name,
         }
         if (found.matches.isEmpty() && append) {
             // After the last complete record: an incomplete tail is overwritten.
-            if (!writeRecord(file, found.complete, record))
-                return failure(file);
+            // A full disk must not leave half a record behind.
+            if (!writeRecord(file, found.complete, record) || !file.flush()) {
+                const SaveResult failed = failure(file);
+                file.unsetError();
+                file.resize(found.complete * UserRecord::size);
+                return failed;
+            }
         }
         if (!file.flush())
             return failure(file);

@@ -26,6 +26,9 @@ public:
     // Reads every complete record; a missing file is created empty.
     ReadResult readAll() const;
 
+    // The complete records held by a file's bytes; an incomplete tail is left out.
+    static QList<UserRecord> records(QByteArrayView bytes);
+
     enum class SaveStatus { Updated, Added, NotAdded, Failed };
     struct SaveResult
     {

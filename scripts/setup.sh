@@ -12,4 +12,5 @@ $SUDO apt-get install -y --no-install-recommends \
   libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev \
   fontconfig fonts-liberation fonts-dejavu-core \
   xvfb xauth x11-utils \
-  cups cups-bsd cups-client printer-driver-cups-pdf poppler-utils
+  cups cups-bsd cups-client poppler-utils \
+  clang libclang-rt-14-dev

@@ -1,8 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test.
+# Installs what is needed, builds, and runs every test: the suite as built,
+# the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# each fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== fuzz targets (clang, libFuzzer)"
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUINTRELA_FUZZ=ON -DQUINTRELA_FUZZ_SECONDS=15
+cmake --build build-fuzz -j "$jobs"
+(cd build-fuzz && ctest --output-on-failure -j "$jobs")
+
+echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DQUINTRELA_SANITIZE=address,undefined -DQUINTRELA_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 300)
+
+echo "== the suite"
 bash scripts/build.sh
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 300
+ctest --output-on-failure -j "$jobs" --timeout 300

@@ -23,6 +23,9 @@ int main(int argc, char *argv[])
                                                 QStringLiteral("28"), [] { return true; });
         if (result.status != UserRecordsFile::SaveStatus::Added)
             return 1;
+        // Said only once the record is in the file: a test may kill us any time.
+        std::printf("%s\n", qPrintable(prefix + QString::number(i)));
+        std::fflush(stdout);
     }
     return 0;
 }

@@ -25,13 +25,14 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-int runUnprivileged(const std::function<int()> &body)
+namespace {
+int runForked(const std::function<int()> &body, bool unprivileged)
 {
     const pid_t pid = fork();
     if (pid < 0)
         return -1;
     if (pid == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(125);
         _exit(body());
     }
@@ -39,6 +40,17 @@ int runUnprivileged(const std::function<int()> &body)
     if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
+}
+} // namespace
+
+int runUnprivileged(const std::function<int()> &body)
+{
+    return runForked(body, true);
+}
+
+int runInChild(const std::function<int()> &body)
+{
+    return runForked(body, false);
 }
 
 void openToEveryone(const QString &path)

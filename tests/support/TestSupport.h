@@ -14,6 +14,8 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 // permissions are enforced even when the tests run as root. Returns the
 // child's exit code (body's result), or -1 when it could not run.
 int runUnprivileged(const std::function<int()> &body);
+// The same in a child process of the same user: for limits set there alone.
+int runInChild(const std::function<int()> &body);
 
 // Makes a folder (and what is in it) reachable by the unprivileged user.
 void openToEveryone(const QString &path);
