@@ -13,14 +13,10 @@
 
 void FrmPrincipal::ReFillData()
 {
-    const UserRecordsFile::ReadResult read = m_records.readAll();
-    QStringList names;
-    names.reserve(read.records.size());
-    for (const UserRecord &record : read.records)
-        names.append(DateText::trimBlanks(record.Nome));
+    const UserRecordsFile::NamesResult read = m_records.readNames();
     const QSignalBlocker blocker(m_cmbNome);
     m_cmbNome->clear();
-    m_cmbNome->addItems(names);
+    m_cmbNome->addItems(read.names);
     // Filling the list picks no name.
     m_cmbNome->setCurrentIndex(-1);
     m_cmbNome->setEditText(QString());

@@ -31,8 +31,12 @@ QByteArray field(const QString &text, int width)
     return bytes;
 }
 
+// The field without its padding: names are mostly blanks, and decoding
+// them costs more than anything else in a scan.
 QString text(const char *bytes, int width)
 {
+    while (width > 0 && bytes[width - 1] == ' ')
+        --width;
     return decoder().decode(QByteArrayView(bytes, width));
 }
 
@@ -55,6 +59,11 @@ UserRecord UserRecord::decode(const char *bytes)
     record.Periodo = text(bytes + nomeWidth, periodoWidth);
     record.Ultima = text(bytes + nomeWidth + periodoWidth, ultimaWidth);
     return record;
+}
+
+QString UserRecord::decodeName(const char *bytes)
+{
+    return text(bytes, nomeWidth);
 }
 
 bool UserRecord::canStore(const QString &text)

@@ -18,8 +18,11 @@ struct UserRecord
 
     // The 132 bytes on disk; each field padded with blanks or cut to its width.
     QByteArray encode() const;
-    // Fields as stored, blanks included; bytes must hold at least `size`.
+    // Fields as stored, less the blanks that pad them on the right; bytes
+    // must hold at least `size`.
     static UserRecord decode(const char *bytes);
+    // The name alone, for lists that need nothing else.
+    static QString decodeName(const char *bytes);
 
     // True when the text can be stored without loss (Windows-1252).
     static bool canStore(const QString &text);

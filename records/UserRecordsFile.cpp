@@ -1,5 +1,7 @@
 #include "UserRecordsFile.h"
 
+#include "DateText.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -92,26 +94,48 @@ QString UserRecordsFile::inFolder(const QString &folder)
     return folder + QStringLiteral("/quintrela.dat");
 }
 
+namespace {
+
+// The whole file under a shared lock; a file that is not there and cannot be
+// made holds no records.
+bool readWhole(const QString &path, QByteArray &bytes, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite, ownerOnly) && !file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(path))
+            return true;
+        error = file.errorString();
+        return false;
+    }
+    const FileLock lock(file, LOCK_SH);
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 UserRecordsFile::ReadResult UserRecordsFile::readAll() const
 {
     ReadResult result;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite, ownerOnly) && !file.open(QIODevice::ReadOnly)) {
-        // A file that is not there and cannot be made holds no names.
-        if (!QFileInfo::exists(m_path))
-            return result;
-        result.ok = false;
-        result.error = file.errorString();
-        return result;
-    }
-    const FileLock lock(file, LOCK_SH);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.ok = false;
-        result.error = file.errorString();
-        return result;
-    }
+    QByteArray bytes;
+    result.ok = readWhole(m_path, bytes, result.error);
     result.records = records(bytes);
+    return result;
+}
+
+UserRecordsFile::NamesResult UserRecordsFile::readNames() const
+{
+    NamesResult result;
+    QByteArray bytes;
+    result.ok = readWhole(m_path, bytes, result.error);
+    const qint64 complete = bytes.size() / UserRecord::size;
+    result.names.reserve(complete);
+    for (qint64 n = 0; n < complete; ++n)
+        result.names.append(DateText::trimBlanks(UserRecord::decodeName(bytes.constData() + n * UserRecord::size)));
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "UserRecord.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <functional>
@@ -25,6 +26,14 @@ public:
 
     // Reads every complete record; a missing file is created empty.
     ReadResult readAll() const;
+
+    struct NamesResult
+    {
+        bool ok = true;
+        QString error;
+        QStringList names; // the name of every complete record, without surrounding blanks
+    };
+    NamesResult readNames() const;
 
     // The complete records held by a file's bytes; an incomplete tail is left out.
     static QList<UserRecord> records(QByteArrayView bytes);

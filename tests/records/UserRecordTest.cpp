@@ -26,10 +26,15 @@ TEST(UserRecordLayout, DecodesWindows1252)
 {
     QByteArray bytes = QByteArray("Mar\xEDlia \x80 \xC7", 11).leftJustified(120, ' ') + "2801/03/2001";
     const UserRecord r = UserRecord::decode(bytes.constData());
-    EXPECT_EQ(r.Nome.trimmed(), QString::fromUtf8("Marília € Ç"));
+    EXPECT_EQ(r.Nome, QString::fromUtf8("Marília € Ç"));
     EXPECT_EQ(r.Periodo, "28");
     EXPECT_EQ(r.Ultima, "01/03/2001");
     EXPECT_EQ(UserRecord::decode(UserRecord{r.Nome, r.Periodo, r.Ultima}.encode().constData()).Nome, r.Nome);
+    // Leading blanks are part of what was stored; padding is not.
+    const UserRecord padded = UserRecord::decode(UserRecord{"  Ana", "9", "1/3/2001"}.encode().constData());
+    EXPECT_EQ(padded.Nome, "  Ana");
+    EXPECT_EQ(padded.Periodo, "9");
+    EXPECT_EQ(padded.Ultima, "1/3/2001");
 }
 
 TEST(UserRecordLayout, OnlyWindows1252TextCanBeStored)
