@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,7 +34,6 @@ public:
     }
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
-    bool locked() const { return m_fd >= 0; }
 
 private:
     int m_fd = -1;
@@ -77,25 +78,6 @@ bool writeRecord(QFile &file, qint64 number, const QByteArray &bytes)
     return file.seek(number * UserRecord::size) && file.write(bytes) == bytes.size();
 }
 
-UserRecordsFile::SaveResult failure(const QFile &file)
-{
-    return {UserRecordsFile::SaveStatus::Failed, file.errorString()};
-}
-
-} // namespace
-
-UserRecordsFile::UserRecordsFile(QString path)
-    : m_path(std::move(path))
-{
-}
-
-QString UserRecordsFile::inFolder(const QString &folder)
-{
-    return folder + QStringLiteral("/quintrela.dat");
-}
-
-namespace {
-
 // The whole file under a shared lock; a file that is not there and cannot be
 // made holds no records.
 bool readWhole(const QString &path, QByteArray &bytes, QString &error)
@@ -116,7 +98,22 @@ bool readWhole(const QString &path, QByteArray &bytes, QString &error)
     return true;
 }
 
+UserRecordsFile::SaveResult failure(const QFile &file)
+{
+    return {UserRecordsFile::SaveStatus::Failed, file.errorString()};
+}
+
 } // namespace
+
+UserRecordsFile::UserRecordsFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString UserRecordsFile::inFolder(const QString &folder)
+{
+    return folder + QStringLiteral("/quintrela.dat");
+}
 
 UserRecordsFile::ReadResult UserRecordsFile::readAll() const
 {
