@@ -5,7 +5,6 @@
 #include <QtGlobal>
 
 namespace MarkColors {
-inline constexpr qint32 markNone = 0x000000;    // black: an ordinary day
 inline constexpr qint32 markProxima = 0xFF0000; // blue: start of a menstruation
 inline constexpr qint32 markMenosP = 0xFF8080;  // light blue: less dangerous day
 inline constexpr qint32 markMaisP = 0x8080FF;   // pink: more dangerous day

@@ -7,8 +7,6 @@
 
 namespace MonthGrid {
 
-inline constexpr int cellCount = 42;
-
 // Column (0 Sunday .. 6 Saturday) for a weekday name by the first three
 // letters of its Portuguese or English name; -1 when none matches.
 int weekdayColumn(const QString &weekdayName);

@@ -33,7 +33,6 @@ public:
     // Writes the value at offset 0; false (and the reason) when it could not.
     bool write(qint16 value, QString *error = nullptr) const;
 
-    const QString &path() const { return m_path; }
 
 private:
     QString m_path;

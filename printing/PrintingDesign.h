@@ -7,7 +7,6 @@
 
 namespace PrintingDesign {
 
-inline constexpr int orientationLandscape = 2;
 inline constexpr int drawWidth = 3; // dots: frame and grid lines
 inline constexpr const char *fontName = "Times New Roman";
 

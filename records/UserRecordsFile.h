@@ -52,7 +52,6 @@ public:
     SaveResult SaveUserRecord(const QString &name, const QString &date, const QString &cycleLength,
                               const std::function<bool()> &askToAdd) const;
 
-    const QString &path() const { return m_path; }
 
 private:
     QString m_path;
