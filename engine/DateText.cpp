@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -119,9 +120,10 @@ double leadingNumber(const QString &text)
     const qsizetype n = text.size();
     while (i < n && isBlank(text[i]))
         ++i;
-    std::string number;
+    bool negative = false;
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        number += char(text[i++].unicode());
+        negative = text[i++] == u'-';
+    std::string number;
     bool digits = false;
     while (i < n && text[i] >= u'0' && text[i] <= u'9') {
         number += char(text[i++].unicode());
@@ -138,11 +140,14 @@ double leadingNumber(const QString &text)
     if (!digits)
         return 0.0;
     // An exponent counts only when digits follow it ("2e" reads as 2).
+    bool negativeExponent = false;
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype j = i + 1;
         std::string exponent = "e";
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+            negativeExponent = text[j] == u'-';
             exponent += char(text[j++].unicode());
+        }
         bool expDigits = false;
         while (j < n && text[j] >= u'0' && text[j] <= u'9' && exponent.size() < 8) {
             exponent += char(text[j++].unicode());
@@ -151,7 +156,14 @@ double leadingNumber(const QString &text)
         if (expDigits)
             number += exponent;
     }
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars, unlike strtod, reads "." as the decimal point whatever the
+    // process locale is (pt_BR would stop "1.5" at the 1).
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        value = negativeExponent ? 0.0 : HUGE_VAL;
+    return negative ? -value : value;
 }
 
 qint64 roundHalfEven(double value)

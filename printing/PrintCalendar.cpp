@@ -1,6 +1,7 @@
 #include "PrintCalendar.h"
 
 #include "DateText.h"
+#include "DayWords.h"
 #include "MarkColors.h"
 #include "MonthGrid.h"
 #include "PrinterSurface.h"
@@ -11,18 +12,25 @@ using namespace PrintingDesign;
 
 PrintedMark printedMark(qint32 mark)
 {
+    // Faces: 0 neutral, 1 sad, 2 smiling, 3 laughing.
+    int face;
     switch (mark) {
     case MarkColors::markApice:
-        return {1, QStringLiteral("(ápice da ovulação)")};
+        face = 1;
+        break;
     case MarkColors::markMaisP:
-        return {0, QStringLiteral("(dia de alto risco)")};
+        face = 0;
+        break;
     case MarkColors::markProxima:
-        return {3, QStringLiteral("(próxima menstruação)")};
+        face = 3;
+        break;
     case MarkColors::markMenosP:
-        return {2, QStringLiteral("(dia de baixo risco)")};
+        face = 2;
+        break;
     default:
         return {};
     }
+    return {face, u'(' + DayWords::meaning(mark) + u')'};
 }
 
 namespace {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include <cmath>
 
 using namespace DateText;
@@ -104,6 +107,21 @@ INSTANTIATE_TEST_SUITE_P(Texts, DateTextLeadingNumber, ::testing::Values(
     NumberCase{"1,5", 1}, NumberCase{"1e2", 100}, NumberCase{"1E+1x", 10}, NumberCase{"2e", 2},
     NumberCase{"2e-", 2}, NumberCase{"-", 0}, NumberCase{".", 0}, NumberCase{"4 0", 4},
     NumberCase{"1e999999999", HUGE_VAL}, NumberCase{"٣", 0}));
+
+TEST(DateTextLeadingNumberLocale, ThePointIsTheDecimalPointUnderPortuguese)
+{
+    // Qt adopts the environment's locale at start; users run pt_BR, whose
+    // decimal separator is the comma.
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "pt_BR.UTF-8"), nullptr) << "the pt_BR.UTF-8 locale is not generated";
+    const double oneAndAHalf = leadingNumber("1.5");
+    const double half = leadingNumber(".5");
+    const double comma = leadingNumber("1,5");
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_DOUBLE_EQ(oneAndAHalf, 1.5);
+    EXPECT_DOUBLE_EQ(half, 0.5);
+    EXPECT_DOUBLE_EQ(comma, 1.0);
+}
 
 TEST(DateTextRounding, HalvesGoToTheEvenNeighbour)
 {
