@@ -1,7 +1,7 @@
 #include "Artwork.h"
 
+#include <QGuiApplication>
 #include <QHash>
-#include <QImageReader>
 
 #include <cmath>
 
@@ -26,30 +26,48 @@ QFont uiFont(double points, bool bold)
     return font;
 }
 
-QPixmap picture(const QString &name)
+QPixmap picture(const QString &name, qreal ratio)
 {
     initResources();
+    const bool fine = ratio > 1.0;
+    const QString file = name + (fine ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
     // Decoded once: the window shows several pictures twice.
     static QHash<QString, QPixmap> decoded;
-    const auto found = decoded.constFind(name);
+    const auto found = decoded.constFind(file);
     if (found != decoded.constEnd())
         return *found;
-    // Icons hold several sizes; the first is the 32 x 32 one.
-    QImageReader reader(QStringLiteral(":/pictures/") + name);
-    const QPixmap pixmap = QPixmap::fromImage(reader.read());
-    decoded.insert(name, pixmap);
+    QPixmap pixmap(QStringLiteral(":/pictures/") + file);
+    if (fine)
+        pixmap.setDevicePixelRatio(2.0);
+    decoded.insert(file, pixmap);
     return pixmap;
+}
+
+QPixmap picture(const QString &name)
+{
+    return picture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
 QIcon icon(const QString &name)
 {
     initResources();
-    return QIcon(QStringLiteral(":/pictures/") + name);
+    // The window's own sizes, and their double on a scaled screen; each
+    // added size is decoded at once, and the large ones are the desktop's.
+    QIcon icon;
+    for (int size : {16, 32, 64}) {
+        if (size == 64 && qGuiApp && qGuiApp->devicePixelRatio() <= 1.0)
+            break;
+        icon.addFile(QStringLiteral(":/icons/%1x%1/%2.png").arg(size).arg(name), QSize(size, size));
+    }
+    return icon;
 }
 
 QCursor handCursor()
 {
-    return QCursor(picture(QStringLiteral("hand_cursor.png")), 5, 0);
+    // Made once, and kept past the application: turning a picture into a
+    // pointer is not free, and a pointer must not outlive the window system.
+    static const auto *hand = new QCursor(picture(QStringLiteral("hand_cursor")), 5, 0);
+    return *hand;
 }
 
 } // namespace Artwork

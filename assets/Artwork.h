@@ -18,8 +18,14 @@ inline constexpr int uiStretch = 93;
 // screen's own setting (the whole layout is in pixels).
 QFont uiFont(double points, bool bold = false);
 
-// A picture from the embedded resources, by file name ("rosto0.ico").
+// A picture by name ("rosto0"), drawn for a device pixel ratio: above 1 the
+// picture drawn at twice the size, never the designed one blown up. Without
+// a ratio, the application's.
+QPixmap picture(const QString &name, qreal ratio);
 QPixmap picture(const QString &name);
+
+// A program's window icon ("quintrela", "qtrconfg"): 16 and 32 pixels, and
+// 64 on a scaled screen.
 QIcon icon(const QString &name);
 
 // The pointing hand, hot spot on the fingertip at (5, 0).
