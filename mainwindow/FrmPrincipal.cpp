@@ -2,6 +2,7 @@
 
 #include "FrmPrincipal.h"
 
+#include "AccessibleFactory.h"
 #include "Artwork.h"
 #include "DateText.h"
 #include "ImageButton.h"
@@ -51,6 +52,8 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &programFolder, Wind
     , m_records(UserRecordsFile::inFolder(programFolder))
     , m_programFolder(programFolder)
 {
+    // Before any control exists, so that each is described by it from the start.
+    AccessibleFactory::install();
     createWindow();
 
     connect(m_imgCalcular, &ImageButton::clicked, this, &FrmPrincipal::imgCalcularClick);
@@ -67,7 +70,7 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &programFolder, Wind
                            static_cast<QObject *>(m_txtPeriodo)})
         field->installEventFilter(this);
     watchMouseMoves();
-    createKeysAndNames();
+    createKeysAndWords();
 
     Load();
     m_cmbNome->setFocus();

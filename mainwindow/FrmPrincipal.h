@@ -9,6 +9,7 @@
 
 #include <array>
 
+class Announcer;
 class ImageButton;
 class PictureBox;
 class QComboBox;
@@ -16,6 +17,9 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class fQuintrela;
+namespace MonthGrid {
+struct Layout;
+}
 
 class FrmPrincipal : public QWidget
 {
@@ -81,7 +85,11 @@ private:
     QLabel *createLabel(QWidget *parent, const QRect &place, const QString &text, double points, bool opaque);
     ImageButton *createImage(QWidget *parent, const QRect &place, const QString &picture, bool hand);
 
-    void createKeysAndNames();
+    // Words and keys
+    void createKeysAndWords();
+    void setReadingOrder();
+    void describeMonth(const MonthGrid::Layout &layout);
+    void announceMonth();
 
     // Start-up
     void Load();
@@ -140,4 +148,6 @@ private:
 
     ImageButton *m_imgQuintrela = nullptr;
     QLabel *m_lblSexoSafe = nullptr;
+
+    Announcer *m_announcer = nullptr;
 };

@@ -78,6 +78,7 @@ void FrmPrincipal::imgCalcularClick()
     m_state.ShownYear = t.right(4);
     ShowMonth(t.mid(3, 2), t.right(4));
     m_picPrevinir->hide();
+    announceMonth();
 }
 
 void FrmPrincipal::saveConsultation()

@@ -58,7 +58,7 @@ ImageButton *FrmPrincipal::createImage(QWidget *parent, const QRect &place, cons
     const QPixmap pixmap = Artwork::picture(picture);
     image->setPixmap(pixmap);
     // An image is exactly the size of its picture.
-    image->setGeometry(QRect(PictureBox::placeInside(place).topLeft(), pixmap.size()));
+    image->setGeometry(QRect(PictureBox::placeInside(place).topLeft(), pixmap.deviceIndependentSize().toSize()));
     if (hand)
         image->setCursor(Artwork::handCursor());
     return image;
@@ -68,7 +68,7 @@ void FrmPrincipal::createWindow()
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(windowCaption);
-    setWindowIcon(Artwork::icon(QStringLiteral("quintrela.ico")));
+    setWindowIcon(Artwork::icon(QStringLiteral("quintrela")));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(clientWidth), px(clientHeight));
@@ -92,26 +92,29 @@ void FrmPrincipal::createWindow()
     createCalendarArea();
     createLegendBar();
     createNoticeBar();
+    // Covered by the notice until the first consultation: hidden meanwhile
+    // (see eventFilter), so that nothing reports it as showing.
+    m_picLegenda->hide();
 }
 
 void FrmPrincipal::createBannerAndStores()
 {
     for (int i = 0; i < 4; ++i) {
-        static const char *faces[] = {"rosto0.ico", "rosto1.ico", "rosto2.ico", "rosto3.ico"};
         m_picRosto[i] = createBar(this, "picRosto", picRostoRect(i), palette().color(QPalette::Button));
         auto *face = new QLabel(m_picRosto[i]);
-        face->setPixmap(Artwork::picture(QString::fromLatin1(faces[i])));
+        // Never shown, only printed: the designed 32 x 32 faces.
+        face->setPixmap(Artwork::picture(QStringLiteral("rosto%1").arg(i), 1.0));
         face->setGeometry(PictureBox::placeInside(QRect(0, 0, 32, 32)));
         m_picRosto[i]->hide();
     }
     // Picture stores beyond the right edge, never seen.
-    static const char *stores[] = {"publicidade.gif", "publicidade2.jpg"};
+    static const char *stores[] = {"publicidade", "publicidade2"};
     for (int i = 0; i < 2; ++i) {
         m_imgPub[i] = new QLabel(this);
         m_imgPub[i]->setObjectName(QStringLiteral("imgPub"));
         const QPixmap pixmap = Artwork::picture(QString::fromLatin1(stores[i]));
         m_imgPub[i]->setPixmap(pixmap);
-        m_imgPub[i]->setGeometry(QRect(imgPubRect[i].topLeft(), pixmap.size()));
+        m_imgPub[i]->setGeometry(QRect(imgPubRect[i].topLeft(), pixmap.deviceIndependentSize().toSize()));
     }
 
     auto *banner = new PictureBox(this);
@@ -134,9 +137,11 @@ void FrmPrincipal::createInputBar()
             continue;
         m_lblLabel[i] = createLabel(bar, lblLabelCaptions[i].place, QString::fromUtf8(lblLabelCaptions[i].text), windowPoints, false);
         m_lblLabel[i]->setObjectName(QStringLiteral("lblLabel"));
+        setTextColour(m_lblLabel[i], captionText);
     }
     m_lblShowDias = createLabel(bar, lblShowDiasRect, lblShowDiasText, diasPoints, false);
     m_lblShowDias->setObjectName(QStringLiteral("lblShowDias"));
+    setTextColour(m_lblShowDias, captionText);
 
     m_cmbNome = new QComboBox(bar);
     m_cmbNome->setObjectName(QStringLiteral("cmbNome"));
@@ -159,9 +164,9 @@ void FrmPrincipal::createInputBar()
     m_txtPeriodo->setFont(Artwork::uiFont(fieldPoints));
     m_txtPeriodo->setMaxLength(txtPeriodoMaxLength);
 
-    m_imgCalcular = createImage(bar, imgCalcularRect, QStringLiteral("calcular.ico"), false);
+    m_imgCalcular = createImage(bar, imgCalcularRect, QStringLiteral("calcular"), false);
     m_imgCalcular->setObjectName(QStringLiteral("imgCalcular"));
-    m_imgImprimir = createImage(bar, imgImprimirRect, QStringLiteral("imprimir.ico"), false);
+    m_imgImprimir = createImage(bar, imgImprimirRect, QStringLiteral("imprimir"), false);
     m_imgImprimir->setObjectName(QStringLiteral("imgImprimir"));
 
     setTabOrder(m_cmbNome, m_txtUltima);
@@ -180,9 +185,9 @@ void FrmPrincipal::createCalendarArea()
         m_lblDia[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setBackground(m_lblDia[i], pink);
     }
-    m_imgGoLeft = createImage(area, imgGoLeftRect, QStringLiteral("seta_esquerda.ico"), true);
+    m_imgGoLeft = createImage(area, imgGoLeftRect, QStringLiteral("seta_esquerda"), true);
     m_imgGoLeft->setObjectName(QStringLiteral("imgGoLeft"));
-    m_imgGoRight = createImage(area, imgGoRightRect, QStringLiteral("seta_direita.ico"), true);
+    m_imgGoRight = createImage(area, imgGoRightRect, QStringLiteral("seta_direita"), true);
     m_imgGoRight->setObjectName(QStringLiteral("imgGoRight"));
 
     m_lblMes = createLabel(area, lblMesRect, QString(), monthPoints, true);
@@ -196,6 +201,7 @@ void FrmPrincipal::createCalendarArea()
         m_lblSemana[i]->setObjectName(QStringLiteral("lblSemana"));
         m_lblSemana[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setBackground(m_lblSemana[i], pink);
+        setTextColour(m_lblSemana[i], captionText);
     }
 }
 
@@ -209,16 +215,17 @@ void FrmPrincipal::createLegendBar()
         m_legendBox[i]->setBackground(palette().color(QPalette::Button));
         m_lblInfoLegenda[i] = createLabel(m_picLegenda, entry.labelPlace, QString::fromUtf8(entry.text), entry.points, false);
         m_lblInfoLegenda[i]->setObjectName(QStringLiteral("lblInfoLegenda"));
+        setTextColour(m_lblInfoLegenda[i], captionText);
         m_legendBox[i]->setVisible(entry.shown);
         m_lblInfoLegenda[i]->setVisible(entry.shown);
     }
-    m_imgQuintrela1 = createImage(m_picLegenda, imgQuintrelaRect, QStringLiteral("quintrela_banner.gif"), true);
+    m_imgQuintrela1 = createImage(m_picLegenda, imgQuintrelaRect, QStringLiteral("quintrela_banner"), true);
     m_imgQuintrela1->setObjectName(QStringLiteral("imgQuintrela1"));
 }
 
 void FrmPrincipal::createNoticeBar()
 {
-    m_imgQuintrela = createImage(m_picPrevinir, imgQuintrelaRect, QStringLiteral("quintrela_banner.gif"), true);
+    m_imgQuintrela = createImage(m_picPrevinir, imgQuintrelaRect, QStringLiteral("quintrela_banner"), true);
     m_imgQuintrela->setObjectName(QStringLiteral("imgQuintrela"));
 
     m_lblSexoSafe = createLabel(m_picPrevinir, lblSexoSafeRect, lblSexoSafeText, windowPoints, true);

@@ -5,14 +5,12 @@
 #include "DateText.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
-#include "MainWindowTexts.h"
 #include "PictureBox.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QShortcut>
 
 namespace {
 
@@ -97,29 +95,4 @@ void FrmPrincipal::imgPublicitarioClick()
     if (DateText::daysBetween(m_services.today(), advertisingStart) > 0)
         return;
     m_services.openUrl(QUrl(MainWindowDesign::makerAddress));
-}
-
-void FrmPrincipal::createKeysAndNames()
-{
-    using namespace MainWindowTexts;
-    const std::tuple<QWidget *, QString, QString> named[] = {
-        {m_imgCalcular, calcularName, calcularDescription},
-        {m_imgImprimir, imprimirName, imprimirDescription},
-        {m_imgGoLeft, goLeftName, goLeftDescription},
-        {m_imgGoRight, goRightName, goRightDescription},
-        {m_imgQuintrela, productName, productDescription},
-        {m_imgQuintrela1, productName, productDescription},
-        {m_imgPublicitario, bannerName, bannerDescription},
-    };
-    for (const auto &[widget, name, description] : named) {
-        widget->setAccessibleName(name);
-        widget->setAccessibleDescription(description);
-    }
-    // Keys beside the pictures: months and printing without the mouse.
-    auto *previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
-    connect(previous, &QShortcut::activated, this, &FrmPrincipal::imgGoLeftClick);
-    auto *next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this, &FrmPrincipal::imgGoRightClick);
-    auto *print = new QShortcut(QKeySequence::Print, this);
-    connect(print, &QShortcut::activated, this, &FrmPrincipal::imgImprimirClick);
 }

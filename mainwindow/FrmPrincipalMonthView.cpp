@@ -28,6 +28,7 @@ void FrmPrincipal::ShowMonth(const QString &month, const QString &year)
         p.setColor(QPalette::WindowText, MainWindowDesign::fromBgr(colour));
         label->setPalette(p);
     }
+    describeMonth(layout);
 }
 
 void FrmPrincipal::stepMonth(int months)
@@ -44,6 +45,7 @@ void FrmPrincipal::stepMonth(int months)
     m_state.ShownMonth = text.mid(3, 2);
     m_state.ShownYear = text.right(4);
     ShowMonth(m_state.ShownMonth, m_state.ShownYear);
+    announceMonth();
 }
 
 void FrmPrincipal::imgGoLeftClick()

@@ -4,6 +4,7 @@
 
 #include "DateText.h"
 #include "MainWindowTexts.h"
+#include "PictureBox.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -53,14 +54,21 @@ bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
     const bool inputField = watched == m_cmbNome || watched == m_txtUltima || watched == m_txtPeriodo;
     if (event->type() == QEvent::KeyPress && inputField) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        // Enter calculates before the field sees the key.
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        // Enter calculates, and the field sees no more of it: the name box
+        // would take it as picking the typed name and fill the fields again.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             imgCalcularClick();
+            return true;
+        }
     } else if (event->type() == QEvent::MouseMove) {
         // The control under the pointer decides, whichever container passed the move on.
         const auto *move = static_cast<QMouseEvent *>(event);
         QWidget *under = childAt(mapFromGlobal(move->globalPosition().toPoint()));
         mouseMovedOver(under ? under : this);
+    } else if (watched == m_picPrevinir
+               && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent)) {
+        // The legend lies exactly under the notice: it shows when the notice goes.
+        m_picLegenda->setVisible(event->type() == QEvent::HideToParent);
     } else if (event->type() == QEvent::FocusIn && (watched == m_txtUltima || watched == m_txtPeriodo)) {
         static_cast<QLineEdit *>(watched)->selectAll();
     }

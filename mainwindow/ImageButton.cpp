@@ -1,12 +1,18 @@
 #include "ImageButton.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 ImageButton::ImageButton(QWidget *parent)
-    : QLabel(parent)
+    : QAbstractButton(parent)
 {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ImageButton::setPixmap(const QPixmap &pixmap)
+{
+    m_pixmap = pixmap;
+    update();
 }
 
 void ImageButton::setBorderStyle(int style)
@@ -17,19 +23,46 @@ void ImageButton::setBorderStyle(int style)
     update();
 }
 
-void ImageButton::mouseReleaseEvent(QMouseEvent *event)
+QSize ImageButton::sizeHint() const
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    return m_pixmap.deviceIndependentSize().toSize();
 }
 
-void ImageButton::paintEvent(QPaintEvent *event)
+void ImageButton::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    // A 2x picture on a screen at 1.5x is shrunk, smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          !qFuzzyCompare(m_pixmap.devicePixelRatio(), devicePixelRatio()));
+    painter.drawPixmap(0, 0, m_pixmap);
     if (m_borderStyle == 1) {
-        QPainter painter(this);
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (m_keyboardFocus && hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses a focused button, as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void ImageButton::focusInEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void ImageButton::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
 }

@@ -29,6 +29,10 @@ inline QColor fromBgr(qint32 bgr)
 inline const QColor pink = fromBgr(0x00FFC0FF);
 inline const QColor lineBlue = fromBgr(0x00FF0000);
 inline const QColor captionBlue = fromBgr(0x00FF0000);
+// The captions on the pink bars: the button text of the light desktop the
+// window was designed on, fixed, so that no desktop palette can put light
+// text on the pink.
+inline const QColor captionText = fromBgr(0x00000000);
 
 // The product's page and the maker's page.
 inline const QString productAddress = QStringLiteral("https://quintrela.com.br");
@@ -75,7 +79,9 @@ constexpr std::array<Caption, 6> lblLabelCaptions{{
     {rect(6120, 45, 645, 240), "Calcular"},
     {rect(3735, 45, 1455, 240), "Última Menstruação:"},
     {QRect(), nullptr},
-    {rect(6750, 45, 600, 240), "Imprimir"},
+    // Designed at Left 6750, where its last letter ran under the bar's
+    // border; three pixels further left it is whole.
+    {rect(6705, 45, 600, 240), "Imprimir"},
 }};
 
 // Calendar area
@@ -108,14 +114,15 @@ struct LegendEntry
     const char *text;
     double points;
     bool shown;
+    const char *colourName; // read out for the box
 };
 constexpr std::array<LegendEntry, 6> legend{{
-    {"picProxima", rect(45, 90, 195, 195), 0xFF0000, rect(270, 90, 1725, 240), "Próximas Menstruações", 8.25, true},
-    {"picMenosP", rect(45, 360, 195, 195), 0xFF8080, rect(270, 360, 1680, 240), "Dias menos perigosos", 8.25, true},
-    {"picMaisP", rect(1980, 360, 195, 195), 0x8080FF, rect(2205, 360, 1500, 240), "Dias mais perigosos", 8.25, true},
-    {"picApice", rect(1980, 90, 195, 195), 0x0000FF, rect(2205, 90, 1455, 240), "Ápice da Ovulação", 8.25, true},
-    {"picBlack", rect(4950, 45, 240, 240), 0x000000, rect(5220, 45, 2085, 240), "Dias de risco razoável", 9.75, false},
-    {"picHoje", rect(4950, 360, 240, 240), 0x0080FF, rect(5220, 360, 2085, 240), "Data de hoje", 9.75, false},
+    {"picProxima", rect(45, 90, 195, 195), 0xFF0000, rect(270, 90, 1725, 240), "Próximas Menstruações", 8.25, true, "azul"},
+    {"picMenosP", rect(45, 360, 195, 195), 0xFF8080, rect(270, 360, 1680, 240), "Dias menos perigosos", 8.25, true, "azul-claro"},
+    {"picMaisP", rect(1980, 360, 195, 195), 0x8080FF, rect(2205, 360, 1500, 240), "Dias mais perigosos", 8.25, true, "vermelho-claro"},
+    {"picApice", rect(1980, 90, 195, 195), 0x0000FF, rect(2205, 90, 1455, 240), "Ápice da Ovulação", 8.25, true, "vermelho"},
+    {"picBlack", rect(4950, 45, 240, 240), 0x000000, rect(5220, 45, 2085, 240), "Dias de risco razoável", 9.75, false, "preto"},
+    {"picHoje", rect(4950, 360, 240, 240), 0x0080FF, rect(5220, 360, 2085, 240), "Data de hoje", 9.75, false, "laranja"},
 }};
 constexpr QRect imgQuintrelaRect = rect(3735, 90, 3495, 450);
 

@@ -54,19 +54,24 @@ inline const QString pdfFailed = QStringLiteral(
     "Não foi possível salvar o calendário no arquivo PDF escolhido. Verifique se você tem permissão "
     "para gravar arquivos nessa pasta e tente novamente.");
 
-// Names and descriptions read out for the pictures that act as buttons.
+// Names and descriptions read out for the pictures that act as buttons, and
+// shown as their tooltips; each names the key that does the same.
 inline const QString calcularName = QStringLiteral("Calcular");
 inline const QString calcularDescription = QStringLiteral(
-    "Calcula os próximos ciclos e mostra o mês da próxima menstruação");
+    "Calcula os próximos ciclos e mostra o mês da próxima menstruação (tecla Enter)");
 inline const QString imprimirName = QStringLiteral("Imprimir");
-inline const QString imprimirDescription = QStringLiteral("Imprime o mês mostrado na impressora padrão");
+inline const QString imprimirDescription = QStringLiteral(
+    "Imprime o mês mostrado na impressora padrão (teclas Ctrl+P)");
 inline const QString goLeftName = QStringLiteral("Mês anterior");
-inline const QString goLeftDescription = QStringLiteral("Mostra o mês anterior no calendário");
+inline const QString goLeftDescription = QStringLiteral("Mostra o mês anterior no calendário (tecla Page Up)");
 inline const QString goRightName = QStringLiteral("Próximo mês");
-inline const QString goRightDescription = QStringLiteral("Mostra o mês seguinte no calendário");
+inline const QString goRightDescription = QStringLiteral("Mostra o mês seguinte no calendário (tecla Page Down)");
 inline const QString productName = QStringLiteral("Página da Quintrela Eletrônica");
 inline const QString productDescription = QStringLiteral("Abre a página da Quintrela Eletrônica no navegador");
 inline const QString bannerName = QStringLiteral("Espaço publicitário");
 inline const QString bannerDescription = QStringLiteral("Abre a página do anunciante no navegador");
+
+// The calendar area, read out as one place.
+inline const QString calendarName = QStringLiteral("Calendário");
 
 } // namespace MainWindowTexts

@@ -1,20 +1,51 @@
 #include "WindowServices.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTranslator>
+
+namespace {
+
+// "Sim", "Não" and the file dialog's words in Portuguese. Loaded the first
+// time a box is needed, not at start: most starts show none.
+void translateQtTexts()
+{
+    static const bool loaded = [] {
+        auto *texts = new QTranslator(qApp);
+        if (texts->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(texts);
+        return true;
+    }();
+    (void)loaded;
+}
+
+// A box asked for before the window is on screen would stand at the
+// screen's corner beside a window that is not there yet: it goes to the
+// middle of the screen instead.
+QWidget *shownOrNone(QWidget *parent)
+{
+    return parent && parent->isVisible() ? parent : nullptr;
+}
+
+} // namespace
 
 WindowServices WindowServices::standard()
 {
     WindowServices services;
     services.message = [](QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text) {
-        QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        translateQtTexts();
+        QMessageBox box(icon, title, text, QMessageBox::Ok, shownOrNone(parent));
         box.setTextFormat(Qt::PlainText);
         box.exec();
     };
     services.askYesNo = [](QWidget *parent, const QString &title, const QString &text) {
-        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        translateQtTexts();
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, shownOrNone(parent));
         box.setTextFormat(Qt::PlainText);
         return box.exec() == QMessageBox::Yes;
     };
@@ -28,6 +59,7 @@ WindowServices WindowServices::standard()
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     };
     services.choosePdfPath = [](QWidget *parent, const QString &suggestedPath) {
+        translateQtTexts();
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar o calendário como PDF"), suggestedPath,
                                             QStringLiteral("Arquivos PDF (*.pdf)"));
     };

@@ -1,5 +1,6 @@
 #include "FrmInicio.h"
 
+#include "AccessibleFactory.h"
 #include "Artwork.h"
 #include "OptionButton.h"
 
@@ -41,9 +42,10 @@ FrmInicio::FrmInicio(const QString &programFolder, ErrorReporter reportError, QW
 {
     setObjectName(QStringLiteral("frmInicio"));
     setWindowTitle(captionText);
-    setWindowIcon(Artwork::icon(QStringLiteral("qtrconfg.ico")));
+    setWindowIcon(Artwork::icon(QStringLiteral("qtrconfg")));
     setFont(Artwork::uiFont(8.25));
     setFixedSize(twips(4950), twips(1980));
+    AccessibleFactory::install();
     createControls();
     Load();
 }
@@ -71,6 +73,16 @@ void FrmInicio::createControls()
     setTabOrder(m_cmdGo, m_optUm);
     setTabOrder(m_optUm, m_optDois);
     m_cmdGo->setFocus();
+    // The two options are one stop for Tab, at the selected one, as in any
+    // radio group; the arrow keys move the choice.
+    for (OptionButton *option : {m_optUm, m_optDois})
+        connect(option, &OptionButton::toggled, this, &FrmInicio::updateTabStop);
+}
+
+void FrmInicio::updateTabStop()
+{
+    for (OptionButton *option : {m_optUm, m_optDois})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void FrmInicio::Load()

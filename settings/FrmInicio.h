@@ -32,6 +32,7 @@ private:
     void createControls();
     void Load();
     void cmdGoClick();
+    void updateTabStop();
 
     SettingsFile m_settings;
     ErrorReporter m_reportError;

@@ -135,6 +135,34 @@ TEST_F(FaultTest, ReadOnlyProgramFolder)
     QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
 }
 
+TEST_F(FaultTest, EnterInTheNameBoxCalculatesOnceWhenTheSaveFails)
+{
+    // A remembered name typed in full, with a new date and cycle, and a file
+    // the program cannot write: the calendar and the fields show what was typed.
+    writeBytes(records(), record("Maria", "28", "01/01/2001"));
+    TestSupport::openToEveryone(dir.path());
+    makeReadOnly(records());
+    const QString folder = dir.path();
+    const int code = TestSupport::runUnprivileged([&] {
+        Session main(folder);
+        main.window->show();
+        QLineEdit *name = main.window->cmbNome()->lineEdit();
+        name->setText("Maria");
+        main.window->txtUltima()->setText("01/03/2001");
+        main.window->txtPeriodo()->setText("30");
+        main.window->cmbNome()->setFocus();
+        QTest::keyClick(main.window->cmbNome(), Qt::Key_Return);
+        if (main.told.size() != 1 || !main.calendarShown())
+            return 1;
+        if (main.window->txtUltima()->text() != "01/03/2001" || main.window->txtPeriodo()->text() != "30")
+            return 2;
+        if (name->selectedText() != "Maria")
+            return 3;
+        return 0;
+    });
+    EXPECT_EQ(code, 0);
+}
+
 TEST_F(FaultTest, UnreadableFiles)
 {
     const QByteArray stored = record("Maria");

@@ -225,10 +225,6 @@ TEST_F(FrmPrincipalCalculateTest, TodaysMarkGoesWithTheFirstConsultation)
 TEST_F(FrmPrincipalCalculateTest, RealQuestionBoxAnsweredNo)
 {
     // The real boxes, in Portuguese; answered as a user would.
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
-                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-    QApplication::installTranslator(&translator);
     window = std::make_unique<FrmPrincipal>(*state, dir.path());
     window->show();
     QStringList buttons;
@@ -242,7 +238,6 @@ TEST_F(FrmPrincipalCalculateTest, RealQuestionBoxAnsweredNo)
         box->button(QMessageBox::No)->click();
     });
     consult("Maria", "01/03/2001", "28");
-    QApplication::removeTranslator(&translator);
     EXPECT_EQ(title, "Importante:");
     buttons.sort();
     EXPECT_EQ(buttons, QStringList({QString::fromUtf8("Não"), "Sim"}));

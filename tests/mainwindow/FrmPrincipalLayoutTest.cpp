@@ -54,7 +54,7 @@ TEST_F(FrmPrincipalLayoutTest, ControlsStandWhereDesigned)
         {w.lblLabel(1), QRect(353, 5, 49, 16)},
         {w.lblLabel(2), QRect(410, 5, 43, 16)},
         {w.lblLabel(3), QRect(251, 5, 97, 16)},
-        {w.lblLabel(5), QRect(452, 5, 40, 16)},
+        {w.lblLabel(5), QRect(449, 5, 40, 16)},
         {w.imgGoLeft(), QRect(5, 59, 32, 32)},
         {w.imgGoRight(), QRect(455, 59, 32, 32)},
         {w.lblMes(), QRect(56, 59, 382, 28)},

@@ -205,3 +205,29 @@ TEST_F(FrmInicioTest, RealMessageBoxOnAFailedSave)
     EXPECT_TRUE(seenText.contains("qtrconf.dat"));
     EXPECT_TRUE(w.isVisible());
 }
+
+TEST_F(FrmInicioTest, TheKeyboardReachesTheChoiceShown)
+{
+    // Tab lands on the selected option, whichever it is; the arrows move the
+    // choice; Space keeps it; nothing is stored before the button.
+    for (const QByteArray &stored : {QByteArray("\x00\x00", 2), QByteArray("\xFF\xFF", 2)}) {
+        writeBytes(settingsPath(), stored);
+        auto w = open();
+        OptionButton *shown = stored[0] ? w->optUm() : w->optDois();
+        OptionButton *other = stored[0] ? w->optDois() : w->optUm();
+        QTest::keyClick(w->cmdGo(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), shown);
+        QTest::keyClick(shown, Qt::Key_Space);
+        EXPECT_TRUE(shown->isChecked());
+        // One stop for the group: the next Tab leaves it.
+        QTest::keyClick(shown, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w->cmdGo());
+        QTest::keyClick(w->cmdGo(), Qt::Key_Tab);
+        QTest::keyClick(shown, stored[0] ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_TRUE(other->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), other);
+        EXPECT_EQ(readBytes(settingsPath()), stored);
+        QTest::keyClick(other, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w->cmdGo());
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+// What the two windows tell screen readers beyond what Qt's own widgets do:
+// each window is a window, not a filler; containers list their children in
+// the order they are read on screen; announcements are spoken.
+
+#include <QAccessible>
+#include <QList>
+
+class QWidget;
+
+namespace AccessibleFactory {
+
+// Installs the factory once per process; harmless to call again.
+void install();
+
+// The children a container reports, in reading order. Children left out
+// (pictures never seen, stores beyond the window's edge) are not reported.
+void setReadingOrder(QWidget *container, const QList<QWidget *> &children);
+
+// What a widget is to a screen reader when its kind alone says something
+// else (a coloured box is a picture, not a frame).
+void setRole(QWidget *widget, QAccessible::Role role);
+
+} // namespace AccessibleFactory

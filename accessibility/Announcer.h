@@ -1,0 +1,16 @@
+#pragma once
+// Says a sentence to the screen reader without taking the focus: an empty,
+// zero-sized notification that shows itself again with each new sentence.
+// Orca speaks a notification when it is shown, which Qt 6.4's bridge can
+// tell it; nothing is drawn.
+
+#include <QWidget>
+
+class Announcer : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *parent);
+
+    void announce(const QString &sentence);
+};

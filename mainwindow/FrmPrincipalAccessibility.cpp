@@ -1,0 +1,113 @@
+// The window in words and by keyboard: names, descriptions and tooltips,
+// keys for the picture buttons, the Tab chain, reading order, and the
+// sentences said after a consultation or a month step.
+
+#include "FrmPrincipal.h"
+
+#include "AccessibleFactory.h"
+#include "Announcer.h"
+#include "DayWords.h"
+#include "ImageButton.h"
+#include "MainWindowDesign.h"
+#include "MainWindowTexts.h"
+#include "MonthGrid.h"
+#include "PictureBox.h"
+#include "fQuintrela.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+
+void FrmPrincipal::createKeysAndWords()
+{
+    using namespace MainWindowTexts;
+    // First: a container's reading order must be known before anything asks
+    // it for its children.
+    m_announcer = new Announcer(m_imgFigCalendario);
+    setReadingOrder();
+
+    const std::tuple<QWidget *, QString, QString> named[] = {
+        {m_imgCalcular, calcularName, calcularDescription},
+        {m_imgImprimir, imprimirName, imprimirDescription},
+        {m_imgGoLeft, goLeftName, goLeftDescription},
+        {m_imgGoRight, goRightName, goRightDescription},
+        {m_imgQuintrela, productName, productDescription},
+        {m_imgQuintrela1, productName, productDescription},
+        {m_imgPublicitario, bannerName, bannerDescription},
+    };
+    for (const auto &[widget, name, description] : named) {
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(description);
+        widget->setToolTip(description);
+    }
+
+    // The captions name their fields; a screen reader reads them on focus.
+    m_lblLabel[0]->setBuddy(m_cmbNome);
+    m_lblLabel[3]->setBuddy(m_txtUltima);
+    m_lblLabel[1]->setBuddy(m_txtPeriodo);
+    m_lblLabel[2]->setBuddy(m_imgCalcular);
+    m_lblLabel[5]->setBuddy(m_imgImprimir);
+    for (int i = 0; i < int(MainWindowDesign::legend.size()); ++i) {
+        const QString text = QString::fromUtf8(MainWindowDesign::legend[i].text);
+        AccessibleFactory::setRole(m_legendBox[i], QAccessible::Graphic);
+        m_lblInfoLegenda[i]->setBuddy(m_legendBox[i]);
+        m_legendBox[i]->setAccessibleName(text);
+        m_legendBox[i]->setAccessibleDescription(QString::fromUtf8(MainWindowDesign::legend[i].colourName));
+        m_legendBox[i]->setToolTip(text);
+    }
+    m_imgFigCalendario->setAccessibleName(calendarName);
+
+    // After the three fields, the picture buttons in the order they stand.
+    QWidget *chain[] = {m_txtPeriodo, m_imgCalcular, m_imgImprimir, m_imgGoLeft, m_imgGoRight,
+                        m_imgQuintrela, m_imgQuintrela1, m_imgPublicitario};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+
+    // Keys beside the pictures: months and printing without the mouse.
+    auto *previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    connect(previous, &QShortcut::activated, this, &FrmPrincipal::imgGoLeftClick);
+    auto *next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(next, &QShortcut::activated, this, &FrmPrincipal::imgGoRightClick);
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, &FrmPrincipal::imgImprimirClick);
+}
+
+void FrmPrincipal::setReadingOrder()
+{
+    using AccessibleFactory::setReadingOrder;
+    // Top to bottom, left to right; the pictures never seen are left out.
+    setReadingOrder(this, {m_picEntrada, m_imgFigCalendario, m_picLegenda, m_picPrevinir, m_lblInfo,
+                           m_imgPublicitario->parentWidget()});
+    setReadingOrder(m_picEntrada, {m_lblLabel[0], m_cmbNome, m_lblLabel[3], m_txtUltima, m_lblLabel[1], m_txtPeriodo,
+                                   m_lblShowDias, m_lblLabel[2], m_imgCalcular, m_lblLabel[5], m_imgImprimir});
+    QList<QWidget *> calendar = {m_lblMes, m_imgGoLeft, m_imgGoRight};
+    calendar.append(QList<QWidget *>(m_lblSemana.begin(), m_lblSemana.end()));
+    calendar.append(QList<QWidget *>(m_lblDia.begin(), m_lblDia.end()));
+    calendar.append(m_announcer);
+    setReadingOrder(m_imgFigCalendario, calendar);
+    QList<QWidget *> legend;
+    for (int i : {0, 3, 1, 2})
+        legend << m_legendBox[i] << m_lblInfoLegenda[i];
+    legend << m_imgQuintrela1;
+    setReadingOrder(m_picLegenda, legend);
+    setReadingOrder(m_picPrevinir, {m_lblSexoSafe, m_imgQuintrela});
+    setReadingOrder(m_imgPublicitario->parentWidget(), {m_imgPublicitario});
+}
+
+void FrmPrincipal::describeMonth(const MonthGrid::Layout &layout)
+{
+    const QDate today = m_services.today();
+    const QStringList days = DayWords::dayDescriptions(layout, m_state.DayMarks, today);
+    for (int i = 0; i < int(m_lblDia.size()); ++i) {
+        const QString &words = days.value(i - layout.firstColumn);
+        m_lblDia[i]->setToolTip(words);
+        m_lblDia[i]->setAccessibleDescription(words);
+    }
+    m_imgFigCalendario->setAccessibleDescription(DayWords::monthSummary(layout, m_state.DayMarks, today));
+}
+
+void FrmPrincipal::announceMonth()
+{
+    m_announcer->announce(m_imgFigCalendario->accessibleDescription());
+}

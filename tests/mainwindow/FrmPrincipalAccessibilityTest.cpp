@@ -1,0 +1,264 @@
+// What a screen reader, a keyboard user and a user of a dark desktop get
+// from the main window.
+
+#include "DateText.h"
+#include "ImageButton.h"
+#include "MainWindowFixture.h"
+#include "PictureBox.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+using TestSupport::writeBytes;
+
+namespace {
+
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+class FrmPrincipalAccessibilityTest : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        // The worked example: the period's last day is the next start.
+        writeBytes(settingsPath(), QByteArray("\xFF\xFF", 2));
+    }
+
+    QLabel *cellOfDay(int day) const
+    {
+        for (int i = 0; i < 42; ++i) {
+            if (window->lblDia(i)->text() == DateText::twoDigits(day))
+                return window->lblDia(i);
+        }
+        return nullptr;
+    }
+
+    static QList<QObject *> childrenOf(QObject *object)
+    {
+        QList<QObject *> list;
+        QAccessibleInterface *parent = accessible(object);
+        for (int i = 0; i < parent->childCount(); ++i)
+            list << parent->child(i)->object();
+        return list;
+    }
+};
+
+// WCAG's contrast ratio of two colours.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a caption as drawn: its most common colour is the
+// background, its ink the colour that stands out most from it.
+double drawnContrast(const QImage &shot, const QRect &place)
+{
+    QHash<QRgb, int> counts;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    const QRgb background = std::max_element(counts.begin(), counts.end(), [](int a, int b) { return a < b; }).key();
+    double best = 1;
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        best = std::max(best, contrast(QColor(it.key()), QColor(background)));
+    return best;
+}
+
+} // namespace
+
+TEST_F(FrmPrincipalAccessibilityTest, EveryDayCellSaysItsDateAndMeaning)
+{
+    const struct
+    {
+        const char *date, *cycle;
+        int day;
+        const char *words;
+    } cases[] = {
+        {"01/03/2001", "28", 14, "quarta-feira, 14 de março de 2001: ápice da ovulação"},
+        {"01/03/2001", "28", 28, "quarta-feira, 28 de março de 2001: próxima menstruação"},
+        {"01/03/2001", "28", 12, "segunda-feira, 12 de março de 2001: dia de alto risco"},
+        {"01/03/2001", "28", 2, "sexta-feira, 2 de março de 2001: dia de baixo risco"},
+        {"01/03/2001", "28", 20, "terça-feira, 20 de março de 2001"},
+        {"01/03/2001", "16", 8, "quinta-feira, 8 de março de 2001: ápice da ovulação"},
+        {"01/03/2001", "16", 31, "sábado, 31 de março de 2001: próxima menstruação"},
+        {"10/02/2004", "40", 20, "sábado, 20 de março de 2004: próxima menstruação"},
+    };
+    FrmPrincipal &w = open();
+    // Before any consultation, today alone has a meaning.
+    EXPECT_EQ(cellOfDay(7)->accessibleDescription(), utf8("segunda-feira, 7 de dezembro de 2026: hoje"));
+    for (const auto &c : cases) {
+        consult("Maria", c.date, c.cycle);
+        QLabel *cell = cellOfDay(c.day);
+        ASSERT_NE(cell, nullptr) << c.words;
+        EXPECT_EQ(accessible(cell)->text(QAccessible::Description), utf8(c.words));
+        EXPECT_EQ(cell->toolTip(), utf8(c.words));
+    }
+    // Cells outside the month say nothing.
+    EXPECT_EQ(w.lblDia(41)->toolTip(), QString());
+    EXPECT_EQ(accessible(w.lblDia(41))->text(QAccessible::Description), QString());
+    const char *legend[] = {"Próximas Menstruações", "Dias menos perigosos", "Dias mais perigosos",
+                            "Ápice da Ovulação"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(accessible(w.legendBox(i))->text(QAccessible::Name), utf8(legend[i]));
+        EXPECT_EQ(accessible(w.legendBox(i))->role(), QAccessible::Graphic);
+    }
+}
+
+TEST_F(FrmPrincipalAccessibilityTest, TheMonthIsSummedUpAndAnnounced)
+{
+    // What the announcement says; that it reaches a screen reader is the
+    // accessibility bus test's to show.
+    FrmPrincipal &w = open();
+    auto *announcer = w.imgFigCalendario()->findChild<QWidget *>("Announcer");
+    ASSERT_NE(announcer, nullptr);
+    EXPECT_EQ(announcer->accessibleName(), QString()); // the start announces nothing
+    EXPECT_EQ(accessible(announcer)->role(), QAccessible::Notification);
+    EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description),
+              utf8("Dezembro de 2026. Hoje: dia 7."));
+
+    consult("Maria", "01/03/2001", "28");
+    const QString march = utf8("Março de 2001. Próxima menstruação: dias 1 e 28. Ápice da ovulação: dia 14. "
+                               "Dias de alto risco: 12, 13, 15 e 16. Dias de baixo risco: 2, 3, 26, 27, 29 e 30.");
+    EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description), march);
+    EXPECT_EQ(announcer->accessibleName(), march);
+
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    const QString april = accessible(w.imgFigCalendario())->text(QAccessible::Description);
+    EXPECT_TRUE(april.startsWith(utf8("Abril de 2001. Próxima menstruação: dia 24. Ápice da ovulação: dia 10.")))
+        << qPrintable(april);
+    EXPECT_EQ(announcer->accessibleName(), april);
+}
+
+TEST_F(FrmPrincipalAccessibilityTest, FieldsAreNamedByTheirCaptions)
+{
+    FrmPrincipal &w = open();
+    const std::pair<QWidget *, const char *> fields[] = {
+        {w.cmbNome(), "Digite o seu nome abaixo:"},
+        {w.txtUltima(), "Última Menstruação:"},
+        {w.txtPeriodo(), "Período:"},
+    };
+    for (const auto &[field, caption] : fields) {
+        EXPECT_EQ(accessible(field)->text(QAccessible::Name), utf8(caption));
+        const auto labels = accessible(field)->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << caption;
+        EXPECT_EQ(static_cast<QLabel *>(labels[0].first->object())->text(), utf8(caption));
+    }
+}
+
+TEST_F(FrmPrincipalAccessibilityTest, PictureButtonsArePressedByKeysAndScreenReaders)
+{
+    FrmPrincipal &w = open();
+    const std::pair<ImageButton *, const char *> keyed[] = {
+        {w.imgCalcular(), "Enter"}, {w.imgImprimir(), "Ctrl+P"}, {w.imgGoLeft(), "Page Up"},
+        {w.imgGoRight(), "Page Down"}};
+    for (const auto &[button, key] : keyed) {
+        EXPECT_TRUE(button->toolTip().contains(key)) << key;
+        EXPECT_TRUE(accessible(button)->text(QAccessible::Description).contains(key)) << key;
+    }
+    for (ImageButton *button : {w.imgCalcular(), w.imgImprimir(), w.imgGoLeft(), w.imgGoRight(), w.imgQuintrela(),
+                                w.imgQuintrela1(), w.imgPublicitario()}) {
+        ASSERT_EQ(accessible(button)->role(), QAccessible::Button) << qPrintable(button->objectName());
+        EXPECT_TRUE(accessible(button)->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+    // A screen reader's press steps the month (Qt animates the press first).
+    accessible(w.imgGoRight())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.lblMes()->text() == "Janeiro de 2027"; }));
+
+    // Tab goes on from the fields to the buttons; Enter and Space press them.
+    w.txtPeriodo()->setFocus();
+    QTest::keyClick(w.txtPeriodo(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.imgCalcular());
+    for (ImageButton *next : {w.imgImprimir(), w.imgGoLeft()}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << qPrintable(next->objectName());
+    }
+    QTest::keyClick(w.imgGoLeft(), Qt::Key_Return);
+    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2026");
+    QTest::keyClick(w.imgGoLeft(), Qt::Key_Space);
+    EXPECT_EQ(w.lblMes()->text(), "Novembro de 2026");
+    // A click leaves the focus in the field the user typed in.
+    w.txtUltima()->setFocus();
+    QTest::mouseClick(w.imgGoRight(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtUltima());
+    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2026");
+}
+
+TEST_F(FrmPrincipalAccessibilityTest, ReadInTheOrderShownAndOnlyWhatIsShown)
+{
+    FrmPrincipal &w = open();
+    EXPECT_EQ(accessible(&w)->role(), QAccessible::Window);
+    EXPECT_EQ(childrenOf(&w),
+              (QList<QObject *>{w.picEntrada(), w.imgFigCalendario(), w.picLegenda(), w.picPrevinir(), w.lblInfo(),
+                                w.imgPublicitario()->parentWidget()}));
+    const QList<QObject *> calendar = childrenOf(w.imgFigCalendario());
+    EXPECT_EQ(calendar.mid(0, 4), (QList<QObject *>{w.lblMes(), w.imgGoLeft(), w.imgGoRight(), w.lblSemana(0)}));
+    EXPECT_EQ(calendar.indexOf(w.lblDia(0)), 10);
+    EXPECT_EQ(childrenOf(w.picEntrada()).mid(0, 2), (QList<QObject *>{w.lblLabel(0), w.cmbNome()}));
+
+    // Nothing reached from the window is a picture never seen.
+    QList<QObject *> reached;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        reached << node->object();
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(accessible(&w));
+    for (QObject *unseen : {static_cast<QObject *>(w.imgPub(0)), static_cast<QObject *>(w.imgPub(1)),
+                            static_cast<QObject *>(w.picRosto(0))})
+        EXPECT_FALSE(reached.contains(unseen)) << qPrintable(unseen->objectName());
+
+    // The legend under the notice is not showing until the notice goes.
+    EXPECT_TRUE(accessible(w.lblInfoLegenda(0))->state().invisible);
+    EXPECT_FALSE(accessible(w.lblSexoSafe())->state().invisible);
+    consult("Maria", "01/03/2001", "28");
+    EXPECT_FALSE(accessible(w.lblInfoLegenda(0))->state().invisible);
+    EXPECT_TRUE(accessible(w.lblSexoSafe())->state().invisible);
+}
+
+TEST_F(FrmPrincipalAccessibilityTest, CaptionsStayReadableUnderADarkPalette)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)}, {QPalette::WindowText, Qt::white},
+                                {QPalette::Base, QColor(42, 42, 42)}, {QPalette::Text, Qt::white},
+                                {QPalette::Button, QColor(53, 53, 53)}, {QPalette::ButtonText, Qt::white}})
+        dark.setColor(role, colour);
+    QApplication::setPalette(dark);
+
+    FrmPrincipal &w = open();
+    QList<QLabel *> captions = {w.lblLabel(0), w.lblLabel(1), w.lblLabel(2), w.lblLabel(3), w.lblLabel(5),
+                                w.lblShowDias(), w.lblMes(), w.lblSexoSafe(), w.lblInfo()};
+    for (int i = 0; i < 7; ++i)
+        captions << w.lblSemana(i);
+    auto check = [&](const QList<QLabel *> &labels) {
+        const QImage shot = w.grab().toImage();
+        for (QLabel *label : labels) {
+            const QRect place(label->mapTo(&w, QPoint(0, 0)), label->size());
+            EXPECT_GE(drawnContrast(shot, place.intersected(w.rect())), 4.5)
+                << qPrintable(label->objectName() + " " + label->text());
+        }
+    };
+    check(captions);
+    consult("Maria", "01/03/2001", "28");
+    check({w.lblInfoLegenda(0), w.lblInfoLegenda(1), w.lblInfoLegenda(2), w.lblInfoLegenda(3)});
+
+    window.reset();
+    QApplication::setPalette(light);
+}

@@ -1,0 +1,25 @@
+#include "WindowServices.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+TEST(WindowServicesTest, ABoxBeforeTheWindowIsShownStandsInTheMiddleOfTheScreen)
+{
+    // As at start-up: the window exists, but is not on screen yet.
+    QWidget window;
+    window.resize(490, 460);
+    QPoint centre;
+    QTimer::singleShot(100, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        centre = box->frameGeometry().center();
+        box->close();
+    });
+    WindowServices::standard().message(&window, QMessageBox::Warning, "Erro:", "Texto");
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((centre - screen).manhattanLength(), 40) << centre.x() << "," << centre.y();
+}
