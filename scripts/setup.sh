@@ -11,6 +11,14 @@ $SUDO apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins \
   libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev \
   fontconfig fonts-liberation fonts-dejavu-core \
-  xvfb xauth x11-utils \
+  xvfb xauth x11-utils xdotool \
+  locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 \
   cups cups-bsd cups-client poppler-utils \
   clang libclang-rt-14-dev
+# The users' language, for the suite's run under pt_BR.
+for locale in pt_BR.UTF-8 en_US.UTF-8; do
+  if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then
+    $SUDO sed -i "s/^# *${locale} UTF-8/${locale} UTF-8/" /etc/locale.gen
+    $SUDO locale-gen >/dev/null
+  fi
+done

@@ -13,8 +13,9 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUINTRELA_FUZZ=ON -DQUIN
 cmake --build build-fuzz -j "$jobs"
 (cd build-fuzz && ctest --output-on-failure -j "$jobs")
 
-echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DQUINTRELA_SANITIZE=address,undefined -DQUINTRELA_BENCH=OFF
+echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer, in Portuguese (pt_BR)"
+cmake -S . -B build-asan -DQUINTRELA_SANITIZE=address,undefined -DQUINTRELA_BENCH=OFF \
+  -DQUINTRELA_TEST_LANG=pt_BR.UTF-8
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 300)
 

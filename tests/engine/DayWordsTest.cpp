@@ -55,5 +55,10 @@ TEST(DayWordsMonth, TheWorkedConsultationInOneSentence)
     EXPECT_EQ(summary("02", "2001", QDate(2001, 2, 9)),
               utf8("Fevereiro de 2001. Dia de alto risco: 28. Dia de baixo risco: 27. Hoje: dia 9."));
     EXPECT_EQ(summary("1", "1990"), utf8("Janeiro de 1990."));
+    // The month's descriptions, made in one go, say what each day's own does.
+    const QStringList days = DayWords::dayDescriptions(MonthGrid::layout("3", "2001"), state.DayMarks, QDate(2001, 3, 9));
+    ASSERT_EQ(days.size(), 31);
+    for (int d = 1; d <= 31; ++d)
+        EXPECT_EQ(days[d - 1], DayWords::dayDescription(QDate(2001, 3, d), state.DayMarks.at(d, 3, 2001), d == 9));
     EXPECT_EQ(summary("13", "2001"), QString());
 }
