@@ -43,6 +43,18 @@ QString meaning(qint32 mark)
     }
 }
 
+namespace {
+
+QString withMeaning(const QString &date, qint32 mark, bool isToday)
+{
+    const QString m = meaning(mark);
+    if (m.isEmpty())
+        return isToday ? date + QStringLiteral(": hoje") : date;
+    return date + QStringLiteral(": ") + m + (isToday ? QStringLiteral(", hoje") : QString());
+}
+
+} // namespace
+
 QString longDate(const QDate &date)
 {
     return brazil().dayName(date.dayOfWeek(), QLocale::LongFormat) + QStringLiteral(", ")
@@ -53,13 +65,28 @@ QString longDate(const QDate &date)
 
 QString dayDescription(const QDate &date, qint32 mark, bool isToday)
 {
-    QStringList words;
-    if (const QString m = meaning(mark); !m.isEmpty())
-        words.append(m);
-    if (isToday)
-        words.append(QStringLiteral("hoje"));
-    const QString text = longDate(date);
-    return words.isEmpty() ? text : text + QStringLiteral(": ") + words.join(QStringLiteral(", "));
+    return withMeaning(longDate(date), mark, isToday);
+}
+
+QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today)
+{
+    QStringList descriptions;
+    if (!layout.valid)
+        return descriptions;
+    // The names once for the month: the window describes every month it shows.
+    const QDate first(layout.dayTexts.first().right(4).toInt(), layout.dayTexts.first().mid(3, 2).toInt(), 1);
+    const QString monthAndYear = QStringLiteral(" de ") + brazil().monthName(first.month(), QLocale::LongFormat)
+        + QStringLiteral(" de ") + QString::number(first.year());
+    std::array<QString, 8> weekdays;
+    for (int d = 1; d <= 7; ++d)
+        weekdays[d] = brazil().dayName(d, QLocale::LongFormat) + QStringLiteral(", ");
+    descriptions.reserve(layout.dayTexts.size());
+    for (int i = 0; i < layout.dayTexts.size(); ++i) {
+        const QDate date = first.addDays(i);
+        descriptions.append(withMeaning(weekdays[date.dayOfWeek()] + QString::number(date.day()) + monthAndYear,
+                                        marks.at(date.day(), date.month(), date.year()), date == today));
+    }
+    return descriptions;
 }
 
 QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today)

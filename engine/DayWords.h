@@ -22,6 +22,9 @@ QString longDate(const QDate &date);
 // ápice da ovulação"; today adds "hoje". An unmarked day gives the date alone.
 QString dayDescription(const QDate &date, qint32 mark, bool isToday);
 
+// The description of every day of a month, day 1 first.
+QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today);
+
 // The month in one sentence, by meaning: "Março de 2001. Próxima
 // menstruação: dias 1 e 28. Ápice da ovulação: dia 14. ..."
 QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today);
