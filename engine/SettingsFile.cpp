@@ -21,8 +21,12 @@ bool writeAtStart(QFile &file, qint16 value)
 
 } // namespace
 
-SettingsFile::SettingsFile(QString path)
+// Made for its owner only, as the records are.
+constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+SettingsFile::SettingsFile(QString path, FileSync sync)
     : m_path(std::move(path))
+    , m_sync(std::move(sync))
 {
 }
 
@@ -35,7 +39,7 @@ SettingsFile::ReadResult SettingsFile::readWithWriteBack() const
 {
     ReadResult result;
     QFile file(m_path);
-    if (file.open(QIODevice::ReadWrite)) {
+    if (file.open(QIODevice::ReadWrite, ownerOnly)) {
         const QByteArray bytes = file.read(2);
         if (bytes.size() < 2 && !file.atEnd()) {
             result.status = Status::Unreadable;
@@ -66,11 +70,13 @@ SettingsFile::ReadResult SettingsFile::readWithWriteBack() const
 bool SettingsFile::write(qint16 value, QString *error) const
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite) || !writeAtStart(file, value)) {
+    if (!file.open(QIODevice::ReadWrite, ownerOnly) || !writeAtStart(file, value)) {
         if (error)
             *error = file.errorString();
         return false;
     }
+    if (!m_sync(file.handle(), error))
+        return false;
     file.close();
     if (file.error() != QFileDevice::NoError) {
         if (error)

@@ -3,6 +3,8 @@
 // A little-endian signed 16-bit value at offset 0; further bytes are never
 // touched. Missing or empty reads as 0; one byte is taken as the low byte.
 
+#include "FileSync.h"
+
 #include <QString>
 
 class SettingsFile
@@ -24,16 +26,17 @@ public:
         QString error; // the system's reason, for a message
     };
 
-    explicit SettingsFile(QString path);
+    explicit SettingsFile(QString path, FileSync sync = syncToDisk);
     static QString inFolder(const QString &folder);
 
     // Reads the value and writes it back unchanged, so the file exists
     // after the first start.
     ReadResult readWithWriteBack() const;
-    // Writes the value at offset 0; false (and the reason) when it could not.
+    // Writes the value at offset 0 and onto the disk; false (and the
+    // reason) when it could not.
     bool write(qint16 value, QString *error = nullptr) const;
-
 
 private:
     QString m_path;
+    FileSync m_sync;
 };

@@ -45,12 +45,12 @@ WindowServices withArrowOverBoxes(WindowServices services)
 
 } // namespace
 
-FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &programFolder, WindowServices services, QWidget *parent)
+FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowServices services, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_services(withArrowOverBoxes(std::move(services)))
-    , m_records(UserRecordsFile::inFolder(programFolder))
-    , m_programFolder(programFolder)
+    , m_records(UserRecordsFile::inFolder(dataFolder))
+    , m_dataFolder(dataFolder)
 {
     // Before any control exists, so that each is described by it from the start.
     AccessibleFactory::install();
@@ -88,7 +88,7 @@ FrmPrincipal::~FrmPrincipal()
 void FrmPrincipal::Load()
 {
     // 1. Settings
-    const SettingsFile::ReadResult settings = SettingsFile(SettingsFile::inFolder(m_programFolder)).readWithWriteBack();
+    const SettingsFile::ReadResult settings = SettingsFile(SettingsFile::inFolder(m_dataFolder)).readWithWriteBack();
     m_state.EndDateIsNext = settings.status != SettingsFile::Status::Unreadable && settings.value != 0;
     if (settings.status == SettingsFile::Status::Unreadable)
         m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::settingsUnreadable);

@@ -25,9 +25,9 @@ class FrmPrincipal : public QWidget
 {
     Q_OBJECT
 public:
-    // The window reads and writes its files in programFolder; state is the
+    // The window reads and writes its files in dataFolder; state is the
     // program's shared state, owned by the caller.
-    FrmPrincipal(fQuintrela &state, const QString &programFolder, WindowServices services = WindowServices::standard(),
+    FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowServices services = WindowServices::standard(),
                  QWidget *parent = nullptr);
     ~FrmPrincipal() override;
 
@@ -116,7 +116,7 @@ private:
     fQuintrela &m_state;
     WindowServices m_services;
     UserRecordsFile m_records;
-    QString m_programFolder;
+    QString m_dataFolder;
     bool m_toldRecordsUnreadable = false;
 
     PictureBox *m_picEntrada = nullptr;

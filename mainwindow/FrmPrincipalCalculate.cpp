@@ -12,6 +12,7 @@
 #include "fQuintrela.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 
 #include <optional>
@@ -88,5 +89,6 @@ void FrmPrincipal::saveConsultation()
     });
     // The calendar is still worth showing when the file failed.
     if (result.status == UserRecordsFile::SaveStatus::Failed)
-        m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle, MainWindowTexts::recordsNotSaved);
+        m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle,
+                           MainWindowTexts::recordsNotSaved.arg(QDir::toNativeSeparators(m_dataFolder)));
 }

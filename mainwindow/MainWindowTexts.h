@@ -39,7 +39,7 @@ inline const QString recordsUnreadable = QStringLiteral(
 inline const QString recordsNotSaved = QStringLiteral(
     "Não foi possível gravar os seus dados no arquivo de dados do programa (quintrela.dat). O "
     "calendário será calculado normalmente, mas os seus dados não foram guardados para a próxima "
-    "consulta. Verifique se você tem permissão para alterar arquivos na pasta do programa.");
+    "consulta. Verifique se você tem permissão para alterar arquivos na pasta %1.");
 inline const QString settingsUnreadable = QStringLiteral(
     "Não foi possível ler a configuração do programa (qtrconf.dat). O programa vai considerar que "
     "a próxima menstruação começa no dia seguinte ao final do período menstrual.");

@@ -1,3 +1,4 @@
+#include "DataFolder.h"
 #include "FrmPrincipal.h"
 #include "fQuintrela.h"
 
@@ -8,7 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     fQuintrela state;
-    FrmPrincipal window(state, QCoreApplication::applicationDirPath());
+    FrmPrincipal window(state, DataFolder::folder(DataFolder::placementOfThisBuild(),
+                                                  QCoreApplication::applicationDirPath()));
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();

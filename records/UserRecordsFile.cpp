@@ -105,8 +105,9 @@ UserRecordsFile::SaveResult failure(const QFile &file)
 
 } // namespace
 
-UserRecordsFile::UserRecordsFile(QString path)
+UserRecordsFile::UserRecordsFile(QString path, FileSync sync)
     : m_path(std::move(path))
+    , m_sync(std::move(sync))
 {
 }
 
@@ -177,6 +178,9 @@ UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name,
         }
         if (!file.flush())
             return failure(file);
+        const bool wrote = !found.matches.isEmpty() || append;
+        if (QString error; wrote && !m_sync(file.handle(), &error))
+            return {SaveStatus::Failed, error};
         status = !found.matches.isEmpty() ? SaveStatus::Updated : append ? SaveStatus::Added : SaveStatus::NotAdded;
         return {status, {}};
     };

@@ -3,6 +3,7 @@
 // order they were first saved. Records are updated in place and new ones
 // appended; nothing is ever deleted or moved.
 
+#include "FileSync.h"
 #include "UserRecord.h"
 
 #include <QList>
@@ -14,7 +15,7 @@
 class UserRecordsFile
 {
 public:
-    explicit UserRecordsFile(QString path);
+    explicit UserRecordsFile(QString path, FileSync sync = syncToDisk);
     static QString inFolder(const QString &folder);
 
     struct ReadResult
@@ -46,7 +47,8 @@ public:
     };
 
     // Rewrites every record of the name, or, when there is none, asks
-    // (askToAdd) and appends one on yes. The file is locked against other
+    // (askToAdd) and appends one on yes. A save is on the disk before it is
+    // reported as done. The file is locked against other
     // copies of the program while it is scanned and written, but not while
     // the question is on screen: after a yes it is scanned again.
     SaveResult SaveUserRecord(const QString &name, const QString &date, const QString &cycleLength,
@@ -55,4 +57,5 @@ public:
 
 private:
     QString m_path;
+    FileSync m_sync;
 };

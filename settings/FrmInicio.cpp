@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "OptionButton.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,10 +20,10 @@ const QString optDoisText = QStringLiteral(
 const QString cmdGoText = QStringLiteral("Atuali&zar");
 const QString errorTitle = QStringLiteral("Erro:");
 const QString readFailedText = QStringLiteral(
-    "Não foi possível ler a configuração gravada no arquivo \"qtrconf.dat\", na pasta do programa. "
+    "Não foi possível ler a configuração gravada no arquivo \"qtrconf.dat\", na pasta %1. "
     "A segunda opção foi selecionada; escolha a opção desejada e clique em Atualizar para gravá-la.");
 const QString writeFailedText = QStringLiteral(
-    "Não foi possível gravar a sua escolha no arquivo \"qtrconf.dat\", na pasta do programa. "
+    "Não foi possível gravar a sua escolha no arquivo \"qtrconf.dat\", na pasta %1. "
     "A configuração anterior continua valendo. Verifique se você tem permissão para alterar "
     "arquivos nessa pasta e tente novamente.");
 
@@ -34,10 +35,11 @@ void showError(QWidget *parent, const QString &title, const QString &text)
 
 } // namespace
 
-FrmInicio::FrmInicio(const QString &programFolder, ErrorReporter reportError, QWidget *parent)
+FrmInicio::FrmInicio(const QString &dataFolder, ErrorReporter reportError, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_settings(SettingsFile::inFolder(programFolder))
+    , m_dataFolder(dataFolder)
+    , m_settings(SettingsFile::inFolder(dataFolder))
     , m_reportError(reportError ? std::move(reportError) : ErrorReporter(showError))
 {
     setObjectName(QStringLiteral("frmInicio"));
@@ -90,7 +92,7 @@ void FrmInicio::Load()
     const SettingsFile::ReadResult read = m_settings.readWithWriteBack();
     if (read.status == SettingsFile::Status::Unreadable) {
         m_optDois->setChecked(true);
-        m_reportError(this, errorTitle, readFailedText);
+        m_reportError(this, errorTitle, readFailedText.arg(QDir::toNativeSeparators(m_dataFolder)));
         return;
     }
     (read.value != 0 ? m_optUm : m_optDois)->setChecked(true);
@@ -100,7 +102,7 @@ void FrmInicio::cmdGoClick()
 {
     const qint16 value = m_optUm->isChecked() ? SettingsFile::valueEndIsNext : SettingsFile::valueDayAfter;
     if (!m_settings.write(value)) {
-        m_reportError(this, errorTitle, writeFailedText);
+        m_reportError(this, errorTitle, writeFailedText.arg(QDir::toNativeSeparators(m_dataFolder)));
         return;
     }
     emit saved();

@@ -18,7 +18,7 @@ public:
     // Shows an error to the user (title, text); tests replace it.
     using ErrorReporter = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
 
-    explicit FrmInicio(const QString &programFolder, ErrorReporter reportError = {}, QWidget *parent = nullptr);
+    explicit FrmInicio(const QString &dataFolder, ErrorReporter reportError = {}, QWidget *parent = nullptr);
 
     OptionButton *optUm() const { return m_optUm; }
     OptionButton *optDois() const { return m_optDois; }
@@ -34,6 +34,7 @@ private:
     void cmdGoClick();
     void updateTabStop();
 
+    QString m_dataFolder;
     SettingsFile m_settings;
     ErrorReporter m_reportError;
     OptionButton *m_optUm = nullptr;

@@ -1,3 +1,4 @@
+#include "DataFolder.h"
 #include "FrmInicio.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    FrmInicio window(QCoreApplication::applicationDirPath());
+    FrmInicio window(DataFolder::folder(DataFolder::placementOfThisBuild(), QCoreApplication::applicationDirPath()));
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();

@@ -111,3 +111,24 @@ TEST_F(SettingsFileTest, ReadOnlyFolderWithoutFileReadsZero)
     EXPECT_FALSE(QFile::exists(path()));
     QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
 }
+
+TEST_F(SettingsFileTest, AChoiceIsOnTheDiskBeforeItCountsAsSaved)
+{
+    int synced = 0;
+    auto disk = [&](bool works) {
+        return [&, works](int, QString *error) {
+            ++synced;
+            if (!works && error)
+                *error = "Input/output error";
+            return works;
+        };
+    };
+    EXPECT_TRUE(SettingsFile(path(), disk(true)).write(SettingsFile::valueEndIsNext));
+    EXPECT_EQ(synced, 1);
+    QString error;
+    EXPECT_FALSE(SettingsFile(path(), disk(false)).write(SettingsFile::valueDayAfter, &error));
+    EXPECT_EQ(error, "Input/output error");
+    // Reading at start writes the value back, but saves nothing new: no wait for the disk.
+    SettingsFile(path(), disk(true)).readWithWriteBack();
+    EXPECT_EQ(synced, 2);
+}

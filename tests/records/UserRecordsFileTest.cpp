@@ -209,3 +209,29 @@ TEST_F(UserRecordsFileTest, CopiesSavingAtTheSameTimeLoseNoRecord)
     }
     EXPECT_EQ(names.size(), copies * each); // every record, none twice
 }
+
+TEST_F(UserRecordsFileTest, ASaveIsOnTheDiskBeforeItCountsAsDone)
+{
+    using S = UserRecordsFile::SaveStatus;
+    int synced = 0;
+    bool diskWorks = true;
+    const UserRecordsFile records(path(), [&](int, QString *error) {
+        ++synced;
+        if (!diskWorks)
+            *error = "Input/output error";
+        return diskWorks;
+    });
+    auto save = [&](const char *name, bool answer) {
+        return records.SaveUserRecord(name, "01/03/2001", "28", [answer] { return answer; });
+    };
+    EXPECT_EQ(save("Maria", true).status, S::Added);
+    EXPECT_EQ(synced, 1);
+    EXPECT_EQ(save("Ana", false).status, S::NotAdded); // nothing written, nothing to wait for
+    EXPECT_EQ(synced, 1);
+    diskWorks = false;
+    for (const char *name : {"Maria", "Bia"}) { // an update, then an addition
+        const auto failed = save(name, true);
+        EXPECT_EQ(failed.status, S::Failed) << name;
+        EXPECT_EQ(failed.error, "Input/output error") << name;
+    }
+}

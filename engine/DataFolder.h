@@ -1,0 +1,26 @@
+#pragma once
+// Where the two programs keep qtrconf.dat and quintrela.dat. Both ask here,
+// so the choice made in qtrconfg is the one Quintrela reads.
+
+#include <QString>
+
+namespace DataFolder {
+
+enum class Placement {
+    BesideProgram, // a portable folder or the build folder, as always
+    UserData,      // installed by the package: the program's folder is the system's
+};
+
+// How this build places the files (the package builds for UserData).
+Placement placementOfThisBuild();
+
+// The folder for the files. The user's data folder is made, for its owner
+// only, when it is missing; if it cannot be made, saving there fails and is
+// told like any other failure.
+QString folder(Placement placement, const QString &programFolder);
+
+// $XDG_DATA_HOME/Quintrela, or ~/.local/share/Quintrela when XDG_DATA_HOME is
+// unset, empty or not absolute.
+QString userDataFolder();
+
+} // namespace DataFolder
