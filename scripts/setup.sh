@@ -14,6 +14,7 @@ $SUDO apt-get install -y --no-install-recommends \
   xvfb xauth x11-utils xdotool \
   locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 \
   cups cups-bsd cups-client poppler-utils \
+  dpkg-dev file lintian appstream desktop-file-utils python3-pil libx11-dev \
   clang libclang-rt-14-dev
 # The users' language, for the suite's run under pt_BR.
 for locale in pt_BR.UTF-8 en_US.UTF-8; do

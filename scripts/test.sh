@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test: the suite as built,
-# the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# each fuzz target for a short while.
+# Installs what is needed, builds, and runs every test: each fuzz target for a
+# short while, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the Debian package, and the suite as built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+export QUINTRELA_SETUP_DONE=1
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
@@ -18,6 +19,9 @@ cmake -S . -B build-asan -DQUINTRELA_SANITIZE=address,undefined -DQUINTRELA_BENC
   -DQUINTRELA_TEST_LANG=pt_BR.UTF-8
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 300)
+
+echo "== the Debian package (validated and run by the suite)"
+bash scripts/package.sh
 
 echo "== the suite"
 bash scripts/build.sh

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The package as a user gets it: unpacked into a scratch root, both programs
+# started from there by an unprivileged user with her own home, driven at the
+# keyboard on an X server. The setting and the consultation must land in her
+# data folder, the projection on screen, and nothing beside the programs.
+# usage: installed_run.sh BUILD_DIR   (exits 77, skipped, when no package was built)
+set -euo pipefail
+shopt -s nullglob
+packages=("$1"/quintrela_*_amd64.deb)
+[ "${#packages[@]}" -gt 0 ] || { echo "no package in $1: run scripts/package.sh"; exit 77; }
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+chmod 755 "$work"
+cleanup() {
+  [ -n "${xserver:-}" ] && kill "$xserver" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+root="$work/root"
+dpkg -x "${packages[0]}" "$root"
+home="$work/home"
+data="$home/data" # XDG_DATA_HOME, not there yet
+mkdir -p "$home/run"
+chmod 700 "$home/run"
+chown -R nobody:nogroup "$home"
+touch "$work/before"
+
+# An X server any user may draw on.
+exec 3<> "$work/display"
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
+xserver=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+as_user() {
+  runuser -u nobody -- env -i HOME="$home" XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$home/run" \
+    DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb PATH=/usr/bin:/bin "$@"
+}
+fail() { echo "FAIL: $*"; exit 1; }
+window() { timeout 20 xdotool search --sync --name "$1" | head -n1; }
+
+# qtrconfg: Tab to the option shown, Up to the first one, Alt+Z to save.
+as_user "$root/usr/bin/qtrconfg" &
+settings=$!
+id="$(window "^Configura")"
+xdotool windowfocus --sync "$id"
+sleep 0.3
+xdotool key Tab Up alt+z
+for _ in $(seq 50); do kill -0 "$settings" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$settings" 2>/dev/null && fail "qtrconfg did not end after Atualizar"
+[ "$(od -An -tx1 "$data/Quintrela/qtrconf.dat" | tr -d ' \n')" = "ffff" ] || fail "the setting is not FF FF"
+
+# Quintrela: a typed consultation, and yes to remembering the name.
+as_user "$root/usr/bin/Quintrela" &
+program=$!
+id="$(window "Quintrela Eletr")"
+xdotool windowfocus --sync "$id"
+sleep 0.3
+xdotool type --delay 20 "Maria"
+xdotool key Tab
+xdotool type --delay 20 "01/03/2001"
+xdotool key Tab
+xdotool type --delay 20 "28"
+xdotool key Return
+sleep 1
+xdotool key Return
+for _ in $(seq 50); do [ -s "$data/Quintrela/quintrela.dat" ] && break; sleep 0.1; done
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$id")"
+/usr/bin/python3 "$here/projection_on_screen.py" "$DISPLAY" "$X" "$Y" || fail "the projection is not on screen"
+kill "$program"
+wait "$program" 2>/dev/null || true
+
+records="$data/Quintrela/quintrela.dat"
+[ "$(stat -c %s "$records")" -eq 132 ] || fail "the records file is not one record: $(stat -c %s "$records") bytes"
+expected="$(printf 'Maria%115s28%s' '' '01/03/2001')"
+[ "$(cat "$records")" = "$expected" ] || fail "the record is not Maria, 28, 01/03/2001"
+[ "$(stat -c '%a %U' "$data/Quintrela")" = "700 nobody" ] || fail "data folder: $(stat -c '%a %U' "$data/Quintrela")"
+for file in "$records" "$data/Quintrela/qtrconf.dat"; do
+  [ "$(stat -c '%a %U' "$file")" = "600 nobody" ] || fail "$file: $(stat -c '%a %U' "$file")"
+done
+written="$(find "$root" -newer "$work/before" -print)"
+[ -z "$written" ] || fail "written beside the programs: $written"
+echo "installed run: setting and record in $data/Quintrela, projection on screen"
