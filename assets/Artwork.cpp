@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 
 #include <cmath>
 
@@ -13,6 +14,20 @@ static void initResources()
     }();
     (void)done;
 }
+
+namespace {
+
+// Read as PNG, told so: a reader left to guess the format first asks every
+// image plugin installed (GIF, JPEG, SVG...), loading each, which costs the
+// start of the program more than all its pictures.
+QPixmap decodePng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
 
 namespace Artwork {
 
@@ -36,7 +51,7 @@ QPixmap picture(const QString &name, qreal ratio)
     const auto found = decoded.constFind(file);
     if (found != decoded.constEnd())
         return *found;
-    QPixmap pixmap(QStringLiteral(":/pictures/") + file);
+    QPixmap pixmap = decodePng(QStringLiteral(":/pictures/") + file);
     if (fine)
         pixmap.setDevicePixelRatio(2.0);
     decoded.insert(file, pixmap);
@@ -57,7 +72,7 @@ QIcon icon(const QString &name)
     for (int size : {16, 32, 64}) {
         if (size == 64 && qGuiApp && qGuiApp->devicePixelRatio() <= 1.0)
             break;
-        icon.addFile(QStringLiteral(":/icons/%1x%1/%2.png").arg(size).arg(name), QSize(size, size));
+        icon.addPixmap(decodePng(QStringLiteral(":/icons/%1x%1/%2.png").arg(size).arg(name)));
     }
     return icon;
 }
