@@ -22,6 +22,7 @@ void markAround(fQuintrela &state, const QDate &centre, qint32 centreColour, qin
 QDate ProjectCycles(fQuintrela &state, const QString &lastMenstruation, const QString &cycleLength)
 {
     state.ClearMarks();
+    state.Projection.clear();
 
     const double v = DateText::leadingNumber(cycleLength);
     const auto h = static_cast<qint16>(DateText::roundHalfEven(state.EndDateIsNext ? v : v + 1));
@@ -36,16 +37,16 @@ QDate ProjectCycles(fQuintrela &state, const QString &lastMenstruation, const QS
     state.SetMark(DateText::defaultText(d0.addDays(1)), markMenosP);
     state.SetMark(DateText::defaultText(d0.addDays(2)), markMenosP);
 
+    // The dates are kept as they are marked, so what leaves the program
+    // (a calendar file) says day for day what the table says.
     QDate start = d0;
-    QDate first;
     for (int i = 1; i <= 36; ++i) {
         const QDate next = DateText::addDays(start, h - 1);
-        if (i == 1)
-            first = next;
         markAround(state, next, markProxima, markMenosP);
         const QDate peak = DateText::addDays(start, h / 2.0 - 1);
         markAround(state, peak, markApice, markMaisP);
+        state.Projection.append({next, peak});
         start = next;
     }
-    return first;
+    return state.Projection.first().start;
 }

@@ -71,6 +71,7 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
         field->installEventFilter(this);
     watchMouseMoves();
     createKeysAndWords();
+    createCalendarMenu();
 
     Load();
     m_cmbNome->setFocus();

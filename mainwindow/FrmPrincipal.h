@@ -5,6 +5,8 @@
 #include "UserRecordsFile.h"
 #include "WindowServices.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -15,6 +17,7 @@ class PictureBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPrinter;
 class fQuintrela;
 namespace MonthGrid {
@@ -43,6 +46,8 @@ public:
     void imgImprimirClick();
     void imgQuintrelaClick();
     void imgPublicitarioClick();
+    void exportToCalendar();
+    void savePdf();
 
     // Controls, by their design names
     QComboBox *cmbNome() const { return m_cmbNome; }
@@ -101,8 +106,12 @@ private:
     void stepMonth(int months);
 
     // Print
+    bool drawOn(QPrinter &printer);
     bool printOn(QPrinter &printer);
     void offerPdf(const QString &why);
+
+    // Export and the calendar's menu
+    void createCalendarMenu();
 
     // Hover
     void watchMouseMoves();
@@ -150,4 +159,6 @@ private:
     QLabel *m_lblSexoSafe = nullptr;
 
     Announcer *m_announcer = nullptr;
+    QMenu *m_calendarMenu = nullptr;
+    QList<QKeySequence> m_menuKeys; // the menu's keys win over the fields' own
 };

@@ -64,13 +64,12 @@ void FrmPrincipal::createKeysAndWords()
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
-    // Keys beside the pictures: months and printing without the mouse.
+    // Keys beside the pictures: months without the mouse (printing is in
+    // the calendar's menu).
     auto *previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
     connect(previous, &QShortcut::activated, this, &FrmPrincipal::imgGoLeftClick);
     auto *next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
     connect(next, &QShortcut::activated, this, &FrmPrincipal::imgGoRightClick);
-    auto *print = new QShortcut(QKeySequence::Print, this);
-    connect(print, &QShortcut::activated, this, &FrmPrincipal::imgImprimirClick);
 }
 
 void FrmPrincipal::setReadingOrder()

@@ -3,20 +3,21 @@
 #include "FrmPrincipal.h"
 
 #include "BusyCursor.h"
+#include "CupsQueue.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
 #include "MainWindowTexts.h"
 #include "PictureBox.h"
 #include "PrintCalendar.h"
 #include "QtPrinterSurface.h"
+#include "SaveLocation.h"
 #include "fQuintrela.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPrinter>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
-bool FrmPrincipal::printOn(QPrinter &printer)
+bool FrmPrincipal::drawOn(QPrinter &printer)
 {
     FacePictures faces;
     for (int i = 0; i < 4; ++i)
@@ -24,6 +25,23 @@ bool FrmPrincipal::printOn(QPrinter &printer)
     QtPrinterSurface surface(printer);
     return PrintCalendar(m_state, faces, MainWindowDesign::productAddress, m_state.ShownMonth, m_state.ShownYear,
                          surface);
+}
+
+bool FrmPrincipal::printOn(QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return drawOn(printer);
+    // A queue of the scheduler: asked first, the page drawn as the PDF that
+    // Qt would send, and handed over by us, so that a refusal is heard.
+    const CupsQueue queue(printer.printerName());
+    if (!queue.refusal().isEmpty())
+        return false;
+    const QTemporaryDir folder;
+    QPrinter page(QPrinter::HighResolution);
+    page.setOutputFormat(QPrinter::PdfFormat);
+    page.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
+    page.setPageLayout(printer.pageLayout());
+    return folder.isValid() && drawOn(page) && queue.submit(page.outputFileName(), page.docName(), nullptr);
 }
 
 void FrmPrincipal::imgImprimirClick()
@@ -46,13 +64,16 @@ void FrmPrincipal::imgImprimirClick()
 void FrmPrincipal::offerPdf(const QString &why)
 {
     // Nothing is said to be printed when it was not; the page can still be kept.
-    if (!m_services.askYesNo(this, MainWindowTexts::errorTitle, why))
-        return;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(documents.isEmpty() ? QDir::homePath() : documents)
-                                  .filePath(QStringLiteral("Quintrela %1-%2.pdf")
-                                                .arg(m_state.ShownYear, m_state.ShownMonth.rightJustified(2, u'0')));
-    const QString path = m_services.choosePdfPath(this, suggested);
+    if (m_services.askYesNo(this, MainWindowTexts::errorTitle, why))
+        savePdf();
+}
+
+void FrmPrincipal::savePdf()
+{
+    const QString suggested = SaveLocation::suggested(
+        QStringLiteral("Quintrela %1-%2.pdf").arg(m_state.ShownYear, m_state.ShownMonth.rightJustified(2, u'0')));
+    const QString path =
+        m_services.chooseSavePath(this, MainWindowTexts::pdfTitle, suggested, MainWindowTexts::pdfFilter);
     if (path.isEmpty())
         return;
     QPrinter pdf(QPrinter::HighResolution);
@@ -61,7 +82,7 @@ void FrmPrincipal::offerPdf(const QString &why)
     bool saved;
     {
         const BusyCursor busy;
-        saved = printOn(pdf);
+        saved = drawOn(pdf);
     }
     if (!saved)
         m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle, MainWindowTexts::pdfFailed);

@@ -60,6 +60,11 @@ bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
             imgCalcularClick();
             return true;
         }
+    } else if (event->type() == QEvent::ShortcutOverride && inputField
+               && m_menuKeys.contains(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
+        // Ctrl+E is also the fields' end-of-line key: the menu's command wins.
+        event->ignore();
+        return true;
     } else if (event->type() == QEvent::MouseMove) {
         // The control under the pointer decides, whichever container passed the move on.
         const auto *move = static_cast<QMouseEvent *>(event);

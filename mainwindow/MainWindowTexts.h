@@ -54,6 +54,22 @@ inline const QString pdfFailed = QStringLiteral(
     "Não foi possível salvar o calendário no arquivo PDF escolhido. Verifique se você tem permissão "
     "para gravar arquivos nessa pasta e tente novamente.");
 
+// The calendar area's menu, and what its commands say.
+inline const QString exportAction = QStringLiteral("Exportar para a agenda (iCalendar)…");
+inline const QString pdfAction = QStringLiteral("Salvar o calendário em PDF…");
+inline const QString printAction = QStringLiteral("Imprimir");
+inline const QString exportTitle = QStringLiteral("Exportar para a agenda");
+inline const QString exportFilter = QStringLiteral("Agendas iCalendar (*.ics)");
+inline const QString pdfTitle = QStringLiteral("Salvar o calendário como PDF");
+inline const QString pdfFilter = QStringLiteral("Arquivos PDF (*.pdf)");
+inline const QString nothingToExport = QStringLiteral(
+    "Ainda não há nada para exportar. Faça primeiro uma consulta: digite o seu nome, a data da última "
+    "menstruação e o período, e clique em Calcular. Depois as próximas menstruações e os dias de alto "
+    "risco poderão ser levados para a sua agenda.");
+inline const QString exportFailed = QStringLiteral(
+    "Não foi possível salvar a agenda no arquivo escolhido. Verifique se você tem permissão para gravar "
+    "arquivos nessa pasta e tente novamente.");
+
 // Names and descriptions read out for the pictures that act as buttons, and
 // shown as their tooltips; each names the key that does the same.
 inline const QString calcularName = QStringLiteral("Calcular");

@@ -58,10 +58,10 @@ WindowServices WindowServices::standard()
             return nullptr;
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     };
-    services.choosePdfPath = [](QWidget *parent, const QString &suggestedPath) {
+    services.chooseSavePath = [](QWidget *parent, const QString &title, const QString &suggestedPath,
+                                 const QString &filter) {
         translateQtTexts();
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar o calendário como PDF"), suggestedPath,
-                                            QStringLiteral("Arquivos PDF (*.pdf)"));
+        return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
     };
     return services;
 }

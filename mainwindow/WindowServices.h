@@ -20,8 +20,10 @@ struct WindowServices
     std::function<void(const QUrl &address)> openUrl;
     // The system's default printer, or null when there is none.
     std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
-    // Where to save a PDF instead; empty when the user gives up.
-    std::function<QString(QWidget *parent, const QString &suggestedPath)> choosePdfPath;
+    // Where to save a file: a dialog with this title, starting at the
+    // suggested path, showing files of the filter; empty when the user gives up.
+    std::function<QString(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)>
+        chooseSavePath;
 
     // Real boxes, the system date and the default browser.
     static WindowServices standard();

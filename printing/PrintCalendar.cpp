@@ -42,6 +42,25 @@ void printAt(PrinterSurface &p, double x, double y, const QString &text)
     p.print(text);
 }
 
+// The heading with the name, cut with "…" where it would end less than the
+// gap before the title; measured in the current font.
+QString heading(const PrinterSurface &p, const QString &name, double titleLeft)
+{
+    const double limit = titleLeft - headingGapBeforeTitle - headingX;
+    const QString whole = headingText + name;
+    if (p.textWidth(whole) <= limit)
+        return whole;
+    qsizetype fits = 0, tooLong = name.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        if (p.textWidth(headingText + name.left(middle).trimmed() + u'…') <= limit)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return headingText + name.left(fits).trimmed() + u'…';
+}
+
 } // namespace
 
 bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QString &productAddress,
@@ -51,8 +70,9 @@ bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QSt
     if (!layout.valid)
         return false;
 
+    p.setJobTitle(jobTitleStart + layout.caption);
     p.setLandscape();
-    p.setDrawWidth(drawWidth);
+    p.setLineWidth(lineWidth);
 
     p.rectangle(frameLeft, frameTop, frameRight, frameBottom, 0);
     p.line(frameLeft, titleBandBottom, frameRight, titleBandBottom, 0);
@@ -67,10 +87,11 @@ bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QSt
 
     p.setFontSize(titleSize);
     const QString title = layout.caption;
-    printAt(p, titleRight - p.textWidth(title), frameTop + (18 - p.textHeight(title)) / 2, title);
+    const double titleLeft = titleRight - p.textWidth(title);
+    printAt(p, titleLeft, frameTop + (18 - p.textHeight(title)) / 2, title);
 
     p.setFontSize(headingSize);
-    printAt(p, headingX, headingY, headingText + state.CurrentName);
+    printAt(p, headingX, headingY, heading(p, state.CurrentName, titleLeft));
     const double hC = p.textHeight(QStringLiteral("C"));
     printAt(p, headingX, headingY + hC, sloganText);
     p.setCurrentX(headingX);

@@ -11,9 +11,11 @@ class PrinterSurface
 public:
     virtual ~PrinterSurface() = default;
 
+    // The print job's name in the printer's queue; before anything is drawn.
+    virtual void setJobTitle(const QString &title) = 0;
     virtual void setLandscape() = 0;
-    // Width of lines, in printer dots.
-    virtual void setDrawWidth(int dots) = 0;
+    // Width of lines, in millimetres whatever the printer's resolution.
+    virtual void setLineWidth(double millimetres) = 0;
 
     virtual void setFontName(const QString &name) = 0;
     virtual void setFontSize(double points) = 0;

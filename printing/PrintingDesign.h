@@ -7,7 +7,9 @@
 
 namespace PrintingDesign {
 
-inline constexpr int drawWidth = 3; // dots: frame and grid lines
+// Frame and grid lines: 0.2 mm on any printer (3 dots were a hairline at
+// 1,200 dots per inch).
+inline constexpr double lineWidth = 0.2;
 inline constexpr const char *fontName = "Times New Roman";
 
 inline constexpr double frameLeft = 2, frameTop = 2, frameRight = 238, frameBottom = 180;
@@ -21,6 +23,7 @@ inline constexpr std::array<double, 7> rightAnchor{35.41, 69.12, 102.83, 136.54,
 inline constexpr std::array<double, 6> topAnchor{30.3, 55.3, 80.3, 105.3, 130.3, 155.3};
 
 inline constexpr double titleSize = 35, titleRight = 235;
+inline constexpr double headingGapBeforeTitle = 3; // a long name is cut short of the title
 inline constexpr double headingSize = 10, headingX = 7, headingY = 4;
 inline constexpr double addressSize = 14;
 inline constexpr double adviceSize = 12, adviceX = 3, adviceY = 181;
@@ -29,6 +32,7 @@ inline constexpr double daySize = 14;
 inline constexpr double legendSize = 8;
 
 inline const QString headingText = QStringLiteral("Calendário menstrual de ");
+inline const QString jobTitleStart = QStringLiteral("Quintrela – ");
 inline const QString sloganText = QStringLiteral("Obtenha o seu calendário menstrual de onde estiver!");
 inline const QString adviceText = QStringLiteral(
     "* Ao fazer amor, use sempre camisinha. Somente a camisinha previne doenças além de evitar a gravidez.");

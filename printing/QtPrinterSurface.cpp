@@ -37,7 +37,7 @@ double QtPrinterSurface::millimetres(double d) const
 QPen QtPrinterSurface::pen(qint32 colour) const
 {
     const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    return QPen(c, m_drawWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    return QPen(c, dots(m_lineWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 void QtPrinterSurface::setLandscape()
@@ -45,9 +45,14 @@ void QtPrinterSurface::setLandscape()
     m_printer.setPageOrientation(QPageLayout::Landscape);
 }
 
-void QtPrinterSurface::setDrawWidth(int d)
+void QtPrinterSurface::setLineWidth(double millimetres)
 {
-    m_drawWidth = d;
+    m_lineWidth = millimetres;
+}
+
+void QtPrinterSurface::setJobTitle(const QString &title)
+{
+    m_printer.setDocName(title);
 }
 
 void QtPrinterSurface::setFontName(const QString &name)

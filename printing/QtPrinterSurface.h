@@ -16,8 +16,9 @@ public:
     explicit QtPrinterSurface(QPrinter &printer);
     ~QtPrinterSurface() override;
 
+    void setJobTitle(const QString &title) override;
     void setLandscape() override;
-    void setDrawWidth(int dots) override;
+    void setLineWidth(double millimetres) override;
     void setFontName(const QString &name) override;
     void setFontSize(double points) override;
     void setFontBold(bool bold) override;
@@ -42,6 +43,6 @@ private:
     QPainter m_painter;
     bool m_failed = false;
     QFont m_font;
-    int m_drawWidth = 1;
+    double m_lineWidth = 0.2; // millimetres
     QPointF m_current; // millimetres
 };

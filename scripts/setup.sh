@@ -9,12 +9,12 @@ $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   build-essential cmake pkg-config git \
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins \
-  libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev \
+  libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev libical-dev libcups2-dev \
   fontconfig fonts-liberation fonts-dejavu-core \
   xvfb xauth x11-utils xdotool \
   locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 \
   cups cups-bsd cups-client poppler-utils \
-  dpkg-dev file lintian appstream desktop-file-utils python3-pil libx11-dev \
+  dpkg-dev file lintian appstream desktop-file-utils python3-pil libx11-dev python3-icalendar khal \
   clang libclang-rt-14-dev
 # The users' language, for the suite's run under pt_BR.
 for locale in pt_BR.UTF-8 en_US.UTF-8; do

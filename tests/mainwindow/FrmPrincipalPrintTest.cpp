@@ -11,6 +11,7 @@ class FrmPrincipalPrintTest : public MainWindowFixture
 {
 protected:
     QString pdfPath() const { return dir.path() + "/saved.pdf"; }
+    QStringList titles;
     QStringList suggestions;
     int printersAsked = 0;
 
@@ -21,7 +22,8 @@ protected:
             ++printersAsked;
             return printer();
         };
-        s.choosePdfPath = [this, chosen](QWidget *, const QString &suggested) {
+        s.chooseSavePath = [this, chosen](QWidget *, const QString &title, const QString &suggested, const QString &) {
+            titles << title;
             suggestions << suggested;
             return chosen;
         };

@@ -30,6 +30,7 @@ const char *backend = R"(#!/bin/sh
 if [ $# -eq 0 ]; then echo 'file quintrelafile "Unknown" "Quintrela test output"'; exit 0; fi
 dir="${DEVICE_URI#quintrelafile:}"
 out="$dir/job-$1.pdf"
+printf '%s' "$3" > "$dir/job-$1.title"
 if [ -n "$6" ]; then cat "$6" > "$out.part"; else cat > "$out.part"; fi || exit 1
 mv "$out.part" "$out"
 )";
@@ -90,6 +91,15 @@ public:
             QTest::qWait(50);
         return QFile::exists(path) ? path : QString();
     }
+
+    QString jobTitle(int number) const
+    {
+        QFile f(m_dir.path() + QStringLiteral("/out/job-%1.title").arg(number));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+    // cupsreject, cupsaccept, cupsdisable, cupsenable on the test queue.
+    bool queue(const char *command) { return run(QString::fromLatin1(command), {"quintrela-test"}); }
 
 private:
     static void write(const QString &path, const QString &text)
@@ -242,4 +252,61 @@ TEST_F(CupsPrintTest, WorkedExampleAfterAConsultation)
     EXPECT_EQ(count("(ápice"), 1);
     EXPECT_EQ(page.find("alto").size(), 4);
     EXPECT_EQ(page.find("baixo").size(), 6);
+}
+
+TEST_F(CupsPrintTest, TheJobIsNamedAndCtrlSKeepsTheSamePage)
+{
+    ASSERT_TRUE(scheduler->ready()) << qPrintable(scheduler->log());
+    QString saved;
+    WindowServices s = quiet(QDate(2026, 12, 7));
+    s.chooseSavePath = [&](QWidget *, const QString &, const QString &, const QString &) {
+        return saved = folder.filePath("mes.pdf");
+    };
+    FrmPrincipal window(state, folder.path(), s);
+    window.show();
+    window.cmbNome()->setEditText("Maria");
+    window.txtUltima()->setText("01/03/2001");
+    window.txtPeriodo()->setText("28");
+    window.imgCalcularClick();
+
+    const PdfPage printed = printWith(window);
+    EXPECT_EQ(scheduler->jobTitle(jobs), QString::fromUtf8("Quintrela – Março de 2001"));
+    window.savePdf();
+    const PdfPage kept = readPdfPage(saved);
+    // The same words at the same places of the page, wherever the paper puts the page.
+    const auto [pl, pt] = origin(printed);
+    const auto [kl, kt] = origin(kept);
+    ASSERT_EQ(kept.words.size(), printed.words.size());
+    for (int i = 0; i < printed.words.size(); ++i) {
+        EXPECT_EQ(kept.words[i].text, printed.words[i].text);
+        EXPECT_NEAR(kept.words[i].xMin - kl, printed.words[i].xMin - pl, 0.1) << qPrintable(printed.words[i].text);
+        EXPECT_NEAR(kept.words[i].yMin - kt, printed.words[i].yMin - pt, 0.1) << qPrintable(printed.words[i].text);
+    }
+}
+
+TEST_F(CupsPrintTest, AQueueThatRefusesOrIsStoppedLosesNoPage)
+{
+    ASSERT_TRUE(scheduler->ready()) << qPrintable(scheduler->log());
+    QStringList asked;
+    WindowServices s = quiet(QDate(2026, 12, 7));
+    s.askYesNo = [&](QWidget *, const QString &title, const QString &text) {
+        asked << title + "|" + text;
+        return false;
+    };
+    FrmPrincipal window(state, folder.path(), s);
+    window.show();
+    const std::pair<const char *, const char *> faults[] = {{"cupsreject", "cupsaccept"}, {"cupsdisable", "cupsenable"}};
+    for (const auto &[fault, mend] : faults) {
+        ASSERT_TRUE(scheduler->queue(fault)) << fault;
+        asked.clear();
+        QTest::mouseClick(window.imgImprimir(), Qt::LeftButton);
+        ASSERT_TRUE(scheduler->queue(mend)) << mend;
+        ASSERT_EQ(asked.size(), 1) << fault;
+        EXPECT_TRUE(asked[0].startsWith(QString::fromUtf8("Erro:|A impressora não conseguiu imprimir o calendário.")))
+            << qPrintable(asked[0]);
+        EXPECT_TRUE(asked[0].contains("PDF"));
+    }
+    // Mended, the queue prints again, and no page of the refused jobs turns up.
+    const PdfPage page = printWith(window);
+    EXPECT_FALSE(page.find("Dezembro").isEmpty());
 }

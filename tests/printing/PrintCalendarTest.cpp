@@ -58,7 +58,8 @@ TEST_F(PrintCalendarTest, FrameGridAndSetUpBeforeDrawing)
 {
     ASSERT_TRUE(print("3", "2026"));
     EXPECT_TRUE(printer.landscape);
-    EXPECT_EQ(printer.drawWidth, 3);
+    EXPECT_DOUBLE_EQ(printer.lineWidth, 0.2);
+    EXPECT_EQ(printer.jobTitle, QString::fromUtf8("Quintrela – Março de 2026"));
     EXPECT_FALSE(printer.drawnBeforeSetup);
     EXPECT_EQ(printer.ends, 1);
     ASSERT_EQ(printer.lines.size(), 1 + 7 + 6);
@@ -233,5 +234,35 @@ TEST(PrintedMarkTest, TableOfFacesAndLegends)
     for (qint32 none : {0, markHoje, 0x123456, -1}) {
         EXPECT_EQ(printedMark(none).face, -1);
         EXPECT_TRUE(printedMark(none).legend.isEmpty());
+    }
+}
+
+TEST_F(PrintCalendarTest, ALongNameIsCutShortOfTheTitle)
+{
+    // Measured as this printer measures: 2 mm a character at 10 points, the
+    // title "Março de 2026" 91 mm wide at 35 points, so it begins at 144 mm.
+    const double titleLeft = 235 - 0.2 * 35 * 13;
+    const struct
+    {
+        int length;
+        bool whole;
+    } names[] = {{10, true}, {43, true}, {44, false}, {120, false}};
+    for (const auto &n : names) {
+        printer = RecordingPrinter();
+        state->CurrentName = QString(n.length, u'M');
+        ASSERT_TRUE(print("3", "2026"));
+        const PrintedText *heading = nullptr;
+        for (const PrintedText &t : printer.texts)
+            if (t.text.startsWith(QString::fromUtf8("Calendário menstrual de ")))
+                heading = &t;
+        ASSERT_NE(heading, nullptr);
+        const double end = heading->x + 0.2 * 10 * double(heading->text.size());
+        EXPECT_LE(end, titleLeft - 3 + 1e-9) << n.length;
+        if (n.whole) {
+            EXPECT_EQ(heading->text, QString::fromUtf8("Calendário menstrual de ") + state->CurrentName);
+        } else {
+            EXPECT_TRUE(heading->text.endsWith(u'…')) << n.length;
+            EXPECT_GT(end, titleLeft - 3 - 2) << n.length; // no more cut than needed
+        }
     }
 }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -80,4 +81,42 @@ TEST(QtPrinterSurfaceTest, PageTextsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(page.find(QString::fromUtf8("(ápice")).size(), 1);
     EXPECT_EQ(page.find(QString::fromUtf8("(próxima")).size(), 2);
     EXPECT_EQ(page.find("(dia").size(), 10);
+}
+
+TEST(QtPrinterSurfaceTest, LinesAreTheSameWidthOnAnyPrinter)
+{
+    // The page printed at 300 and at 1200 dots per inch, looked at through
+    // the same 600 dpi raster: the frame's top line is as thick on both, 0.2 mm.
+    QTemporaryDir dir;
+    fQuintrela state;
+    std::vector<int> thickness;
+    for (int resolution : {300, 1200}) {
+        const QString pdf = dir.filePath(QStringLiteral("page-%1.pdf").arg(resolution));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setResolution(resolution);
+        QtPrinterSurface surface(printer);
+        ASSERT_TRUE(PrintCalendar(state, faces(), "https://quintrela.com.br", "3", "2026", surface));
+        const QPageLayout layout = printer.pageLayout();
+        // Down the page through the middle of the frame's top edge (y = 2 mm).
+        const double dotsPerMm = 600 / 25.4;
+        const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+        const int x = int((margins.left() + 120) * dotsPerMm);
+        const int top = int((margins.top() + 2) * dotsPerMm);
+        QProcess raster; // only a strip of the page: a whole page at 600 dpi is too big a picture
+        raster.start("pdftoppm", {"-r", "600", "-gray", "-png", "-singlefile", "-x", QString::number(x), "-y",
+                                  QString::number(top - 20), "-W", "4", "-H", "40", pdf,
+                                  dir.filePath(QString::number(resolution))});
+        ASSERT_TRUE(raster.waitForFinished(30000));
+        const QImage image(dir.filePath(QString::number(resolution) + ".png"));
+        ASSERT_FALSE(image.isNull()) << raster.readAllStandardError().constData();
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            dark += qGray(image.pixel(1, y)) < 128;
+        thickness.push_back(dark);
+    }
+    const int expected = int(0.2 * 600 / 25.4 + 0.5); // 5 rows
+    EXPECT_NEAR(thickness[0], expected, 1);
+    EXPECT_NEAR(thickness[1], expected, 1);
 }

@@ -34,12 +34,19 @@ public:
     QList<DrawnLine> lines;
     QList<DrawnPicture> pictures;
     bool landscape = false;
-    int drawWidth = 0;
+    double lineWidth = 0;
+    QString jobTitle;
     int ends = 0;
     bool drawnBeforeSetup = false;
 
     void setLandscape() override { landscape = true; }
-    void setDrawWidth(int dots) override { drawWidth = dots; }
+    void setLineWidth(double millimetres) override { lineWidth = millimetres; }
+    void setJobTitle(const QString &title) override
+    {
+        if (!lines.isEmpty() || !texts.isEmpty())
+            drawnBeforeSetup = true;
+        jobTitle = title;
+    }
     void setFontName(const QString &name) override { m_font = name; }
     void setFontSize(double points) override { m_size = points; }
     void setFontBold(bool bold) override { m_bold = bold; }
@@ -83,7 +90,7 @@ public:
 private:
     void noteDrawing()
     {
-        if (!landscape || drawWidth == 0)
+        if (!landscape || lineWidth == 0 || jobTitle.isEmpty())
             drawnBeforeSetup = true;
     }
     QString m_font;

@@ -1,0 +1,50 @@
+// The calendar area's menu: the month carried to the user's own calendar
+// (iCalendar), kept as a PDF, or printed.
+
+#include "FrmPrincipal.h"
+
+#include "CalendarExport.h"
+#include "MainWindowTexts.h"
+#include "PictureBox.h"
+#include "SaveLocation.h"
+#include "fQuintrela.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QMenu>
+
+void FrmPrincipal::createCalendarMenu()
+{
+    using namespace MainWindowTexts;
+    auto command = [this](const QString &text, const QKeySequence &keys, void (FrmPrincipal::*run)()) {
+        auto *action = new QAction(text, this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action); // its keys work anywhere in the window
+        m_calendarMenu->addAction(action);
+        m_menuKeys.append(keys);
+    };
+    m_calendarMenu = new QMenu(this);
+    command(exportAction, QKeySequence(Qt::CTRL | Qt::Key_E), &FrmPrincipal::exportToCalendar);
+    command(pdfAction, QKeySequence(Qt::CTRL | Qt::Key_S), &FrmPrincipal::savePdf);
+    command(printAction, QKeySequence(Qt::CTRL | Qt::Key_P), &FrmPrincipal::imgImprimirClick);
+    m_imgFigCalendario->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_imgFigCalendario, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_calendarMenu->popup(m_imgFigCalendario->mapToGlobal(at)); });
+}
+
+void FrmPrincipal::exportToCalendar()
+{
+    using namespace MainWindowTexts;
+    if (m_state.Projection.isEmpty()) {
+        m_services.message(this, QMessageBox::Information, exportTitle, nothingToExport);
+        return;
+    }
+    const QString suggested = SaveLocation::suggested(
+        QStringLiteral("Quintrela %1.ics").arg(SaveLocation::fileNameFor(m_state.CurrentName)));
+    const QString path = m_services.chooseSavePath(this, exportTitle, suggested, exportFilter);
+    if (path.isEmpty())
+        return;
+    if (!CalendarExport::save(path, m_state.CurrentName, m_state.Projection, QDateTime::currentDateTimeUtc(), nullptr))
+        m_services.message(this, QMessageBox::Critical, errorTitle, exportFailed);
+}

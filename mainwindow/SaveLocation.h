@@ -1,0 +1,14 @@
+#pragma once
+// Where a file the user saves is first offered: her Documents folder, or
+// her home when there is none; never the program's folder.
+
+#include <QString>
+
+namespace SaveLocation {
+
+QString suggested(const QString &fileName);
+
+// A name made fit for a file name: no folder separators, no control characters.
+QString fileNameFor(const QString &text);
+
+} // namespace SaveLocation
