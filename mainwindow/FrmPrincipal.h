@@ -5,8 +5,6 @@
 #include "UserRecordsFile.h"
 #include "WindowServices.h"
 
-#include <QKeySequence>
-#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -17,6 +15,7 @@ class PictureBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QKeySequence;
 class QMenu;
 class QPrinter;
 class fQuintrela;
@@ -112,6 +111,7 @@ private:
 
     // Export and the calendar's menu
     void createCalendarMenu();
+    bool isMenuKey(const QKeySequence &keys) const;
 
     // Hover
     void watchMouseMoves();
@@ -160,5 +160,4 @@ private:
 
     Announcer *m_announcer = nullptr;
     QMenu *m_calendarMenu = nullptr;
-    QList<QKeySequence> m_menuKeys; // the menu's keys win over the fields' own
 };

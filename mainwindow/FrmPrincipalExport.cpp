@@ -22,7 +22,6 @@ void FrmPrincipal::createCalendarMenu()
         connect(action, &QAction::triggered, this, run);
         addAction(action); // its keys work anywhere in the window
         m_calendarMenu->addAction(action);
-        m_menuKeys.append(keys);
     };
     m_calendarMenu = new QMenu(this);
     command(exportAction, QKeySequence(Qt::CTRL | Qt::Key_E), &FrmPrincipal::exportToCalendar);
@@ -31,6 +30,12 @@ void FrmPrincipal::createCalendarMenu()
     m_imgFigCalendario->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_imgFigCalendario, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_calendarMenu->popup(m_imgFigCalendario->mapToGlobal(at)); });
+}
+
+bool FrmPrincipal::isMenuKey(const QKeySequence &keys) const
+{
+    const QList<QAction *> actions = m_calendarMenu->actions();
+    return std::any_of(actions.begin(), actions.end(), [&](const QAction *a) { return a->shortcut() == keys; });
 }
 
 void FrmPrincipal::exportToCalendar()

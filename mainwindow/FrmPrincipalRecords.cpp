@@ -61,7 +61,7 @@ bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (event->type() == QEvent::ShortcutOverride && inputField
-               && m_menuKeys.contains(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
+               && isMenuKey(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
         // Ctrl+E is also the fields' end-of-line key: the menu's command wins.
         event->ignore();
         return true;
