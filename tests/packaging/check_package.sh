@@ -34,7 +34,7 @@ done
 [ "$missing" -eq 0 ]
 
 dpkg-deb --field "$deb" Depends | tr ',' '\n' | sed 's/^ *//' > "$work/depends"
-for package in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
+for package in libqt6widgets6 libqt6printsupport6 libical3 libcups2 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
   grep -q "^$package\b" "$work/depends" || { echo "the package does not depend on $package"; exit 1; }
 done
 
