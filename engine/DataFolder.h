@@ -15,12 +15,12 @@ enum class Placement {
 Placement placementOfThisBuild();
 
 // The folder for the files. The user's data folder is made, for its owner
-// only, when it is missing; if it cannot be made, saving there fails and is
-// told like any other failure.
+// only, when it is missing; if it cannot be made, or is not hers alone,
+// saving there fails and is told like any other failure.
 QString folder(Placement placement, const QString &programFolder);
 
 // $XDG_DATA_HOME/Quintrela, or ~/.local/share/Quintrela when XDG_DATA_HOME is
-// unset, empty or not absolute.
+// unset, empty or not absolute (~ from the user list when HOME is unset).
 QString userDataFolder();
 
 } // namespace DataFolder

@@ -1,6 +1,8 @@
 #include "SettingsFile.h"
 
-#include <QFile>
+#include "OwnFile.h"
+#include "OwnFolder.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -12,17 +14,14 @@ qint16 decode(const QByteArray &bytes)
     return static_cast<qint16>(static_cast<quint16>(lo | (hi << 8)));
 }
 
-bool writeAtStart(QFile &file, qint16 value)
+QByteArray encode(qint16 value)
 {
     const auto u = static_cast<quint16>(value);
     const char bytes[2] = {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
-    return file.seek(0) && file.write(bytes, 2) == 2 && file.flush();
+    return QByteArray(bytes, 2);
 }
 
 } // namespace
-
-// Made for its owner only, as the records are.
-constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 SettingsFile::SettingsFile(QString path, FileSync sync)
     : m_path(std::move(path))
@@ -38,50 +37,50 @@ QString SettingsFile::inFolder(const QString &folder)
 SettingsFile::ReadResult SettingsFile::readWithWriteBack() const
 {
     ReadResult result;
-    QFile file(m_path);
-    if (file.open(QIODevice::ReadWrite, ownerOnly)) {
-        const QByteArray bytes = file.read(2);
-        if (bytes.size() < 2 && !file.atEnd()) {
-            result.status = Status::Unreadable;
-            result.error = file.errorString();
+    FileProblem writable = OwnFolder::prepare(QFileInfo(m_path).path());
+    if (writable.ok()) {
+        OwnFile file(m_path, OwnFile::Access::Write);
+        QByteArray bytes;
+        if (file.isOpen()) {
+            if (!file.readAt(0, 2, bytes)) {
+                result.status = Status::Unreadable;
+                result.problem = file.problem();
+                return result;
+            }
+            result.value = decode(bytes);
+            if (!file.writeAt(0, encode(result.value))) {
+                result.status = Status::NotWritable;
+                result.problem = file.problem();
+            }
             return result;
         }
-        result.value = decode(bytes);
-        if (!writeAtStart(file, result.value)) {
-            result.status = Status::NotWritable;
-            result.error = file.errorString();
-        }
-        return result;
+        writable = file.problem();
     }
-    const QString openError = file.errorString();
     // Not writable here: the value may still be readable.
-    if (QFileInfo(m_path).isFile() && file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(2);
+    OwnFile file(m_path, OwnFile::Access::Read);
+    QByteArray bytes;
+    if (file.missing() || (file.isOpen() && file.readAt(0, 2, bytes))) {
         result.value = decode(bytes);
         result.status = Status::NotWritable;
-        result.error = openError;
+        result.problem = writable;
         return result;
     }
-    result.status = QFileInfo::exists(m_path) ? Status::Unreadable : Status::NotWritable;
-    result.error = openError;
+    result.status = Status::Unreadable;
+    result.problem = file.problem();
     return result;
 }
 
-bool SettingsFile::write(qint16 value, QString *error) const
+bool SettingsFile::write(qint16 value, FileProblem *problem) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite, ownerOnly) || !writeAtStart(file, value)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    FileProblem failed = OwnFolder::prepare(QFileInfo(m_path).path());
+    if (failed.ok()) {
+        OwnFile file(m_path, OwnFile::Access::Write);
+        if (!file.isOpen() || !file.writeAt(0, encode(value)))
+            failed = file.problem();
+        else if (!m_sync(file.handle(), &failed))
+            failed.path = m_path;
     }
-    if (!m_sync(file.handle(), error))
-        return false;
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (problem)
+        *problem = failed;
+    return failed.ok();
 }

@@ -23,7 +23,7 @@ public:
     {
         qint16 value = 0;
         Status status = Status::Ok;
-        QString error; // the system's reason, for a message
+        FileProblem problem; // why, for a message
     };
 
     explicit SettingsFile(QString path, FileSync sync = syncToDisk);
@@ -33,8 +33,8 @@ public:
     // after the first start.
     ReadResult readWithWriteBack() const;
     // Writes the value at offset 0 and onto the disk; false (and the
-    // reason) when it could not.
-    bool write(qint16 value, QString *error = nullptr) const;
+    // cause) when it could not.
+    bool write(qint16 value, FileProblem *problem = nullptr) const;
 
 private:
     QString m_path;

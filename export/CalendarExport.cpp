@@ -1,10 +1,11 @@
 #include "CalendarExport.h"
 
 #include "DateText.h"
+#include "SharedTexts.h"
+#include "WholeFileSave.h"
 
 #include <QCryptographicHash>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <libical/ical.h>
 
@@ -13,9 +14,6 @@
 
 namespace CalendarExport {
 namespace {
-
-const QString notice = QStringLiteral(
-    "A Quintrela não é um método contraceptivo. Para evitar a gravidez e previnir doenças, utilize camisinha.");
 
 struct ComponentFree
 {
@@ -32,17 +30,46 @@ icaltimetype day(const QDate &date)
     return t;
 }
 
+// Text as it may stand in the file: a control character pasted into a name
+// would break the lines other programs read.
+QByteArray text(const QString &words)
+{
+    QString kept;
+    kept.reserve(words.size());
+    for (const QChar c : words) {
+        if (c == u'\n' || c == u'\t' || c.category() != QChar::Other_Control)
+            kept.append(c);
+    }
+    return kept.toUtf8();
+}
+
+// libical writes X- values as they are: escaped here as any text value.
+QByteArray escaped(const QByteArray &value)
+{
+    QByteArray out;
+    for (const char c : value) {
+        if (c == '\\' || c == ',' || c == ';')
+            out.append('\\');
+        if (c == '\n')
+            out.append("\\n");
+        else
+            out.append(c);
+    }
+    return out;
+}
+
 // An all-day event from first to last, both included.
-icalcomponent *event(const char *kind, const QDate &key, const QString &name, const QDate &first, const QDate &last,
+icalcomponent *event(const char *kind, int cycle, const QString &name, const QDate &first, const QDate &last,
                      const QString &summary, const QString &description, const icaltimetype &stamp)
 {
     icalcomponent *e = icalcomponent_new_vevent();
-    icalcomponent_add_property(e, icalproperty_new_uid(uid(kind, key, name).toUtf8().constData()));
+    icalcomponent_add_property(e, icalproperty_new_uid(uid(kind, cycle, name).toUtf8().constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(e, icalproperty_new_dtstart(day(first)));
     icalcomponent_add_property(e, icalproperty_new_dtend(day(last.addDays(1))));
-    icalcomponent_add_property(e, icalproperty_new_summary(summary.toUtf8().constData()));
-    icalcomponent_add_property(e, icalproperty_new_description(description.toUtf8().constData()));
+    icalcomponent_add_property(e, icalproperty_new_summary(text(summary).constData()));
+    icalcomponent_add_property(e, icalproperty_new_description(text(description).constData()));
+    icalcomponent_add_property(e, icalproperty_new_class(ICAL_CLASS_PRIVATE));
     // A day to know about, not a day taken up.
     icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return e;
@@ -52,10 +79,14 @@ icalcomponent *reminder(const QDate &start)
 {
     icalcomponent *alarm = icalcomponent_new_valarm();
     icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    // From the start of the all-day event (midnight): nine in the morning,
+    // not the middle of the night.
     icaltriggertype trigger{};
     trigger.time = icaltime_null_time();
-    trigger.duration = icaldurationtype_from_int(-reminderDaysBefore * 24 * 60 * 60);
-    icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+    trigger.duration = icaldurationtype_from_int(-(reminderDaysBefore * 24 - reminderHour) * 60 * 60);
+    icalproperty *when = icalproperty_new_trigger(trigger);
+    icalproperty_add_parameter(when, icalparameter_new_related(ICAL_RELATED_START));
+    icalcomponent_add_property(alarm, when);
     const QString text = QStringLiteral("Próxima menstruação em %1 dias: %2")
                              .arg(reminderDaysBefore)
                              .arg(DateText::formatDdMmYyyy(start));
@@ -65,7 +96,7 @@ icalcomponent *reminder(const QDate &start)
 
 } // namespace
 
-QString uid(const char *kind, const QDate &date, const QString &name)
+QString uid(const char *kind, int cycle, const QString &name)
 {
     const QByteArray who =
         QCryptographicHash::hash(QLocale(QLocale::Portuguese, QLocale::Brazil).toUpper(name).toUtf8(),
@@ -73,7 +104,7 @@ QString uid(const char *kind, const QDate &date, const QString &name)
             .toHex()
             .left(16);
     return QStringLiteral("%1-%2-%3@quintrela.com.br")
-        .arg(QLatin1String(kind), date.toString(u"yyyyMMdd"), QLatin1String(who));
+        .arg(QLatin1String(kind), QString::number(cycle).rightJustified(2, u'0'), QLatin1String(who));
 }
 
 QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp)
@@ -84,25 +115,30 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
     icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Quintrela Eletrônica//Quintrela//PT-BR"));
     icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
-    icalcomponent_add_property(cal.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
-    // The calendar's name (RFC 7986), escaped as any text.
-    const QString title = QStringLiteral("Quintrela – ") + name;
-    icalcomponent_add_property(cal.get(), icalproperty_new_name(title.toUtf8().constData()));
+    // The calendar's name (RFC 7986), and the one Outlook and Apple's
+    // Calendar take on import.
+    const QByteArray title = text(QStringLiteral("Quintrela – ") + name);
+    icalcomponent_add_property(cal.get(), icalproperty_new_name(title.constData()));
+    icalproperty *calName = icalproperty_new_x(escaped(title).constData());
+    icalproperty_set_x_name(calName, "X-WR-CALNAME");
+    icalcomponent_add_property(cal.get(), calName);
 
+    int number = 0;
     for (const ProjectedCycle &cycle : cycles) {
+        ++number;
         const QString start = DateText::formatDdMmYyyy(cycle.start);
-        icalcomponent *period = event("menstruacao", cycle.start, name, cycle.start, cycle.start,
+        icalcomponent *period = event("menstruacao", number, name, cycle.start, cycle.start,
                                       QStringLiteral("Próxima menstruação"),
-                                      QStringLiteral("Próxima menstruação prevista para %1.\n\n%2").arg(start, notice),
+                                      QStringLiteral("Próxima menstruação prevista para %1.\n\n%2").arg(start, SharedTexts::lblSexoSafeText),
                                       made);
         icalcomponent_add_component(period, reminder(cycle.start));
         icalcomponent_add_component(cal.get(), period);
 
         const QString peak = DateText::formatDdMmYyyy(cycle.peak);
         icalcomponent_add_component(
-            cal.get(), event("alto-risco", cycle.peak, name, cycle.peak.addDays(-2), cycle.peak.addDays(2),
+            cal.get(), event("alto-risco", number, name, cycle.peak.addDays(-2), cycle.peak.addDays(2),
                              QStringLiteral("Dias de alto risco"),
-                             QStringLiteral("Ápice da ovulação: %1\n\n%2").arg(peak, notice), made));
+                             QStringLiteral("Ápice da ovulação: %1\n\n%2").arg(peak, SharedTexts::lblSexoSafeText), made));
     }
     char *text = icalcomponent_as_ical_string_r(cal.get());
     const QByteArray bytes(text);
@@ -110,17 +146,10 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
     return bytes;
 }
 
-bool save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp,
-          QString *error)
+FileProblem save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles,
+                 const QDateTime &stamp)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = calendar(name, cycles, stamp);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return saveWholeFile(path, calendar(name, cycles, stamp));
 }
 
 } // namespace CalendarExport

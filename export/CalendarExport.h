@@ -1,10 +1,13 @@
 #pragma once
 // A consultation carried to the user's own calendar: its 36 projected cycles
 // as an iCalendar file (RFC 5545), made with libical. For each cycle, an
-// all-day event on the next menstruation, with a reminder two days before,
-// and one over the five days of high risk around the peak of ovulation.
+// all-day event on the next menstruation, with a reminder at nine in the
+// morning two days before, and one over the five days of high risk around
+// the peak of ovulation. Every event is private: a shared or synced
+// calendar shows others only that she is busy.
 
 #include "CycleProjection.h"
+#include "FileProblem.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -14,17 +17,19 @@
 namespace CalendarExport {
 
 inline constexpr int reminderDaysBefore = 2;
+inline constexpr int reminderHour = 9;
 
 // The calendar "Quintrela – <name>"; stamp is when it is made (DTSTAMP).
 QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp);
 
-// Writes the calendar to path, whole or not at all; false, with the
-// system's reason, when it could not.
-bool save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp,
-          QString *error);
+// Writes the calendar to path, whole or not at all, for her eyes only;
+// the cause when it could not.
+FileProblem save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles,
+                 const QDateTime &stamp);
 
-// The same for the same name (in any letter case, as names are matched) and
-// date, so that importing a newer file updates the events it already gave.
-QString uid(const char *kind, const QDate &date, const QString &name);
+// The same for the same name (in any letter case, as names are matched),
+// kind of event and cycle (1 to 36), whatever the dates: importing a newer
+// file replaces the events an older one gave.
+QString uid(const char *kind, int cycle, const QString &name);
 
 } // namespace CalendarExport

@@ -17,7 +17,8 @@ class QLabel;
 class QLineEdit;
 class QKeySequence;
 class QMenu;
-class QPrinter;
+class QPageLayout;
+struct PrintedPdf;
 class fQuintrela;
 namespace MonthGrid {
 struct Layout;
@@ -105,8 +106,7 @@ private:
     void stepMonth(int months);
 
     // Print
-    bool drawOn(QPrinter &printer);
-    bool printOn(QPrinter &printer);
+    PrintedPdf drawPage(const QPageLayout &layout) const;
     void offerPdf(const QString &why);
 
     // Export and the calendar's menu

@@ -12,7 +12,6 @@
 #include "fQuintrela.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 
 #include <optional>
@@ -88,7 +87,10 @@ void FrmPrincipal::saveConsultation()
         return m_services.askYesNo(this, MainWindowTexts::questionTitle, MainWindowTexts::addName);
     });
     // The calendar is still worth showing when the file failed.
-    if (result.status == UserRecordsFile::SaveStatus::Failed)
+    if (result.status == UserRecordsFile::SaveStatus::Failed) {
         m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle,
-                           MainWindowTexts::recordsNotSaved.arg(QDir::toNativeSeparators(m_dataFolder)));
+                           MainWindowTexts::recordsNotSaved.arg(result.problem.sentence()));
+        // The same cause keeps the list from being read again: said once is enough.
+        m_toldRecordsUnreadable = true;
+    }
 }

@@ -50,6 +50,7 @@ void FrmPrincipal::exportToCalendar()
     const QString path = m_services.chooseSavePath(this, exportTitle, suggested, exportFilter);
     if (path.isEmpty())
         return;
-    if (!CalendarExport::save(path, m_state.CurrentName, m_state.Projection, QDateTime::currentDateTimeUtc(), nullptr))
-        m_services.message(this, QMessageBox::Critical, errorTitle, exportFailed);
+    if (const FileProblem problem =
+            CalendarExport::save(path, m_state.CurrentName, m_state.Projection, QDateTime::currentDateTimeUtc()))
+        m_services.message(this, QMessageBox::Critical, errorTitle, exportFailed.arg(problem.sentence()));
 }

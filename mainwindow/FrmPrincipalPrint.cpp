@@ -3,45 +3,54 @@
 #include "FrmPrincipal.h"
 
 #include "BusyCursor.h"
-#include "CupsQueue.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
 #include "MainWindowTexts.h"
 #include "PictureBox.h"
 #include "PrintCalendar.h"
-#include "QtPrinterSurface.h"
+#include "PrintQueue.h"
+#include "PrintedPdf.h"
 #include "SaveLocation.h"
+#include "WholeFileSave.h"
 #include "fQuintrela.h"
 
 #include <QLabel>
-#include <QPrinter>
-#include <QTemporaryDir>
 
-bool FrmPrincipal::drawOn(QPrinter &printer)
+namespace {
+
+// What the user is told when the page did not reach the printer.
+QString printFailure(const PrintOutcome &outcome)
+{
+    using namespace MainWindowTexts;
+    using Status = PrintOutcome::Status;
+    switch (outcome.status) {
+    case Status::Printed:
+        return {};
+    case Status::NoPrinter:
+        return noPrinter;
+    case Status::ServiceDown:
+        return printServiceDown;
+    case Status::Refused:
+        return printerFailed.arg(printerRefuses);
+    case Status::Stopped:
+        return printerFailed.arg(printerStopped);
+    case Status::Failed:
+        return printerFailed.arg(outcome.detail.isEmpty() ? printerLostPage : printerSaid.arg(outcome.detail));
+    }
+    return {};
+}
+
+} // namespace
+
+PrintedPdf FrmPrincipal::drawPage(const QPageLayout &layout) const
 {
     FacePictures faces;
     for (int i = 0; i < 4; ++i)
         faces[i] = m_picRosto[i]->findChild<QLabel *>()->pixmap();
-    QtPrinterSurface surface(printer);
-    return PrintCalendar(m_state, faces, MainWindowDesign::productAddress, m_state.ShownMonth, m_state.ShownYear,
-                         surface);
-}
-
-bool FrmPrincipal::printOn(QPrinter &printer)
-{
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return drawOn(printer);
-    // A queue of the scheduler: asked first, the page drawn as the PDF that
-    // Qt would send, and handed over by us, so that a refusal is heard.
-    const CupsQueue queue(printer.printerName());
-    if (!queue.refusal().isEmpty())
-        return false;
-    const QTemporaryDir folder;
-    QPrinter page(QPrinter::HighResolution);
-    page.setOutputFormat(QPrinter::PdfFormat);
-    page.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
-    page.setPageLayout(printer.pageLayout());
-    return folder.isValid() && drawOn(page) && queue.submit(page.outputFileName(), page.docName(), nullptr);
+    return drawPrintedPdf(layout, [&](PrinterSurface &surface) {
+        return PrintCalendar(m_state, faces, MainWindowDesign::productAddress, m_state.ShownMonth, m_state.ShownYear,
+                             surface);
+    });
 }
 
 void FrmPrincipal::imgImprimirClick()
@@ -51,11 +60,14 @@ void FrmPrincipal::imgImprimirClick()
         const BusyCursor busy;
         m_imgCalcular->setBorderStyle(0);
         m_imgImprimir->setBorderStyle(0);
-        const std::unique_ptr<QPrinter> printer = m_services.defaultPrinter();
-        if (!printer)
-            failure = MainWindowTexts::noPrinter;
-        else if (!printOn(*printer))
-            failure = MainWindowTexts::printerFailed;
+        const std::unique_ptr<PrintQueue> queue = m_services.defaultPrinter();
+        PrintOutcome outcome = queue->ready();
+        if (outcome.ok()) {
+            const PrintedPdf page = drawPage(queue->pageLayout());
+            outcome = page.bytes.isEmpty() ? PrintOutcome{PrintOutcome::Status::Failed, {}}
+                                           : queue->print(page.bytes, page.title);
+        }
+        failure = printFailure(outcome);
     }
     if (!failure.isEmpty())
         offerPdf(failure);
@@ -76,14 +88,14 @@ void FrmPrincipal::savePdf()
         m_services.chooseSavePath(this, MainWindowTexts::pdfTitle, suggested, MainWindowTexts::pdfFilter);
     if (path.isEmpty())
         return;
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    bool saved;
+    FileProblem problem;
     {
         const BusyCursor busy;
-        saved = drawOn(pdf);
+        const PrintedPdf page = drawPage(defaultPdfLayout());
+        problem = page.bytes.isEmpty() ? FileProblem{FileProblem::Cause::Other, path, MainWindowTexts::pageNotDrawn}
+                                       : saveWholeFile(path, page.bytes);
     }
-    if (!saved)
-        m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle, MainWindowTexts::pdfFailed);
+    if (problem)
+        m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle,
+                           MainWindowTexts::pdfFailed.arg(problem.sentence()));
 }

@@ -2,6 +2,7 @@
 // Texts, colours and places of the main window. Places are in twips
 // (15 to a pixel), measured inside the container's border.
 
+#include "SharedTexts.h"
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -128,8 +129,7 @@ constexpr QRect imgQuintrelaRect = rect(3735, 90, 3495, 450);
 
 // Notice bar
 constexpr QRect lblSexoSafeRect = rect(45, 0, 3570, 600);
-inline const QString lblSexoSafeText = QStringLiteral(
-    "A Quintrela não é um método contraceptivo. Para evitar a gravidez e previnir doenças, utilize camisinha.");
+inline const QString &lblSexoSafeText = SharedTexts::lblSexoSafeText;
 
 // Fonts, in points
 constexpr double windowPoints = 8.25;

@@ -39,7 +39,7 @@ inline const QString recordsUnreadable = QStringLiteral(
 inline const QString recordsNotSaved = QStringLiteral(
     "Não foi possível gravar os seus dados no arquivo de dados do programa (quintrela.dat). O "
     "calendário será calculado normalmente, mas os seus dados não foram guardados para a próxima "
-    "consulta. Verifique se você tem permissão para alterar arquivos na pasta %1.");
+    "consulta. %1");
 inline const QString settingsUnreadable = QStringLiteral(
     "Não foi possível ler a configuração do programa (qtrconf.dat). O programa vai considerar que "
     "a próxima menstruação começa no dia seguinte ao final do período menstrual.");
@@ -47,12 +47,19 @@ inline const QString settingsUnreadable = QStringLiteral(
 inline const QString noPrinter = QStringLiteral(
     "Não há nenhuma impressora padrão configurada neste computador, por isso o calendário não foi "
     "impresso.\r\n\r\nDeseja salvar o calendário deste mês em um arquivo PDF?");
+inline const QString printServiceDown = QStringLiteral(
+    "O serviço de impressão do computador (CUPS) não está funcionando, por isso o calendário não foi "
+    "impresso.\r\n\r\nDeseja salvar o calendário deste mês em um arquivo PDF?");
 inline const QString printerFailed = QStringLiteral(
-    "A impressora não conseguiu imprimir o calendário.\r\n\r\nDeseja salvar o calendário deste "
+    "A impressora não conseguiu imprimir o calendário. %1\r\n\r\nDeseja salvar o calendário deste "
     "mês em um arquivo PDF?");
+inline const QString printerRefuses = QStringLiteral("A impressora não está aceitando trabalhos de impressão.");
+inline const QString printerStopped = QStringLiteral("A impressora está parada.");
+inline const QString printerLostPage = QStringLiteral("A página não pôde ser preparada para a impressora.");
+inline const QString printerSaid = QStringLiteral("O serviço de impressão informou: %1.");
+inline const QString pageNotDrawn = QStringLiteral("a página não pôde ser desenhada");
 inline const QString pdfFailed = QStringLiteral(
-    "Não foi possível salvar o calendário no arquivo PDF escolhido. Verifique se você tem permissão "
-    "para gravar arquivos nessa pasta e tente novamente.");
+    "Não foi possível salvar o calendário no arquivo PDF escolhido. %1");
 
 // The calendar area's menu, and what its commands say.
 inline const QString exportAction = QStringLiteral("Exportar para a agenda (iCalendar)…");
@@ -67,8 +74,7 @@ inline const QString nothingToExport = QStringLiteral(
     "menstruação e o período, e clique em Calcular. Depois as próximas menstruações e os dias de alto "
     "risco poderão ser levados para a sua agenda.");
 inline const QString exportFailed = QStringLiteral(
-    "Não foi possível salvar a agenda no arquivo escolhido. Verifique se você tem permissão para gravar "
-    "arquivos nessa pasta e tente novamente.");
+    "Não foi possível salvar a agenda no arquivo escolhido. %1");
 
 // Names and descriptions read out for the pictures that act as buttons, and
 // shown as their tooltips; each names the key that does the same.

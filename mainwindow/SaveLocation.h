@@ -6,6 +6,7 @@
 
 namespace SaveLocation {
 
+// The file name is cut, before its suffix, to what a file system takes.
 QString suggested(const QString &fileName);
 
 // A name made fit for a file name: no folder separators, no control characters.

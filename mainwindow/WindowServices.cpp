@@ -1,11 +1,13 @@
 #include "WindowServices.h"
 
+#include "CupsQueue.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace {
@@ -52,16 +54,20 @@ WindowServices WindowServices::standard()
     services.today = [] { return QDate::currentDate(); };
     // Failing to open a page is not reported: it is only a link.
     services.openUrl = [](const QUrl &address) { QDesktopServices::openUrl(address); };
-    services.defaultPrinter = []() -> std::unique_ptr<QPrinter> {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return nullptr;
-        return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    };
+    services.defaultPrinter = []() -> std::unique_ptr<PrintQueue> { return std::make_unique<CupsQueue>(); };
     services.chooseSavePath = [](QWidget *parent, const QString &title, const QString &suggestedPath,
                                  const QString &filter) {
         translateQtTexts();
-        return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+        QFileDialog dialog(parent, title, QFileInfo(suggestedPath).path(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(QFileInfo(suggestedPath).fileName());
+        // "Arquivos PDF (*.pdf)": "maio" is kept as "maio.pdf".
+        const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)\\)")).match(filter);
+        if (suffix.hasMatch())
+            dialog.setDefaultSuffix(suffix.captured(1));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
     };
     return services;
 }

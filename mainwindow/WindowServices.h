@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-class QPrinter;
+class PrintQueue;
 
 struct WindowServices
 {
@@ -18,10 +18,11 @@ struct WindowServices
     std::function<bool(QWidget *parent, const QString &title, const QString &text)> askYesNo;
     std::function<QDate()> today;
     std::function<void(const QUrl &address)> openUrl;
-    // The system's default printer, or null when there is none.
-    std::function<std::unique_ptr<QPrinter>()> defaultPrinter;
+    // The system's default printer; it tells itself when there is none.
+    std::function<std::unique_ptr<PrintQueue>()> defaultPrinter;
     // Where to save a file: a dialog with this title, starting at the
-    // suggested path, showing files of the filter; empty when the user gives up.
+    // suggested path, showing files of the filter (a bare name gets the
+    // filter's suffix); empty when the user gives up.
     std::function<QString(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)>
         chooseSavePath;
 

@@ -1,9 +1,12 @@
 #include "CupsQueue.h"
 
-#include <QFile>
 #include <QLibrary>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include <cups/cups.h>
+
+#include <memory>
 
 namespace {
 
@@ -15,10 +18,19 @@ struct Cups
     decltype(&cupsGetNamedDest) getNamedDest = nullptr;
     decltype(&cupsGetOption) getOption = nullptr;
     decltype(&cupsFreeDests) freeDests = nullptr;
-    decltype(&cupsPrintFile2) printFile2 = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
     decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&cupsCreateJob) createJob = nullptr;
+    decltype(&cupsStartDocument) startDocument = nullptr;
+    decltype(&cupsWriteRequestData) writeRequestData = nullptr;
+    decltype(&cupsFinishDocument) finishDocument = nullptr;
+    decltype(&cupsCancelJob2) cancelJob = nullptr;
 
-    bool loaded() const { return getNamedDest && getOption && freeDests && printFile2 && lastErrorString; }
+    bool loaded() const
+    {
+        return getNamedDest && getOption && freeDests && lastError && lastErrorString && createJob && startDocument
+               && writeRequestData && finishDocument && cancelJob;
+    }
 };
 
 const Cups &cups()
@@ -26,53 +38,132 @@ const Cups &cups()
     static const Cups library = [] {
         static QLibrary file(QStringLiteral("cups"), 2);
         Cups c;
-        c.getNamedDest = reinterpret_cast<decltype(c.getNamedDest)>(file.resolve("cupsGetNamedDest"));
-        c.getOption = reinterpret_cast<decltype(c.getOption)>(file.resolve("cupsGetOption"));
-        c.freeDests = reinterpret_cast<decltype(c.freeDests)>(file.resolve("cupsFreeDests"));
-        c.printFile2 = reinterpret_cast<decltype(c.printFile2)>(file.resolve("cupsPrintFile2"));
-        c.lastErrorString = reinterpret_cast<decltype(c.lastErrorString)>(file.resolve("cupsLastErrorString"));
+        const auto resolve = [](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(file.resolve(name));
+        };
+        resolve(c.getNamedDest, "cupsGetNamedDest");
+        resolve(c.getOption, "cupsGetOption");
+        resolve(c.freeDests, "cupsFreeDests");
+        resolve(c.lastError, "cupsLastError");
+        resolve(c.lastErrorString, "cupsLastErrorString");
+        resolve(c.createJob, "cupsCreateJob");
+        resolve(c.startDocument, "cupsStartDocument");
+        resolve(c.writeRequestData, "cupsWriteRequestData");
+        resolve(c.finishDocument, "cupsFinishDocument");
+        resolve(c.cancelJob, "cupsCancelJob2");
         return c;
     }();
     return library;
 }
 
-} // namespace
-
-CupsQueue::CupsQueue(QString name)
-    : m_name(std::move(name))
+struct DestFree
 {
-}
+    void operator()(cups_dest_t *dest) const { cups().freeDests(1, dest); }
+};
+using Dest = std::unique_ptr<cups_dest_t, DestFree>;
 
-QString CupsQueue::refusal() const
+PrintOutcome serviceFailure(PrintOutcome::Status otherwise)
 {
     const Cups &c = cups();
-    if (!c.loaded())
-        return QStringLiteral("the CUPS library cannot be loaded");
-    cups_dest_t *dest = c.getNamedDest(CUPS_HTTP_DEFAULT, m_name.toUtf8().constData(), nullptr);
+    if (c.lastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return {PrintOutcome::Status::ServiceDown, QString::fromUtf8(c.lastErrorString())};
+    return {otherwise, QString::fromUtf8(c.lastErrorString())};
+}
+
+PrintOutcome notLoaded()
+{
+    return {PrintOutcome::Status::ServiceDown, QStringLiteral("libcups.so.2")};
+}
+
+Dest find(const QString &name, const QString &instance)
+{
+    const QByteArray n = name.toUtf8();
+    const QByteArray i = instance.toUtf8();
+    return Dest(cups().getNamedDest(CUPS_HTTP_DEFAULT, name.isEmpty() ? nullptr : n.constData(),
+                                    instance.isEmpty() ? nullptr : i.constData()));
+}
+
+} // namespace
+
+CupsQueue::CupsQueue()
+{
+    if (!cups().loaded()) {
+        m_found = notLoaded();
+        return;
+    }
+    const Dest dest = find({}, {});
+    if (!dest) {
+        m_found = serviceFailure(PrintOutcome::Status::NoPrinter);
+        return;
+    }
+    m_name = QString::fromUtf8(dest->name);
+    if (dest->instance)
+        m_instance = QString::fromUtf8(dest->instance);
+}
+
+CupsQueue::CupsQueue(const QString &name)
+    : m_name(name.section(u'/', 0, 0))
+    , m_instance(name.section(u'/', 1))
+{
+    if (!cups().loaded())
+        m_found = notLoaded();
+}
+
+PrintOutcome CupsQueue::ready() const
+{
+    if (!m_found.ok())
+        return m_found;
+    const Cups &c = cups();
+    const Dest dest = find(m_name, m_instance);
     if (!dest)
-        return QStringLiteral("unknown printer: ") + QString::fromUtf8(c.lastErrorString());
-    QString why;
+        return serviceFailure(PrintOutcome::Status::Failed);
     const char *accepting = c.getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const char *state = c.getOption("printer-state", dest->num_options, dest->options);
     if (accepting && qstrcmp(accepting, "false") == 0)
-        why = QStringLiteral("the printer refuses jobs");
-    else if (state && qstrcmp(state, "5") == 0) // IPP_PSTATE_STOPPED
-        why = QStringLiteral("the printer is stopped");
-    c.freeDests(1, dest);
-    return why;
+        return {PrintOutcome::Status::Refused, {}};
+    if (state && qstrcmp(state, "5") == 0) // IPP_PSTATE_STOPPED
+        return {PrintOutcome::Status::Stopped, {}};
+    return {};
 }
 
-bool CupsQueue::submit(const QString &pdfPath, const QString &title, QString *error) const
+QPageLayout CupsQueue::pageLayout() const
 {
+    const QString qtName = m_instance.isEmpty() ? m_name : m_name + u'/' + m_instance;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(qtName);
+    const QPrinter printer = info.isNull() ? QPrinter(QPrinter::HighResolution)
+                                           : QPrinter(info, QPrinter::HighResolution);
+    return printer.pageLayout();
+}
+
+PrintOutcome CupsQueue::print(const QByteArray &pdf, const QString &title) const
+{
+    if (!m_found.ok())
+        return m_found;
     const Cups &c = cups();
-    if (!c.loaded()) {
-        if (error)
-            *error = QStringLiteral("the CUPS library cannot be loaded");
-        return false;
+    const Dest dest = find(m_name, m_instance);
+    if (!dest)
+        return serviceFailure(PrintOutcome::Status::Failed);
+    // The instance's own options (paper, copies...) go with the job, as lp sends them.
+    const QByteArray queue = m_name.toUtf8();
+    const int job = c.createJob(CUPS_HTTP_DEFAULT, queue.constData(), title.toUtf8().constData(), dest->num_options,
+                                dest->options);
+    if (job == 0)
+        return serviceFailure(PrintOutcome::Status::Failed);
+    const auto cancel = [&] {
+        const PrintOutcome failed = serviceFailure(PrintOutcome::Status::Failed);
+        c.cancelJob(CUPS_HTTP_DEFAULT, queue.constData(), job, 0);
+        return failed;
+    };
+    if (c.startDocument(CUPS_HTTP_DEFAULT, queue.constData(), job, title.toUtf8().constData(), CUPS_FORMAT_PDF, 1)
+        != HTTP_STATUS_CONTINUE)
+        return cancel();
+    constexpr qsizetype chunk = 64 * 1024;
+    for (qsizetype at = 0; at < pdf.size(); at += chunk) {
+        if (c.writeRequestData(CUPS_HTTP_DEFAULT, pdf.constData() + at, size_t(std::min(chunk, pdf.size() - at)))
+            != HTTP_STATUS_CONTINUE)
+            return cancel();
     }
-    const int job = c.printFile2(CUPS_HTTP_DEFAULT, m_name.toUtf8().constData(), QFile::encodeName(pdfPath).constData(),
-                                 title.toUtf8().constData(), 0, nullptr);
-    if (job == 0 && error)
-        *error = QString::fromUtf8(c.lastErrorString());
-    return job != 0;
+    if (c.finishDocument(CUPS_HTTP_DEFAULT, queue.constData()) != IPP_STATUS_OK)
+        return cancel();
+    return {};
 }

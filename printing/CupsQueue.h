@@ -1,23 +1,30 @@
 #pragma once
-// A printer queue of the CUPS scheduler, asked directly: Qt's own CUPS
-// printing hands its job over without looking at the answer, so a queue that
-// refuses jobs or is stopped lost the page without a word.
+// The system's default printer on the CUPS scheduler, asked directly: Qt's
+// own CUPS printing hands its job over without looking at the answer, so a
+// queue that refuses jobs or is stopped lost the page without a word. The
+// page is streamed to the scheduler: no copy of it is left on the disk.
+// A default set as an instance ("queue/instance") prints with the
+// instance's options.
 
-#include <QString>
+#include "PrintQueue.h"
 
-class CupsQueue
+class CupsQueue : public PrintQueue
 {
 public:
-    explicit CupsQueue(QString name);
+    // The default destination, as lp would take it (lpoptions, LPDEST, PRINTER).
+    CupsQueue();
+    // A named queue, with an instance after a slash.
+    explicit CupsQueue(const QString &name);
 
-    // Why the queue would not print now (it refuses jobs, it is stopped, or
-    // the scheduler does not know it); empty when it would.
-    QString refusal() const;
+    PrintOutcome ready() const override;
+    QPageLayout pageLayout() const override;
+    PrintOutcome print(const QByteArray &pdf, const QString &title) const override;
 
-    // Hands a PDF file to the queue as one job; false, with the scheduler's
-    // reason, when it did not take it.
-    bool submit(const QString &pdfPath, const QString &title, QString *error) const;
+    // "queue" or "queue/instance"; empty when no queue was found.
+    QString name() const { return m_name; }
 
 private:
     QString m_name;
+    QString m_instance;
+    PrintOutcome m_found; // how finding the queue went
 };

@@ -2,12 +2,14 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
 
-QtPrinterSurface::QtPrinterSurface(QPrinter &printer)
-    : m_printer(printer)
+QtPrinterSurface::QtPrinterSurface(QPagedPaintDevice &device)
+    : m_device(device)
 {
-    m_printer.setFullPage(false);
+    if (auto *printer = dynamic_cast<QPrinter *>(&m_device))
+        printer->setFullPage(false);
     m_font.setStyleStrategy(QFont::PreferOutline);
 }
 
@@ -19,19 +21,19 @@ QtPrinterSurface::~QtPrinterSurface()
 
 QPainter &QtPrinterSurface::painter()
 {
-    if (!m_painter.isActive() && !m_failed && !m_painter.begin(&m_printer))
+    if (!m_painter.isActive() && !m_failed && !m_painter.begin(&m_device))
         m_failed = true;
     return m_painter;
 }
 
 double QtPrinterSurface::dots(double mm) const
 {
-    return mm * m_printer.resolution() / 25.4;
+    return mm * m_device.logicalDpiX() / 25.4;
 }
 
 double QtPrinterSurface::millimetres(double d) const
 {
-    return d * 25.4 / m_printer.resolution();
+    return d * 25.4 / m_device.logicalDpiX();
 }
 
 QPen QtPrinterSurface::pen(qint32 colour) const
@@ -42,7 +44,7 @@ QPen QtPrinterSurface::pen(qint32 colour) const
 
 void QtPrinterSurface::setLandscape()
 {
-    m_printer.setPageOrientation(QPageLayout::Landscape);
+    m_device.setPageOrientation(QPageLayout::Landscape);
 }
 
 void QtPrinterSurface::setLineWidth(double millimetres)
@@ -52,7 +54,11 @@ void QtPrinterSurface::setLineWidth(double millimetres)
 
 void QtPrinterSurface::setJobTitle(const QString &title)
 {
-    m_printer.setDocName(title);
+    m_title = title;
+    if (auto *printer = dynamic_cast<QPrinter *>(&m_device))
+        printer->setDocName(title);
+    else if (auto *writer = dynamic_cast<QPdfWriter *>(&m_device))
+        writer->setTitle(title);
 }
 
 void QtPrinterSurface::setFontName(const QString &name)
@@ -87,19 +93,19 @@ void QtPrinterSurface::print(const QString &text)
         return;
     p.setFont(m_font);
     p.setPen(Qt::black);
-    const QFontMetricsF fm(m_font, &m_printer);
+    const QFontMetricsF fm(m_font, &m_device);
     p.drawText(QPointF(dots(m_current.x()), dots(m_current.y()) + fm.ascent()), text);
     m_current.ry() += millimetres(fm.height());
 }
 
 double QtPrinterSurface::textWidth(const QString &text) const
 {
-    return millimetres(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+    return millimetres(QFontMetricsF(m_font, &m_device).horizontalAdvance(text));
 }
 
 double QtPrinterSurface::textHeight(const QString &) const
 {
-    return millimetres(QFontMetricsF(m_font, &m_printer).height());
+    return millimetres(QFontMetricsF(m_font, &m_device).height());
 }
 
 void QtPrinterSurface::line(double x1, double y1, double x2, double y2, qint32 colour)
@@ -136,6 +142,7 @@ bool QtPrinterSurface::endDoc()
     if (!p.isActive())
         return false;
     const bool ended = p.end();
-    return ended && !m_failed && m_printer.printerState() != QPrinter::Error
-           && m_printer.printerState() != QPrinter::Aborted;
+    const auto *printer = dynamic_cast<const QPrinter *>(&m_device);
+    return ended && !m_failed
+           && (!printer || (printer->printerState() != QPrinter::Error && printer->printerState() != QPrinter::Aborted));
 }

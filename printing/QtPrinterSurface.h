@@ -1,6 +1,6 @@
 #pragma once
-// The printer operations on a QPrinter: the system's default printer or a
-// PDF file.
+// The printer operations on a paged device: a QPrinter, or a PDF drawn
+// into memory (QPdfWriter).
 
 #include "PrinterSurface.h"
 
@@ -8,12 +8,12 @@
 #include <QPainter>
 #include <QPointF>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 class QtPrinterSurface : public PrinterSurface
 {
 public:
-    explicit QtPrinterSurface(QPrinter &printer);
+    explicit QtPrinterSurface(QPagedPaintDevice &device);
     ~QtPrinterSurface() override;
 
     void setJobTitle(const QString &title) override;
@@ -32,6 +32,8 @@ public:
     void paintPicture(const QPixmap &picture, double x, double y, double width, double height) override;
     bool endDoc() override;
 
+    QString jobTitle() const { return m_title; }
+
 private:
     // The page starts with the first drawing, once orientation is known.
     QPainter &painter();
@@ -39,7 +41,8 @@ private:
     double millimetres(double dots) const;
     QPen pen(qint32 colour) const;
 
-    QPrinter &m_printer;
+    QPagedPaintDevice &m_device;
+    QString m_title;
     QPainter m_painter;
     bool m_failed = false;
     QFont m_font;

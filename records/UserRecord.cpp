@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char *codePage = "windows-1252";
@@ -68,6 +70,11 @@ QString UserRecord::decodeName(const char *bytes)
 
 bool UserRecord::canStore(const QString &text)
 {
+    // A pasted control character (a tab, a line break...) would be kept, and
+    // carried into exports. Bytes 0x81, 0x8D... of older files read as C1
+    // controls: they are stored back as they were.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }))
+        return false;
     // A fresh encoder: its error flag must speak of this text alone.
     QStringEncoder check(codePage, QStringEncoder::Flag::Stateless);
     const QByteArray bytes = check.encode(text);

@@ -24,7 +24,8 @@ struct UserRecord
     // The name alone, for lists that need nothing else.
     static QString decodeName(const char *bytes);
 
-    // True when the text can be stored without loss (Windows-1252).
+    // True when the text can be stored without loss (Windows-1252) and
+    // holds no control character that can be typed or pasted.
     static bool canStore(const QString &text);
 
     // The stored name without surrounding blanks, upper-cased, equals the

@@ -1,56 +1,13 @@
 #include "UserRecordsFile.h"
 
 #include "DateText.h"
+#include "FileLock.h"
+#include "OwnFile.h"
+#include "OwnFolder.h"
 
-#include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
-
-constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-// Holds an advisory lock on an open file for one scan-and-write.
-class FileLock
-{
-public:
-    FileLock(QFile &file, int operation)
-    {
-        int rc;
-        do {
-            rc = ::flock(file.handle(), operation);
-        } while (rc != 0 && errno == EINTR);
-        m_fd = rc == 0 ? file.handle() : -1;
-    }
-    ~FileLock()
-    {
-        if (m_fd >= 0)
-            ::flock(m_fd, LOCK_UN);
-    }
-    FileLock(const FileLock &) = delete;
-    FileLock &operator=(const FileLock &) = delete;
-
-private:
-    int m_fd = -1;
-};
-
-bool openForWriting(QFile &file)
-{
-    // Health data: a new file is for its owner's eyes only. Unbuffered, so a
-    // write that failed is not tried again behind our back at close.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered, ownerOnly))
-        return false;
-    // A file made before (or by hand) with wider rights is narrowed.
-    struct stat info {};
-    if (::fstat(file.handle(), &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 077) != 0)
-        ::fchmod(file.handle(), info.st_mode & 0700);
-    return true;
-}
 
 struct Scan
 {
@@ -58,12 +15,10 @@ struct Scan
     qint64 complete = 0;   // complete records in the file
 };
 
-bool scan(QFile &file, const QString &name, Scan &result)
+bool scan(OwnFile &file, const QString &name, Scan &result)
 {
-    if (!file.seek(0))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!file.readAll(bytes))
         return false;
     result.complete = bytes.size() / UserRecord::size;
     for (qint64 n = 0; n < result.complete; ++n) {
@@ -73,34 +28,36 @@ bool scan(QFile &file, const QString &name, Scan &result)
     return true;
 }
 
-bool writeRecord(QFile &file, qint64 number, const QByteArray &bytes)
+bool writeRecord(OwnFile &file, qint64 number, const QByteArray &bytes)
 {
-    return file.seek(number * UserRecord::size) && file.write(bytes) == bytes.size();
+    return file.writeAt(number * UserRecord::size, bytes);
 }
 
-// The whole file under a shared lock; a file that is not there and cannot be
-// made holds no records.
-bool readWhole(const QString &path, QByteArray &bytes, QString &error)
+// The whole file under a shared lock; a file that is not there holds no
+// records, and is made empty when it can be.
+bool readWhole(const QString &path, QByteArray &bytes, FileProblem &problem)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite, ownerOnly) && !file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(path))
-            return true;
-        error = file.errorString();
+    OwnFile file(path, OwnFile::Access::Read);
+    if (file.missing()) {
+        if (OwnFolder::prepare(QFileInfo(path).path()).ok())
+            OwnFile(path, OwnFile::Access::Write);
+        return true;
+    }
+    if (!file.isOpen()) {
+        problem = file.problem();
         return false;
     }
-    const FileLock lock(file, LOCK_SH);
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+    const FileLock lock(file, FileLock::Kind::Shared);
+    if (!file.readAll(bytes)) {
+        problem = file.problem();
         return false;
     }
     return true;
 }
 
-UserRecordsFile::SaveResult failure(const QFile &file)
+UserRecordsFile::SaveResult failure(const OwnFile &file)
 {
-    return {UserRecordsFile::SaveStatus::Failed, file.errorString()};
+    return {UserRecordsFile::SaveStatus::Failed, file.problem()};
 }
 
 } // namespace
@@ -120,7 +77,7 @@ UserRecordsFile::ReadResult UserRecordsFile::readAll() const
 {
     ReadResult result;
     QByteArray bytes;
-    result.ok = readWhole(m_path, bytes, result.error);
+    result.ok = readWhole(m_path, bytes, result.problem);
     result.records = records(bytes);
     return result;
 }
@@ -129,7 +86,7 @@ UserRecordsFile::NamesResult UserRecordsFile::readNames() const
 {
     NamesResult result;
     QByteArray bytes;
-    result.ok = readWhole(m_path, bytes, result.error);
+    result.ok = readWhole(m_path, bytes, result.problem);
     const qint64 complete = bytes.size() / UserRecord::size;
     result.names.reserve(complete);
     for (qint64 n = 0; n < complete; ++n)
@@ -155,10 +112,12 @@ UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name,
     // Rewrites every record of the name under the lock; appends when `append`
     // and there was none. Returns how it went.
     auto scanAndWrite = [&](bool append, SaveStatus &status) -> SaveResult {
-        QFile file(m_path);
-        if (!openForWriting(file))
+        if (FileProblem folder = OwnFolder::prepare(QFileInfo(m_path).path()))
+            return {SaveStatus::Failed, folder};
+        OwnFile file(m_path, OwnFile::Access::Write);
+        if (!file.isOpen())
             return failure(file);
-        const FileLock lock(file, LOCK_EX);
+        const FileLock lock(file, FileLock::Kind::Exclusive);
         Scan found;
         if (!scan(file, name, found))
             return failure(file);
@@ -166,21 +125,18 @@ UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name,
             if (!writeRecord(file, n, record))
                 return failure(file);
         }
-        if (found.matches.isEmpty() && append) {
-            // After the last complete record: an incomplete tail is overwritten.
-            // A full disk must not leave half a record behind.
-            if (!writeRecord(file, found.complete, record) || !file.flush()) {
-                const SaveResult failed = failure(file);
-                file.unsetError();
-                file.resize(found.complete * UserRecord::size);
-                return failed;
-            }
+        // After the last complete record: an incomplete tail is overwritten.
+        // A full disk must not leave half a record behind.
+        if (found.matches.isEmpty() && append && !writeRecord(file, found.complete, record)) {
+            const SaveResult failed = failure(file);
+            file.resize(found.complete * UserRecord::size);
+            return failed;
         }
-        if (!file.flush())
-            return failure(file);
         const bool wrote = !found.matches.isEmpty() || append;
-        if (QString error; wrote && !m_sync(file.handle(), &error))
-            return {SaveStatus::Failed, error};
+        if (FileProblem problem; wrote && !m_sync(file.handle(), &problem)) {
+            problem.path = m_path;
+            return {SaveStatus::Failed, problem};
+        }
         status = !found.matches.isEmpty() ? SaveStatus::Updated : append ? SaveStatus::Added : SaveStatus::NotAdded;
         return {status, {}};
     };

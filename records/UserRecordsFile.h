@@ -21,7 +21,7 @@ public:
     struct ReadResult
     {
         bool ok = true;
-        QString error;
+        FileProblem problem;
         QList<UserRecord> records; // every complete record, in file order
     };
 
@@ -31,7 +31,7 @@ public:
     struct NamesResult
     {
         bool ok = true;
-        QString error;
+        FileProblem problem;
         QStringList names; // the name of every complete record, without surrounding blanks
     };
     NamesResult readNames() const;
@@ -43,12 +43,13 @@ public:
     struct SaveResult
     {
         SaveStatus status = SaveStatus::Failed;
-        QString error;
+        FileProblem problem; // why it failed
     };
 
     // Rewrites every record of the name, or, when there is none, asks
     // (askToAdd) and appends one on yes. A save is on the disk before it is
-    // reported as done. The file is locked against other
+    // reported as done, and only ever written in a folder and a file that
+    // are hers (see OwnFolder, OwnFile). The file is locked against other
     // copies of the program while it is scanned and written, but not while
     // the question is on screen: after a yes it is scanned again.
     SaveResult SaveUserRecord(const QString &name, const QString &date, const QString &cycleLength,

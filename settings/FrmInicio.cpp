@@ -24,8 +24,7 @@ const QString readFailedText = QStringLiteral(
     "A segunda opção foi selecionada; escolha a opção desejada e clique em Atualizar para gravá-la.");
 const QString writeFailedText = QStringLiteral(
     "Não foi possível gravar a sua escolha no arquivo \"qtrconf.dat\", na pasta %1. "
-    "A configuração anterior continua valendo. Verifique se você tem permissão para alterar "
-    "arquivos nessa pasta e tente novamente.");
+    "A configuração anterior continua valendo. %2");
 
 void showError(QWidget *parent, const QString &title, const QString &text)
 {
@@ -101,8 +100,9 @@ void FrmInicio::Load()
 void FrmInicio::cmdGoClick()
 {
     const qint16 value = m_optUm->isChecked() ? SettingsFile::valueEndIsNext : SettingsFile::valueDayAfter;
-    if (!m_settings.write(value)) {
-        m_reportError(this, errorTitle, writeFailedText.arg(QDir::toNativeSeparators(m_dataFolder)));
+    if (FileProblem problem; !m_settings.write(value, &problem)) {
+        m_reportError(this, errorTitle,
+                      writeFailedText.arg(QDir::toNativeSeparators(m_dataFolder), problem.sentence()));
         return;
     }
     emit saved();

@@ -33,9 +33,8 @@ void ExportToFile(benchmark::State &s)
     QTemporaryDir dir;
     const QString path = dir.filePath("Quintrela Maria.ics");
     for (auto _ : s) {
-        QString error;
-        if (!CalendarExport::save(path, "Maria", state.Projection, QDateTime::currentDateTimeUtc(), &error))
-            s.SkipWithError(qPrintable(error));
+        if (const FileProblem problem = CalendarExport::save(path, "Maria", state.Projection, QDateTime::currentDateTimeUtc()))
+            s.SkipWithError(qPrintable(problem.sentence()));
     }
 }
 BENCHMARK(ExportToFile)->Unit(benchmark::kMicrosecond);

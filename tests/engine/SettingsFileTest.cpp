@@ -70,10 +70,10 @@ TEST_F(SettingsFileTest, AFolderInThePlaceOfTheFileIsReported)
     const auto read = SettingsFile(path()).readWithWriteBack();
     EXPECT_EQ(read.status, SettingsFile::Status::Unreadable);
     EXPECT_EQ(read.value, 0);
-    EXPECT_FALSE(read.error.isEmpty());
-    QString error;
-    EXPECT_FALSE(SettingsFile(path()).write(-1, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(read.problem.cause, FileProblem::Cause::NotAFile);
+    FileProblem problem;
+    EXPECT_FALSE(SettingsFile(path()).write(-1, &problem));
+    EXPECT_EQ(problem.cause, FileProblem::Cause::NotAFile);
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderKeepsTheStoredValueAndReportsTheWrite)
@@ -116,18 +116,19 @@ TEST_F(SettingsFileTest, AChoiceIsOnTheDiskBeforeItCountsAsSaved)
 {
     int synced = 0;
     auto disk = [&](bool works) {
-        return [&, works](int, QString *error) {
+        return [&, works](int, FileProblem *problem) {
             ++synced;
-            if (!works && error)
-                *error = "Input/output error";
+            if (!works && problem)
+                *problem = FileProblem::fromErrno(EIO, {});
             return works;
         };
     };
     EXPECT_TRUE(SettingsFile(path(), disk(true)).write(SettingsFile::valueEndIsNext));
     EXPECT_EQ(synced, 1);
-    QString error;
-    EXPECT_FALSE(SettingsFile(path(), disk(false)).write(SettingsFile::valueDayAfter, &error));
-    EXPECT_EQ(error, "Input/output error");
+    FileProblem problem;
+    EXPECT_FALSE(SettingsFile(path(), disk(false)).write(SettingsFile::valueDayAfter, &problem));
+    EXPECT_EQ(problem.cause, FileProblem::Cause::Other);
+    EXPECT_EQ(problem.path, path());
     // Reading at start writes the value back, but saves nothing new: no wait for the disk.
     SettingsFile(path(), disk(true)).readWithWriteBack();
     EXPECT_EQ(synced, 2);

@@ -51,8 +51,8 @@ protected:
     QString exported(const QString &name, const fQuintrela &state, const QDateTime &when = stamp)
     {
         const QString path = dir.filePath(QStringLiteral("export-%1.ics").arg(++m_files));
-        QString error;
-        EXPECT_TRUE(CalendarExport::save(path, name, state.Projection, when, &error)) << qPrintable(error);
+        const FileProblem problem = CalendarExport::save(path, name, state.Projection, when);
+        EXPECT_TRUE(problem.ok()) << qPrintable(problem.sentence());
         return path;
     }
 
@@ -94,7 +94,8 @@ TEST_F(CalendarExportTest, EveryEventAgreesWithTheDayMarks)
                 ++starts;
                 EXPECT_EQ(first.daysTo(end), 1);
                 EXPECT_EQ(mark(first), markProxima) << qPrintable(first.toString());
-                EXPECT_EQ(e["alarms"].toArray(), QJsonArray({-2 * 24 * 3600}));
+                // Nine in the morning, two days before.
+                EXPECT_EQ(e["alarms"].toArray(), QJsonArray({-(2 * 24 - 9) * 3600}));
                 EXPECT_EQ(e["alarm_actions"].toArray(), QJsonArray({"DISPLAY"}));
             } else {
                 ++risks;

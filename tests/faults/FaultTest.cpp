@@ -1,6 +1,7 @@
 // What the two programs tell the user when the machine misbehaves, and that
 // nothing stored is lost or damaged meanwhile.
 
+#include "FakePrintQueue.h"
 #include "FrmInicio.h"
 #include "FrmPrincipal.h"
 #include "ImageButton.h"
@@ -54,14 +55,8 @@ struct Session
     explicit Session(const QString &folder, const QString &printerFile = {})
     {
         WindowServices s = WindowServices::standard();
-        if (!printerFile.isEmpty()) {
-            s.defaultPrinter = [printerFile] {
-                auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-                printer->setOutputFormat(QPrinter::PdfFormat);
-                printer->setOutputFileName(printerFile);
-                return printer;
-            };
-        }
+        if (!printerFile.isEmpty())
+            s.defaultPrinter = [printerFile] { return std::make_unique<FakePrintQueue>(printerFile); };
         s.message = [this](QWidget *, QMessageBox::Icon, const QString &t, const QString &x) { told << t + "|" + x; };
         s.askYesNo = [this](QWidget *, const QString &t, const QString &x) {
             asked << t + "|" + x;
@@ -341,4 +336,79 @@ TEST_F(FaultTest, RecordsStayPrivateAfterAnotherCopySaves)
     ASSERT_EQ(::stat(QFile::encodeName(records()).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     EXPECT_EQ(readBytes(records()).size(), 4 * 132);
+}
+
+TEST_F(FaultTest, ARefusedSaveSaysWhyAndWritesNothingElsewhere)
+{
+    TestSupport::SmallDisk disk(256);
+    if (!disk.mounted() && ::geteuid() == 0)
+        FAIL() << "a small tmpfs could not be mounted";
+    const QString victim = dir.path() + "/victim";
+    const QString shared = dir.path() + "/shared";
+    const struct
+    {
+        const char *fault;
+        QString folder;                              // where the programs keep their files
+        std::function<void(const QString &)> before; // done to that folder after start
+        const char *told;                            // the cause, as said
+        bool settingsRefused;                        // qtrconfg cannot save either
+    } faults[] = {
+        {"quintrela.dat is a link", dir.path() + "/a",
+         [&](const QString &f) {
+             QFile::remove(f + "/quintrela.dat");
+             QFile::link(victim, f + "/quintrela.dat");
+         },
+         "/quintrela.dat é um atalho (link)", false},
+        {"the folder is open to others", dir.path() + "/b",
+         [](const QString &f) { ::chmod(QFile::encodeName(f).constData(), 0777); },
+         "pode ser alterada por outros usuários", true},
+        {"the folder is a link", dir.path() + "/c",
+         [&](const QString &f) {
+             QDir(f).removeRecursively();
+             QFile::link(shared, f);
+         },
+         "/c é um atalho (link)", true},
+        {"the disk is full", disk.path() + "/d", [&](const QString &) { disk.fill(); }, "Não há espaço livre no disco",
+         false}, // qtrconf.dat, made at start, is rewritten in place
+    };
+    for (const auto &f : faults) {
+        if (f.folder.startsWith(disk.path()) && !disk.mounted()) {
+            std::printf("skipped '%s': mounting a small disk needs root\n", f.fault);
+            continue;
+        }
+        writeBytes(victim, "victim");
+        QDir().mkpath(shared);
+        ::chmod(QFile::encodeName(shared).constData(), 0755);
+        QDir().mkpath(f.folder);
+        Session main(f.folder);
+        f.before(f.folder);
+        main.consult("Maria");
+        ASSERT_EQ(main.told.size(), 1) << f.fault;
+        EXPECT_TRUE(main.told[0].startsWith(QString::fromUtf8("Erro:|Não foi possível gravar"))) << f.fault;
+        EXPECT_TRUE(main.told[0].contains(QString::fromUtf8(f.told))) << f.fault << qPrintable(main.told[0]);
+        EXPECT_TRUE(main.calendarShown()) << f.fault;
+        // qtrconfg says the same.
+        QStringList settingsTold;
+        FrmInicio config(f.folder, [&](QWidget *, const QString &t, const QString &x) { settingsTold << t + "|" + x; });
+        config.cmdGo()->click();
+        ASSERT_EQ(settingsTold.size(), f.settingsRefused ? 1 : 0) << f.fault;
+        if (f.settingsRefused) {
+            EXPECT_TRUE(settingsTold[0].contains(QString::fromUtf8(f.told))) << f.fault << qPrintable(settingsTold[0]);
+        }
+        EXPECT_EQ(readBytes(victim), "victim") << f.fault;
+        EXPECT_TRUE(QDir(shared).isEmpty()) << f.fault;
+        EXPECT_EQ(QFile::permissions(shared), QFileDevice::Permissions(0x7755)) << f.fault; // never narrowed
+    }
+}
+
+TEST_F(FaultTest, ADataFolderDeletedWhileRunningIsMadeAgain)
+{
+    const QString folder = dir.path() + "/dados/Quintrela";
+    QDir().mkpath(folder);
+    Session main(folder);
+    QDir(dir.path() + "/dados").removeRecursively();
+    main.consult("Maria");
+    EXPECT_TRUE(main.told.isEmpty()) << qPrintable(main.told.join('\n'));
+    EXPECT_EQ(readBytes(records().replace(dir.path(), folder)), record("Maria"));
+    EXPECT_EQ(QFile::permissions(folder) & QFileDevice::Permissions(0x0077), QFileDevice::Permissions());
 }

@@ -1,9 +1,9 @@
+#include "FakePrintQueue.h"
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
 #include "PdfWords.h"
 
 #include <QFile>
-#include <QPrinter>
 
 namespace {
 
@@ -15,7 +15,7 @@ protected:
     QStringList suggestions;
     int printersAsked = 0;
 
-    FrmPrincipal &openWith(std::function<std::unique_ptr<QPrinter>()> printer, QString chosen)
+    FrmPrincipal &openWith(std::function<std::unique_ptr<PrintQueue>()> printer, QString chosen)
     {
         WindowServices s = services();
         s.defaultPrinter = [this, printer] {
@@ -33,12 +33,14 @@ protected:
     }
 };
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+std::unique_ptr<PrintQueue> pdfPrinter(const QString &path)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    return printer;
+    return std::make_unique<FakePrintQueue>(path);
+}
+
+std::unique_ptr<PrintQueue> noPrinter()
+{
+    return std::make_unique<FakePrintQueue>(QString(), PrintOutcome{PrintOutcome::Status::NoPrinter, {}});
 }
 
 } // namespace
@@ -62,7 +64,7 @@ TEST_F(FrmPrincipalPrintTest, PrintsTheMonthOnViewOnTheDefaultPrinter)
 
 TEST_F(FrmPrincipalPrintTest, NoPrinterOffersAPdfInstead)
 {
-    FrmPrincipal &w = openWith([] { return nullptr; }, pdfPath());
+    FrmPrincipal &w = openWith(noPrinter, pdfPath());
     answers = {true};
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -78,7 +80,7 @@ TEST_F(FrmPrincipalPrintTest, NoPrinterOffersAPdfInstead)
 
 TEST_F(FrmPrincipalPrintTest, DecliningThePdfSavesNothing)
 {
-    openWith([] { return nullptr; }, pdfPath());
+    openWith(noPrinter, pdfPath());
     answers = {false};
     QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
     EXPECT_EQ(questions.size(), 1u);
@@ -87,7 +89,7 @@ TEST_F(FrmPrincipalPrintTest, DecliningThePdfSavesNothing)
 
     answers = {true}; // then the file dialog is cancelled
     window = nullptr;
-    openWith([] { return nullptr; }, QString());
+    openWith(noPrinter, QString());
     QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
     EXPECT_EQ(suggestions.size(), 1);
     EXPECT_TRUE(messages.empty());
@@ -95,13 +97,17 @@ TEST_F(FrmPrincipalPrintTest, DecliningThePdfSavesNothing)
 
 TEST_F(FrmPrincipalPrintTest, AFailingPrinterIsNotReportedAsPrinted)
 {
-    openWith([] { return pdfPrinter("/nonexistent-folder/page.pdf"); }, "/nonexistent-folder/saved.pdf");
+    openWith([] { return std::make_unique<FakePrintQueue>(QString(), PrintOutcome{},
+                                                          PrintOutcome{PrintOutcome::Status::Failed, "Broken pipe"}); },
+             "/nonexistent-folder/saved.pdf");
     answers = {true};
     QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_TRUE(questions[0].startsWith(QString::fromUtf8("Erro:|A impressora não conseguiu imprimir")));
+    EXPECT_TRUE(questions[0].startsWith(QString::fromUtf8(
+        "Erro:|A impressora não conseguiu imprimir o calendário. O serviço de impressão informou: Broken pipe.")));
     // The PDF could not be written either: said so.
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Erro:");
-    EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8("Não foi possível salvar o calendário")));
+    EXPECT_EQ(messages[0].text, QString::fromUtf8("Não foi possível salvar o calendário no arquivo PDF escolhido. "
+                                                  "A pasta de /nonexistent-folder/saved.pdf não existe."));
 }

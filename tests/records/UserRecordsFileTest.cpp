@@ -35,7 +35,7 @@ protected:
             ++questions;
             return answer;
         });
-        EXPECT_TRUE(result.error.isEmpty() || result.status == UserRecordsFile::SaveStatus::Failed);
+        EXPECT_TRUE(result.problem.ok() || result.status == UserRecordsFile::SaveStatus::Failed);
         return result.status;
     }
 };
@@ -150,7 +150,7 @@ TEST_F(UserRecordsFileTest, AFolderInThePlaceOfTheFileFailsWithoutDamage)
     ASSERT_TRUE(QDir(dir.path()).mkdir("quintrela.dat"));
     const auto read = file().readAll();
     EXPECT_FALSE(read.ok);
-    EXPECT_FALSE(read.error.isEmpty());
+    EXPECT_EQ(read.problem.cause, FileProblem::Cause::NotAFile);
     EXPECT_EQ(save("Maria", "01/03/2001", "28", true), UserRecordsFile::SaveStatus::Failed);
     EXPECT_EQ(questions, 0);
 }
@@ -215,10 +215,10 @@ TEST_F(UserRecordsFileTest, ASaveIsOnTheDiskBeforeItCountsAsDone)
     using S = UserRecordsFile::SaveStatus;
     int synced = 0;
     bool diskWorks = true;
-    const UserRecordsFile records(path(), [&](int, QString *error) {
+    const UserRecordsFile records(path(), [&](int, FileProblem *problem) {
         ++synced;
         if (!diskWorks)
-            *error = "Input/output error";
+            *problem = FileProblem::fromErrno(EIO, {});
         return diskWorks;
     });
     auto save = [&](const char *name, bool answer) {
@@ -232,6 +232,7 @@ TEST_F(UserRecordsFileTest, ASaveIsOnTheDiskBeforeItCountsAsDone)
     for (const char *name : {"Maria", "Bia"}) { // an update, then an addition
         const auto failed = save(name, true);
         EXPECT_EQ(failed.status, S::Failed) << name;
-        EXPECT_EQ(failed.error, "Input/output error") << name;
+        EXPECT_EQ(failed.problem.cause, FileProblem::Cause::Other) << name;
+        EXPECT_EQ(failed.problem.path, path()) << name;
     }
 }

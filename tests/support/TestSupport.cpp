@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,6 +61,41 @@ void openToEveryone(const QString &path)
     QDir dir(path);
     while (dir.cdUp() && dir.path() != QDir::rootPath()) {
         QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::ExeOther);
+    }
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+SmallDisk::SmallDisk(int kilobytes)
+{
+    char name[] = "/tmp/quintrela-disk-XXXXXX";
+    if (!::mkdtemp(name))
+        return;
+    m_path = QString::fromLocal8Bit(name);
+    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0700";
+    m_mounted = ::geteuid() == 0 && ::mount("tmpfs", name, "tmpfs", 0, options.constData()) == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
+    if (!m_path.isEmpty())
+        QDir(m_path).removeRecursively();
+}
+
+void SmallDisk::fill() const
+{
+    QFile filler(m_path + "/filler");
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    // What a page-sized write left: byte by byte.
+    while (filler.write("f", 1) == 1) {
     }
 }
 

@@ -21,3 +21,27 @@ int runInChild(const std::function<int()> &body);
 void openToEveryone(const QString &path);
 
 } // namespace TestSupport
+
+namespace TestSupport {
+
+// A small disk of its own (tmpfs), to fill up: mounted when the tests run as
+// root, as CI does; elsewhere mounted() is false and the case is skipped.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(int kilobytes);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    QString path() const { return m_path; }
+    // Takes all the room that is left.
+    void fill() const;
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+};
+
+} // namespace TestSupport

@@ -1,0 +1,19 @@
+#pragma once
+// Holds a lock on an open file for one scan-and-write, so that two copies
+// of the program never interleave their records.
+
+#include "OwnFile.h"
+
+class FileLock
+{
+public:
+    enum class Kind { Shared, Exclusive };
+    // Waits for the lock; a file system without locks goes on unlocked.
+    FileLock(const OwnFile &file, Kind kind);
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+
+private:
+    int m_fd = -1;
+};

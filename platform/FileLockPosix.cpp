@@ -1,0 +1,20 @@
+#include "FileLock.h"
+
+#include <cerrno>
+
+#include <sys/file.h>
+
+FileLock::FileLock(const OwnFile &file, Kind kind)
+{
+    int rc;
+    do {
+        rc = ::flock(file.handle(), kind == Kind::Shared ? LOCK_SH : LOCK_EX);
+    } while (rc != 0 && errno == EINTR);
+    m_fd = rc == 0 ? file.handle() : -1;
+}
+
+FileLock::~FileLock()
+{
+    if (m_fd >= 0)
+        ::flock(m_fd, LOCK_UN);
+}

@@ -1,0 +1,122 @@
+#include "OwnFile.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Plain file, and for writing hers alone: anything else is refused.
+FileProblem::Cause refusal(const struct stat &info, OwnFile::Access access)
+{
+    if (!S_ISREG(info.st_mode))
+        return FileProblem::Cause::NotAFile;
+    if (access == OwnFile::Access::Read)
+        return FileProblem::Cause::None;
+    if (info.st_uid != ::geteuid())
+        return FileProblem::Cause::ForeignFile;
+    if (info.st_nlink != 1)
+        return FileProblem::Cause::HardLinkedFile;
+    return FileProblem::Cause::None;
+}
+
+} // namespace
+
+OwnFile::OwnFile(const QString &path, Access access)
+    : m_path(path)
+{
+    // O_NONBLOCK: a pipe planted under the name must not hang the program.
+    const int flags = (access == Access::Write ? O_RDWR | O_CREAT : O_RDONLY) | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(path).constData(), flags, 0600);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        m_missing = errno == ENOENT && access == Access::Read;
+        if (!m_missing)
+            fail(errno);
+        return;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        fail(errno);
+        ::close(fd);
+        return;
+    }
+    if (const FileProblem::Cause cause = refusal(info, access); cause != FileProblem::Cause::None) {
+        m_problem = {cause, path, {}};
+        ::close(fd);
+        return;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (access == Access::Write && (info.st_mode & 077) != 0 && ::fchmod(fd, info.st_mode & 0700) != 0) {
+        fail(errno);
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+}
+
+OwnFile::~OwnFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool OwnFile::fail(int error)
+{
+    m_problem = FileProblem::fromErrno(error, m_path);
+    return false;
+}
+
+bool OwnFile::readAt(qint64 offset, qint64 size, QByteArray &bytes)
+{
+    bytes.clear();
+    char buffer[64 * 1024];
+    while (bytes.size() < size) {
+        const auto wanted = size_t(std::min<qint64>(qint64(sizeof buffer), size - bytes.size()));
+        const ssize_t n = ::pread(m_fd, buffer, wanted, offset + bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(errno);
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return true;
+}
+
+bool OwnFile::readAll(QByteArray &bytes)
+{
+    return readAt(0, std::numeric_limits<qint64>::max(), bytes);
+}
+
+bool OwnFile::writeAt(qint64 offset, QByteArrayView bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(m_fd, bytes.data() + done, size_t(bytes.size() - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(errno);
+        done += n;
+    }
+    return true;
+}
+
+bool OwnFile::resize(qint64 size)
+{
+    int rc;
+    do {
+        rc = ::ftruncate(m_fd, size);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0 || fail(errno);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// A file she asked for (a PDF, a calendar export) written whole or not at
+// all: made beside its final name for her eyes only, pushed to the disk,
+// then put in place in one step. Killed midway, the older file stays. A
+// link, or a file of someone else's, standing at the name is refused.
+
+#include "FileSync.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileSync &sync = syncToDisk);

@@ -1,0 +1,36 @@
+#pragma once
+// The printer a page goes to, as the print command sees it: asked before
+// the page is drawn, then handed the page as PDF bytes. Every way it can
+// fail is told apart, so the user hears what really happened.
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QString>
+
+struct PrintOutcome
+{
+    enum class Status {
+        Printed,     // (for ready(): would print)
+        NoPrinter,   // no default printer is set
+        ServiceDown, // the print service is not running
+        Refused,     // the queue does not accept jobs
+        Stopped,     // the queue is stopped
+        Failed,      // the service refused or lost the job: `detail` says why
+    };
+    Status status = Status::Printed;
+    QString detail; // the print service's own words
+
+    bool ok() const { return status == Status::Printed; }
+};
+
+class PrintQueue
+{
+public:
+    virtual ~PrintQueue() = default;
+    // Whether a page sent now would be taken.
+    virtual PrintOutcome ready() const = 0;
+    // The paper and margins the page is drawn for.
+    virtual QPageLayout pageLayout() const = 0;
+    // Hands the page over as one job; Printed once the queue holds it whole.
+    virtual PrintOutcome print(const QByteArray &pdf, const QString &title) const = 0;
+};

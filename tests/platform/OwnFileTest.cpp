@@ -1,0 +1,150 @@
+// Her files are written only where they are hers: never through a planted
+// link, never into someone else's file; whole or not at all; and private.
+
+#include "OwnFile.h"
+#include "TestSupport.h"
+#include "WholeFileSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using TestSupport::readBytes;
+using TestSupport::writeBytes;
+
+namespace {
+
+unsigned mode(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 0777 : 0;
+}
+
+// The two ways her data is written: in place (records, settings) and whole (PDF, export).
+const struct Writer
+{
+    const char *name;
+    std::function<FileProblem(const QString &path, const QByteArray &bytes)> write;
+} writers[] = {
+    {"in place",
+     [](const QString &path, const QByteArray &bytes) {
+         OwnFile file(path, OwnFile::Access::Write);
+         if (file.isOpen())
+             file.writeAt(0, bytes);
+         return file.problem();
+     }},
+    {"whole", [](const QString &path, const QByteArray &bytes) { return saveWholeFile(path, bytes); }},
+};
+
+class OwnFileTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere; // another user's things
+    mode_t savedMask = ::umask(022);
+    void TearDown() override { ::umask(savedMask); }
+    QString path() const { return dir.filePath("quintrela.dat"); }
+    QString victim() const { return elsewhere.filePath("her_file"); }
+};
+
+} // namespace
+
+TEST_F(OwnFileTest, NothingIsWrittenThroughWhatWasPlantedAtTheName)
+{
+    using C = FileProblem::Cause;
+    const struct
+    {
+        const char *what;
+        std::function<void(const QString &name, const QString &victim)> plant;
+        C expected;
+    } plants[] = {
+        {"a link to another file", [](const QString &n, const QString &v) { QFile::link(v, n); }, C::LinkedFile},
+        {"a link to nowhere", [](const QString &n, const QString &v) { QFile::link(v + ".new", n); }, C::LinkedFile},
+        {"a second name of another file",
+         [](const QString &n, const QString &v) { ::link(QFile::encodeName(v).constData(), QFile::encodeName(n).constData()); },
+         C::HardLinkedFile},
+        {"another user's file",
+         [](const QString &n, const QString &) {
+             writeBytes(n, "theirs");
+             ASSERT_EQ(::chown(QFile::encodeName(n).constData(), 65534, 65534), 0);
+         },
+         C::ForeignFile},
+        {"a folder", [](const QString &n, const QString &) { QDir().mkdir(n); }, C::NotAFile},
+        {"a pipe", [](const QString &n, const QString &) { ::mkfifo(QFile::encodeName(n).constData(), 0600); },
+         C::NotAFile},
+    };
+    for (const Writer &writer : writers) {
+        for (const auto &p : plants) {
+            writeBytes(victim(), "victim");
+            p.plant(path(), victim());
+            const QFileInfo before(path());
+            const FileProblem problem = writer.write(path(), "her data");
+            EXPECT_EQ(problem.cause, p.expected) << writer.name << ": " << p.what;
+            EXPECT_EQ(problem.path, path()) << writer.name << ": " << p.what;
+            EXPECT_EQ(readBytes(victim()), "victim") << writer.name << ": " << p.what;
+            EXPECT_FALSE(QFileInfo::exists(victim() + ".new")) << writer.name << ": " << p.what;
+            EXPECT_EQ(QFileInfo(path()).isSymLink(), before.isSymLink()) << writer.name << ": " << p.what;
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 1)
+                << writer.name << ": " << p.what; // no temporary file left
+            QDir(path()).removeRecursively();
+            QFile::remove(path());
+        }
+    }
+}
+
+TEST_F(OwnFileTest, HerFilesAreHersAloneWhateverTheUmask)
+{
+    for (const Writer &writer : writers) {
+        ASSERT_TRUE(writer.write(path(), "new").ok()) << writer.name;
+        EXPECT_EQ(mode(path()), 0600u) << writer.name;
+        // One she had open to all is closed to others as it is written.
+        ::chmod(QFile::encodeName(path()).constData(), 0644);
+        ASSERT_TRUE(writer.write(path(), "old").ok()) << writer.name;
+        EXPECT_EQ(mode(path()), 0600u) << writer.name;
+        EXPECT_EQ(readBytes(path()), "old") << writer.name;
+        QFile::remove(path());
+    }
+}
+
+TEST_F(OwnFileTest, AWholeFileThatFailsLeavesTheOlderOne)
+{
+    writeBytes(path(), "older page");
+    const auto brokenDisk = [](int, FileProblem *problem) {
+        *problem = FileProblem::fromErrno(EIO, {});
+        return false;
+    };
+    const FileProblem problem = saveWholeFile(path(), "newer page", brokenDisk);
+    EXPECT_EQ(problem.cause, FileProblem::Cause::Other);
+    EXPECT_EQ(problem.path, path());
+    EXPECT_EQ(readBytes(path()), "older page");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(OwnFileTest, AFullDiskIsNamedAndLosesNothing)
+{
+    TestSupport::SmallDisk disk(64);
+    if (!disk.mounted()) {
+        if (::geteuid() == 0)
+            FAIL() << "a small tmpfs could not be mounted";
+        GTEST_SKIP() << "mounting a small disk needs root";
+    }
+    const QString file = disk.path() + "/quintrela.dat";
+    writeBytes(file, "older");
+    disk.fill();
+    for (const Writer &writer : writers) {
+        const FileProblem problem = writer.write(file, QByteArray(8192, 'n'));
+        EXPECT_EQ(problem.cause, FileProblem::Cause::NoSpace) << writer.name;
+        EXPECT_TRUE(problem.sentence().startsWith(QString::fromUtf8("Não há espaço livre no disco")));
+        if (&writer == &writers[1]) {
+            EXPECT_EQ(readBytes(file), "older"); // not replaced by a cut one
+        }
+        writeBytes(file, "older");
+    }
+}
