@@ -43,7 +43,7 @@ QByteArray text(const QString &words)
     return kept.toUtf8();
 }
 
-// libical writes X- values as they are: escaped here as any text value.
+// A text value as RFC 5545 writes it.
 QByteArray escaped(const QByteArray &value)
 {
     QByteArray out;
@@ -56,6 +56,36 @@ QByteArray escaped(const QByteArray &value)
             out.append(c);
     }
     return out;
+}
+
+// A content line folded at 75 octets, never inside a UTF-8 character.
+QByteArray folded(const QByteArray &line)
+{
+    QByteArray out;
+    qsizetype width = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const bool continuation = (static_cast<quint8>(line[i]) & 0xC0) == 0x80;
+        if (width >= 74 && !continuation) {
+            out.append("\r\n ");
+            width = 1;
+        }
+        out.append(line[i]);
+        ++width;
+    }
+    return out + "\r\n";
+}
+
+// X-WR-CALNAME after the NAME property: libical writes X values with only
+// their backslashes escaped, which breaks names with commas or semicolons.
+QByteArray withCalendarName(const QByteArray &text, const QByteArray &title)
+{
+    qsizetype at = text.indexOf("\r\nNAME:");
+    if (at < 0)
+        return text;
+    do
+        at = text.indexOf("\r\n", at + 2);
+    while (at >= 0 && text.mid(at + 2, 1) == " ");
+    return text.left(at + 2) + folded("X-WR-CALNAME:" + escaped(title)) + text.mid(at + 2);
 }
 
 // An all-day event from first to last, both included.
@@ -115,13 +145,10 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
     icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Quintrela Eletrônica//Quintrela//PT-BR"));
     icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
-    // The calendar's name (RFC 7986), and the one Outlook and Apple's
-    // Calendar take on import.
+    // The calendar's name (RFC 7986); the one Outlook and Apple's Calendar
+    // take on import is added to the text below.
     const QByteArray title = text(QStringLiteral("Quintrela – ") + name);
     icalcomponent_add_property(cal.get(), icalproperty_new_name(title.constData()));
-    icalproperty *calName = icalproperty_new_x(escaped(title).constData());
-    icalproperty_set_x_name(calName, "X-WR-CALNAME");
-    icalcomponent_add_property(cal.get(), calName);
 
     int number = 0;
     for (const ProjectedCycle &cycle : cycles) {
@@ -143,7 +170,7 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
     char *text = icalcomponent_as_ical_string_r(cal.get());
     const QByteArray bytes(text);
     std::free(text);
-    return bytes;
+    return withCalendarName(bytes, title);
 }
 
 FileProblem save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles,

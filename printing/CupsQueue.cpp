@@ -25,11 +25,16 @@ struct Cups
     decltype(&cupsWriteRequestData) writeRequestData = nullptr;
     decltype(&cupsFinishDocument) finishDocument = nullptr;
     decltype(&cupsCancelJob2) cancelJob = nullptr;
+    decltype(&cupsServer) server = nullptr;
+    decltype(&ippPort) port = nullptr;
+    decltype(&cupsEncryption) encryption = nullptr;
+    decltype(&httpConnect2) connect = nullptr;
+    decltype(&httpClose) close = nullptr;
 
     bool loaded() const
     {
         return getNamedDest && getOption && freeDests && lastError && lastErrorString && createJob && startDocument
-               && writeRequestData && finishDocument && cancelJob;
+               && writeRequestData && finishDocument && cancelJob && server && port && encryption && connect && close;
     }
 };
 
@@ -51,6 +56,11 @@ const Cups &cups()
         resolve(c.writeRequestData, "cupsWriteRequestData");
         resolve(c.finishDocument, "cupsFinishDocument");
         resolve(c.cancelJob, "cupsCancelJob2");
+        resolve(c.server, "cupsServer");
+        resolve(c.port, "ippPort");
+        resolve(c.encryption, "cupsEncryption");
+        resolve(c.connect, "httpConnect2");
+        resolve(c.close, "httpClose");
         return c;
     }();
     return library;
@@ -62,12 +72,25 @@ struct DestFree
 };
 using Dest = std::unique_ptr<cups_dest_t, DestFree>;
 
+// A scheduler that is down makes every question fail like a missing
+// printer; only a connection tells them apart.
+bool schedulerAnswers()
+{
+    const Cups &c = cups();
+    http_t *http = c.connect(c.server(), c.port(), nullptr, AF_UNSPEC, c.encryption(), 1, 5000, nullptr);
+    if (!http)
+        return false;
+    c.close(http);
+    return true;
+}
+
 PrintOutcome serviceFailure(PrintOutcome::Status otherwise)
 {
     const Cups &c = cups();
-    if (c.lastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-        return {PrintOutcome::Status::ServiceDown, QString::fromUtf8(c.lastErrorString())};
-    return {otherwise, QString::fromUtf8(c.lastErrorString())};
+    const QString said = QString::fromUtf8(c.lastErrorString());
+    if (c.lastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || !schedulerAnswers())
+        return {PrintOutcome::Status::ServiceDown, said};
+    return {otherwise, said};
 }
 
 PrintOutcome notLoaded()

@@ -130,9 +130,21 @@ TEST_F(CalendarExportTest, NamesAreEscapedAndUidsStayTheSame)
     const QString name = QString::fromUtf8("Ma,ria; \\ Sá");
     const QString first = exported(name, state);
     const QByteArray text = TestSupport::readBytes(first);
-    EXPECT_TRUE(text.contains(QString::fromUtf8("NAME:Quintrela – Ma\\,ria\\; \\\\ Sá").toUtf8())) << text.left(400).constData();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("NAME:Quintrela – Ma\\,ria\\; \\\\ Sá\r\n").toUtf8())) << text.left(400).constData();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("X-WR-CALNAME:Quintrela – Ma\\,ria\\; \\\\ Sá\r\n").toUtf8()));
+    EXPECT_EQ(QFile::permissions(first) & 0x00FF, QFileDevice::Permissions()); // hers alone, whatever the umask
     const QJsonObject calendar = readBack(first);
     EXPECT_EQ(calendar["name"].toString(), QString::fromUtf8("Quintrela – ") + name);
+    EXPECT_EQ(calendar["x-wr-calname"].toString(), QString::fromUtf8("Quintrela – ") + name);
+    EXPECT_EQ(calendar["method"].toString(), "None"); // a plain calendar, not a message
+    for (const QJsonValue &e : calendar["events"].toArray())
+        EXPECT_EQ(e.toObject()["class"].toString(), "PRIVATE");
+    const QString longName = QString(100, QChar(0xE1)) + ",;";
+    EXPECT_EQ(readBack(exported(longName, state))["x-wr-calname"].toString(), QString::fromUtf8("Quintrela – ") + longName);
+    // Pasted control characters never reach the file.
+    const QByteArray pasted = TestSupport::readBytes(exported(name + QChar(0x07) + "\r" + QChar(0x1B), state));
+    EXPECT_TRUE(pasted.contains(QString::fromUtf8("NAME:Quintrela – Ma\\,ria\\; \\\\ Sá\r\n").toUtf8()));
+    EXPECT_FALSE(pasted.contains('\x07') || pasted.contains('\x1B') || pasted.contains("\r\r"));
 
     auto uids = [&](const QString &path) {
         QSet<QString> set;
@@ -142,8 +154,12 @@ TEST_F(CalendarExportTest, NamesAreEscapedAndUidsStayTheSame)
     };
     const QSet<QString> once = uids(first);
     EXPECT_EQ(once.size(), 72);
-    EXPECT_EQ(uids(exported(name, state, stamp.addDays(30))), once);         // a later export
-    EXPECT_EQ(uids(exported(name.toUpper(), state)), once);                  // the name in other letters
+    fQuintrela later;
+    later.EndDateIsNext = true;
+    ProjectCycles(later, "05/03/2001", "30");
+    EXPECT_EQ(uids(exported(name, state, stamp.addDays(30))), once); // a later export
+    EXPECT_EQ(uids(exported(name, later)), once);                    // a new consultation: every date moved
+    EXPECT_EQ(uids(exported(name.toUpper(), state)), once);          // the name in other letters
     EXPECT_TRUE(uids(exported("Ana", state)).intersect(once).isEmpty()); // another user
 }
 
@@ -181,4 +197,14 @@ TEST_F(CalendarExportTest, ARealCalendarClientImportsItAndUpdatesOnASecondImport
     ASSERT_EQ(code, 0) << qPrintable(out);
     EXPECT_EQ(QDir(calendarFolder).entryList(QDir::Files).size(), files);
     EXPECT_EQ(run("khal", list), threeMonths);
+    // A new consultation moves every date: its export replaces the older events.
+    fQuintrela later;
+    later.EndDateIsNext = true;
+    ProjectCycles(later, "05/03/2001", "28");
+    out = run("khal", khal + QStringList{"import", "--batch", "-a", "quintrela", exported("Maria", later)}, &code);
+    ASSERT_EQ(code, 0) << qPrintable(out);
+    EXPECT_EQ(QDir(calendarFolder).entryList(QDir::Files).size(), files);
+    const QString moved = run("khal", list);
+    EXPECT_TRUE(moved.contains(QString::fromUtf8("01/04/2001 Próxima menstruação"))) << qPrintable(moved);
+    EXPECT_FALSE(moved.contains(QString::fromUtf8("28/03/2001 Próxima menstruação"))) << qPrintable(moved);
 }

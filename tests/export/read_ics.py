@@ -11,6 +11,7 @@ events = []
 for event in calendar.walk("VEVENT"):
     events.append({
         "uid": str(event.get("uid")),
+        "class": str(event.get("class")),
         "summary": str(event.get("summary")),
         "description": str(event.get("description")),
         "start": event.decoded("dtstart").isoformat(),
@@ -19,4 +20,5 @@ for event in calendar.walk("VEVENT"):
         "alarm_actions": [str(alarm.get("action")) for alarm in event.walk("VALARM")],
     })
 print(json.dumps({"name": str(calendar.get("name")), "version": str(calendar.get("version")),
+                  "x-wr-calname": str(calendar.get("x-wr-calname")), "method": str(calendar.get("method")),
                   "events": events}, ensure_ascii=False))

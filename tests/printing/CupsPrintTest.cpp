@@ -31,6 +31,7 @@ if [ $# -eq 0 ]; then echo 'file quintrelafile "Unknown" "Quintrela test output"
 dir="${DEVICE_URI#quintrelafile:}"
 out="$dir/job-$1.pdf"
 printf '%s' "$3" > "$dir/job-$1.title"
+printf '%s %s' "$4" "$5" > "$dir/job-$1.options"
 if [ -n "$6" ]; then cat "$6" > "$out.part"; else cat > "$out.part"; fi || exit 1
 mv "$out.part" "$out"
 )";
@@ -58,22 +59,36 @@ public:
                              "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"
                              "ServerBin %1/lib\nDataDir /usr/share/cups\nFileDevice Yes\nUser lp\nGroup lp\nSystemGroup root\n")
                   .arg(t));
-        m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
-                      {"-f", "-c", t + "/etc/cupsd.conf", "-s", t + "/etc/cups-files.conf"});
-        if (!m_cupsd.waitForStarted(10000))
-            return;
-        // Qt's printing and the lp tools find this scheduler by its socket.
+        // Qt's printing and the lp tools find this scheduler by its socket,
+        // and keep their defaults and instances (lpoptions) beside it.
         qputenv("CUPS_SERVER", QFile::encodeName(socket()));
-        for (int i = 0; i < 100 && !QFile::exists(socket()); ++i)
-            QTest::qWait(50);
-        m_ready = run("lpadmin", {"-p", "quintrela-test", "-E", "-v", "quintrelafile:" + t + "/out", "-m", "raw"})
+        qputenv("CUPS_SERVERROOT", QFile::encodeName(t + "/etc"));
+        m_ready = start()
+                  && run("lpadmin", {"-p", "quintrela-test", "-E", "-v", "quintrelafile:" + t + "/out", "-m", "raw"})
                   && run("lpadmin", {"-d", "quintrela-test"});
     }
     ~CupsScheduler()
     {
+        stop();
+        qunsetenv("CUPS_SERVER");
+        qunsetenv("CUPS_SERVERROOT");
+    }
+    bool start()
+    {
+        const QString t = m_dir.path();
+        m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
+                      {"-f", "-c", t + "/etc/cupsd.conf", "-s", t + "/etc/cups-files.conf"});
+        if (!m_cupsd.waitForStarted(10000))
+            return false;
+        for (int i = 0; i < 100 && !QFile::exists(socket()); ++i)
+            QTest::qWait(50);
+        return QFile::exists(socket());
+    }
+    void stop()
+    {
         m_cupsd.terminate();
         m_cupsd.waitForFinished(5000);
-        qunsetenv("CUPS_SERVER");
+        QFile::remove(socket());
     }
     bool ready() const { return m_ready; }
     QString socket() const { return m_dir.path() + "/cups.sock"; }
@@ -92,16 +107,20 @@ public:
         return QFile::exists(path) ? path : QString();
     }
 
-    QString jobTitle(int number) const
-    {
-        QFile f(m_dir.path() + QStringLiteral("/out/job-%1.title").arg(number));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    QString jobTitle(int number) const { return jobFile(number, "title"); }
+    // The copies and the options the backend was given.
+    QString jobOptions(int number) const { return jobFile(number, "options"); }
 
     // cupsreject, cupsaccept, cupsdisable, cupsenable on the test queue.
     bool queue(const char *command) { return run(QString::fromLatin1(command), {"quintrela-test"}); }
+    bool lpoptions(const QStringList &arguments) { return run("lpoptions", arguments); }
 
 private:
+    QString jobFile(int number, const char *kind) const
+    {
+        QFile f(m_dir.path() + QStringLiteral("/out/job-%1.%2").arg(number).arg(QLatin1String(kind)));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
     static void write(const QString &path, const QString &text)
     {
         QFile f(path);
@@ -309,4 +328,45 @@ TEST_F(CupsPrintTest, AQueueThatRefusesOrIsStoppedLosesNoPage)
     // Mended, the queue prints again, and no page of the refused jobs turns up.
     const PdfPage page = printWith(window);
     EXPECT_FALSE(page.find("Dezembro").isEmpty());
+}
+
+TEST_F(CupsPrintTest, AnInstancePrintsWithItsOptionsAndLeavesNoCopyOnDisk)
+{
+    ASSERT_TRUE(scheduler->ready()) << qPrintable(scheduler->log());
+    ASSERT_TRUE(scheduler->lpoptions({"-p", "quintrela-test/duas", "-o", "copies=2"}));
+    ASSERT_TRUE(scheduler->lpoptions({"-d", "quintrela-test/duas"}));
+    QTemporaryDir temporary;
+    const QByteArray savedTemporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    FrmPrincipal window(state, folder.path(), quiet(QDate(2026, 12, 7)));
+    window.show();
+    const PdfPage page = printWith(window);
+    qputenv("TMPDIR", savedTemporary);
+    ASSERT_TRUE(scheduler->lpoptions({"-d", "quintrela-test"}));
+    EXPECT_FALSE(page.find("Dezembro").isEmpty());
+    EXPECT_TRUE(scheduler->jobOptions(jobs).startsWith("2 ")) << qPrintable(scheduler->jobOptions(jobs));
+    // The page went straight to the scheduler: not a byte of it in the temporary folder.
+    EXPECT_TRUE(QDir(temporary.path()).isEmpty());
+}
+
+TEST_F(CupsPrintTest, AStoppedPrintServiceIsToldAsSuch)
+{
+    ASSERT_TRUE(scheduler->ready()) << qPrintable(scheduler->log());
+    QStringList asked;
+    WindowServices s = quiet(QDate(2026, 12, 7));
+    s.askYesNo = [&](QWidget *, const QString &title, const QString &text) {
+        asked << title + "|" + text;
+        return false;
+    };
+    FrmPrincipal window(state, folder.path(), s);
+    window.show();
+    scheduler->stop();
+    QTest::mouseClick(window.imgImprimir(), Qt::LeftButton);
+    ASSERT_TRUE(scheduler->start());
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].startsWith(QString::fromUtf8(
+        "Erro:|O serviço de impressão do computador (CUPS) não está funcionando")))
+        << qPrintable(asked[0]);
+    // Running again, it prints.
+    EXPECT_FALSE(printWith(window).find("Dezembro").isEmpty());
 }
