@@ -39,7 +39,10 @@ void ImageButton::paintEvent(QPaintEvent *)
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (m_keyboardFocus && hasFocus()) {
+    // As Qt's own styles: the window remembers that the focus came by the
+    // keyboard, so the frame comes back after a message box or a visit to
+    // another window.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
@@ -57,12 +60,7 @@ void ImageButton::keyPressEvent(QKeyEvent *event)
 
 void ImageButton::focusInEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
     QAbstractButton::focusInEvent(event);
-}
-
-void ImageButton::focusOutEvent(QFocusEvent *event)
-{
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }

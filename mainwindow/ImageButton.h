@@ -27,10 +27,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QPixmap m_pixmap;
     int m_borderStyle = 0;
-    bool m_keyboardFocus = false; // the focus came by Tab: show where it is
 };

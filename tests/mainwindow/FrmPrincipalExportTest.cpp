@@ -4,12 +4,15 @@
 #include "MainWindowFixture.h"
 #include "PdfWords.h"
 #include "PictureBox.h"
+#include "MainWindowTexts.h"
 #include "SaveLocation.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QFileDialog>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -124,4 +127,38 @@ TEST(SaveLocationTest, FileNamesLoseWhatNamesAFolder)
 {
     EXPECT_EQ(SaveLocation::fileNameFor("Ana/Bia\\Cris"), "Ana-Bia-Cris");
     EXPECT_EQ(SaveLocation::fileNameFor(QString::fromUtf8(" José ")), QString::fromUtf8("José"));
+}
+
+TEST(SaveLocationTest, SuggestionsFitAFileSystemAndBareNamesGetTheirSuffix)
+{
+    const struct
+    {
+        QString name;
+        qsizetype bytes; // of the suggested file name
+        const char *ends;
+    } cases[] = {
+        {"Quintrela Maria.ics", 19, "Maria.ics"},
+        {"Quintrela " + QString(200, QChar(0xE1)) + ".ics", 254, "\xc3\xa1.ics"}, // cut between letters
+        {"Quintrela " + QString(300, 'a') + ".pdf", 255, "a.pdf"},
+    };
+    for (const auto &c : cases) {
+        const QString fileName = QFileInfo(SaveLocation::suggested(c.name)).fileName();
+        EXPECT_EQ(fileName.toUtf8().size(), c.bytes) << qPrintable(c.name.left(20));
+        EXPECT_TRUE(fileName.endsWith(QString::fromUtf8(c.ends))) << qPrintable(fileName);
+    }
+
+    QTemporaryDir dir;
+    for (const auto &[filter, expected] : {std::pair{MainWindowTexts::pdfFilter, "maio.pdf"},
+                                           std::pair{MainWindowTexts::exportFilter, "maio.ics"}}) {
+        QTimer::singleShot(100, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
+                name->setText("maio"); // typed without a suffix
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const QString chosen = WindowServices::standard().chooseSavePath(nullptr, "t", dir.filePath("x.pdf"), filter);
+        EXPECT_EQ(QFileInfo(chosen).fileName(), expected);
+    }
 }

@@ -180,3 +180,26 @@ TEST_F(FrmPrincipalLayoutTest, StackingFocusAndPointers)
                            static_cast<QWidget *>(w.lblDia(3))})
         EXPECT_EQ(arrow->cursor().shape(), Qt::ArrowCursor) << qPrintable(arrow->objectName());
 }
+
+TEST_F(FrmPrincipalLayoutTest, TheKeyboardFocusFrameOutlivesAMessageBox)
+{
+    FrmPrincipal &w = open();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QImage unfocused = w.imgCalcular()->grab().toImage();
+    w.txtPeriodo()->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(w.txtPeriodo(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w.imgCalcular());
+    const QImage framed = w.imgCalcular()->grab().toImage();
+    EXPECT_NE(framed, unfocused);
+    // A box takes the activation and gives it back.
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.close();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_EQ(QApplication::focusWidget(), w.imgCalcular());
+    EXPECT_EQ(w.imgCalcular()->grab().toImage(), framed);
+}
