@@ -74,15 +74,14 @@ QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable 
     if (!layout.valid)
         return descriptions;
     // The names once for the month: the window describes every month it shows.
-    const QDate first(layout.dayTexts.first().right(4).toInt(), layout.dayTexts.first().mid(3, 2).toInt(), 1);
+    const QDate first = layout.dates.first();
     const QString monthAndYear = QStringLiteral(" de ") + brazil().monthName(first.month(), QLocale::LongFormat)
         + QStringLiteral(" de ") + QString::number(first.year());
     std::array<QString, 8> weekdays;
     for (int d = 1; d <= 7; ++d)
         weekdays[d] = brazil().dayName(d, QLocale::LongFormat) + QStringLiteral(", ");
-    descriptions.reserve(layout.dayTexts.size());
-    for (int i = 0; i < layout.dayTexts.size(); ++i) {
-        const QDate date = first.addDays(i);
+    descriptions.reserve(layout.dates.size());
+    for (const QDate &date : layout.dates) {
         descriptions.append(withMeaning(weekdays[date.dayOfWeek()] + QString::number(date.day()) + monthAndYear,
                                         marks.at(date.day(), date.month(), date.year()), date == today));
     }
@@ -109,17 +108,14 @@ QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks,
         {MarkColors::markMenosP, u"Dia de baixo risco: ", u"Dias de baixo risco: ", {}},
     }};
     QString todayDay;
-    for (const QString &text : layout.dayTexts) {
-        const int day = text.left(2).toInt();
-        const int month = text.mid(3, 2).toInt();
-        const int year = text.right(4).toInt();
-        const qint32 mark = marks.at(day, month, year);
+    for (const QDate &date : layout.dates) {
+        const qint32 mark = marks.at(date.day(), date.month(), date.year());
         for (Group &group : groups) {
             if (group.mark == mark)
-                group.days.append(QString::number(day));
+                group.days.append(QString::number(date.day()));
         }
-        if (QDate(year, month, day) == today)
-            todayDay = QString::number(day);
+        if (date == today)
+            todayDay = QString::number(date.day());
     }
     QString sentence = layout.caption + u'.';
     for (const Group &group : groups) {

@@ -46,6 +46,7 @@ Layout layout(const QString &month, const QString &year)
     result.firstColumn = std::max(0, weekdayColumn(DateText::weekdayName(first)));
     QString text = DateText::formatDdMmYyyy(first);
     do {
+        result.dates.append(first.addDays(result.dayTexts.size()));
         result.dayTexts.append(text);
         text = nextDayText(text);
     } while (DateText::isValidDate(text) && result.dayTexts.size() < 31);

@@ -2,6 +2,8 @@
 // Where the days of a month stand in a six-week grid that starts on Sunday,
 // shared by the month view and the printed calendar.
 
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,7 @@ struct Layout
     QString caption;      // "Março de 2024"
     int firstColumn = 0;  // cell of day 1
     QStringList dayTexts; // "dd/mm/yyyy" for day 1 .. last day
+    QList<QDate> dates;   // the same days, for those who need the date itself
 };
 
 // A weekday name that matches no key puts day 1 in the Sunday column.

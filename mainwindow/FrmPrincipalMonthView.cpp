@@ -20,10 +20,10 @@ void FrmPrincipal::ShowMonth(const QString &month, const QString &year)
     for (QLabel *cell : m_lblDia)
         cell->setText(QString());
     int cell = layout.firstColumn;
-    for (const QString &text : layout.dayTexts) {
+    for (const QDate &date : layout.dates) {
         QLabel *label = m_lblDia[cell++];
-        label->setText(text.left(2));
-        const qint32 colour = m_state.DayMarks.at(text.left(2).toInt(), text.mid(3, 2).toInt(), text.right(4).toInt());
+        label->setText(DateText::twoDigits(date.day()));
+        const qint32 colour = m_state.DayMarks.at(date.day(), date.month(), date.year());
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, MainWindowDesign::fromBgr(colour));
         label->setPalette(p);

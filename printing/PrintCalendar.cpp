@@ -112,15 +112,14 @@ bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QSt
     }
 
     int k = layout.firstColumn;
-    for (const QString &dateText : layout.dayTexts) {
+    for (const QDate &date : layout.dates) {
         const double r = rightAnchor[k % 7];
         const double t = topAnchor[k / 7];
         p.setFontSize(daySize);
-        const QString dayText = dateText.left(2);
+        const QString dayText = DateText::twoDigits(date.day());
         printAt(p, r - p.textWidth(dayText), t, dayText);
 
-        const qint32 mark = state.DayMarks.at(dateText.left(2).toInt(), dateText.mid(3, 2).toInt(),
-                                              dateText.right(4).toInt());
+        const qint32 mark = state.DayMarks.at(date.day(), date.month(), date.year());
         const PrintedMark printed = printedMark(mark);
         if (printed.face >= 0) {
             const QString sample = QStringLiteral("01");

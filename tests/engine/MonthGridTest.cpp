@@ -1,3 +1,4 @@
+#include "DateText.h"
 #include "MonthGrid.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,7 @@ TEST_P(MonthGridLayout, PlacesDayOneAndCountsTheDays)
     for (int d = 0; d < l.dayTexts.size(); ++d) {
         EXPECT_EQ(l.dayTexts[d].left(2).toInt(), d + 1);
         EXPECT_EQ(l.dayTexts[d].size(), 10);
+        EXPECT_EQ(DateText::formatDdMmYyyy(l.dates[d]), l.dayTexts[d]); // the cell's date is its text's
     }
 }
 
