@@ -92,7 +92,8 @@ void FrmPrincipal::Load()
     const SettingsFile::ReadResult settings = SettingsFile(SettingsFile::inFolder(m_dataFolder)).readWithWriteBack();
     m_state.EndDateIsNext = settings.status != SettingsFile::Status::Unreadable && settings.value != 0;
     if (settings.status == SettingsFile::Status::Unreadable)
-        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::settingsUnreadable);
+        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle,
+                           MainWindowTexts::settingsUnreadable.arg(settings.problem.sentence()).trimmed());
 
     // 2. Banner
     m_imgPublicitario->setPixmap(m_imgPub[0]->pixmap());

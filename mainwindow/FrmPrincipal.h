@@ -100,7 +100,7 @@ private:
     void Load();
 
     // Records
-    void reportUnreadable(bool readOk);
+    void reportUnreadable(bool readOk, const FileProblem &problem);
 
     // Month view
     void stepMonth(int months);

@@ -21,21 +21,22 @@ void FrmPrincipal::ReFillData()
     // Filling the list picks no name.
     m_cmbNome->setCurrentIndex(-1);
     m_cmbNome->setEditText(QString());
-    reportUnreadable(read.ok);
+    reportUnreadable(read.ok, read.problem);
 }
 
-void FrmPrincipal::reportUnreadable(bool readOk)
+void FrmPrincipal::reportUnreadable(bool readOk, const FileProblem &problem)
 {
     // Once per failure: a consultation refills the list right after saving.
     if (!readOk && !m_toldRecordsUnreadable)
-        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle, MainWindowTexts::recordsUnreadable);
+        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle,
+                           MainWindowTexts::recordsUnreadable.arg(problem.sentence()).trimmed());
     m_toldRecordsUnreadable = !readOk;
 }
 
 void FrmPrincipal::FillData()
 {
     const UserRecordsFile::ReadResult read = m_records.readAll();
-    reportUnreadable(read.ok);
+    reportUnreadable(read.ok, read.problem);
     if (!read.ok)
         return;
     const QString name = m_cmbNome->currentText();

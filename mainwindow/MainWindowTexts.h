@@ -35,14 +35,14 @@ inline const QString nameNotStorable = QStringLiteral(
     "neste botão para calcular.");
 inline const QString recordsUnreadable = QStringLiteral(
     "Não foi possível ler o arquivo de dados do programa (quintrela.dat). A lista de nomes ficará "
-    "vazia, mas você pode continuar fazendo consultas normalmente.");
+    "vazia, mas você pode continuar fazendo consultas normalmente. %1");
 inline const QString recordsNotSaved = QStringLiteral(
     "Não foi possível gravar os seus dados no arquivo de dados do programa (quintrela.dat). O "
     "calendário será calculado normalmente, mas os seus dados não foram guardados para a próxima "
     "consulta. %1");
 inline const QString settingsUnreadable = QStringLiteral(
     "Não foi possível ler a configuração do programa (qtrconf.dat). O programa vai considerar que "
-    "a próxima menstruação começa no dia seguinte ao final do período menstrual.");
+    "a próxima menstruação começa no dia seguinte ao final do período menstrual. %1");
 
 inline const QString noPrinter = QStringLiteral(
     "Não há nenhuma impressora padrão configurada neste computador, por isso o calendário não foi "

@@ -65,11 +65,11 @@ QString FileProblem::sentence() const
         return QStringLiteral("A pasta de %1 não existe.").arg(where);
     case Cause::LinkedFile:
         return QStringLiteral("O arquivo %1 é um atalho (link) para outro lugar. Para proteger os seus dados, "
-                              "o programa não grava através de atalhos.")
+                              "o programa não abre arquivos através de atalhos.")
             .arg(where);
     case Cause::LinkedFolder:
         return QStringLiteral("A pasta %1 é um atalho (link) para outro lugar. Para proteger os seus dados, "
-                              "o programa não grava através de atalhos.")
+                              "o programa não grava em pastas que sejam atalhos.")
             .arg(where);
     case Cause::NotAFile:
         return QStringLiteral("%1 não é um arquivo comum.").arg(where);

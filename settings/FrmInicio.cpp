@@ -21,7 +21,7 @@ const QString cmdGoText = QStringLiteral("Atuali&zar");
 const QString errorTitle = QStringLiteral("Erro:");
 const QString readFailedText = QStringLiteral(
     "Não foi possível ler a configuração gravada no arquivo \"qtrconf.dat\", na pasta %1. "
-    "A segunda opção foi selecionada; escolha a opção desejada e clique em Atualizar para gravá-la.");
+    "A segunda opção foi selecionada; escolha a opção desejada e clique em Atualizar para gravá-la. %2");
 const QString writeFailedText = QStringLiteral(
     "Não foi possível gravar a sua escolha no arquivo \"qtrconf.dat\", na pasta %1. "
     "A configuração anterior continua valendo. %2");
@@ -91,7 +91,8 @@ void FrmInicio::Load()
     const SettingsFile::ReadResult read = m_settings.readWithWriteBack();
     if (read.status == SettingsFile::Status::Unreadable) {
         m_optDois->setChecked(true);
-        m_reportError(this, errorTitle, readFailedText.arg(QDir::toNativeSeparators(m_dataFolder)));
+        m_reportError(this, errorTitle,
+                      readFailedText.arg(QDir::toNativeSeparators(m_dataFolder), read.problem.sentence()).trimmed());
         return;
     }
     (read.value != 0 ? m_optUm : m_optDois)->setChecked(true);
