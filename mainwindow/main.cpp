@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "FrmPrincipal.h"
 #include "fQuintrela.h"
@@ -7,7 +8,17 @@
 
 int main(int argc, char *argv[])
 {
+    const QStringList arguments(argv, argv + argc);
+    if (const auto asked = CommandLine::answer(arguments, QStringLiteral("Quintrela"),
+                                               QStringLiteral("Calendário do ciclo menstrual: digite o seu nome, a data da "
+                                                              "última menstruação e a duração do ciclo, e a Quintrela\n"
+                                                              "projeta os próximos 36 ciclos num calendário colorido.")))
+        return *asked;
+    // Started as "quintrela" too: the window's class (StartupWMClass) stays the same.
+    QCoreApplication::setApplicationName(QStringLiteral("Quintrela"));
     QApplication app(argc, argv);
+    // Docks and task bars match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("br.com.quintrela.Quintrela"));
     fQuintrela state;
     FrmPrincipal window(state, DataFolder::folder(DataFolder::placementOfThisBuild(),
                                                   QCoreApplication::applicationDirPath()));

@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is needed and builds the Debian package: build/quintrela_<version>_amd64.deb.
-# The package's programs keep the user's data in her data folder
-# ($XDG_DATA_HOME/Quintrela); they are built apart, in build-package/.
+# Installs what building the package needs (its Build-Depends) and builds the
+# Debian source and binary packages with dpkg-buildpackage, from a copy of
+# the source in build-package/; leaves build/quintrela_<version>_amd64.deb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The test command has just run it.
-[ "${QUINTRELA_SETUP_DONE:-}" = 1 ] || bash scripts/setup.sh
-# Debian's hardening flags, as a package built by Debian would have them.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-export CXXFLAGS LDFLAGS
-cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUINTRELA_USER_DATA=ON \
-  -DQUINTRELA_TESTS=OFF -DQUINTRELA_BENCH=OFF
-cmake --build build-package -j "$(nproc)"
-(cd build-package && rm -f quintrela_*.deb && cpack -G DEB)
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+if [ "${QUINTRELA_SETUP_DONE:-}" != 1 ]; then
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends build-essential debhelper dpkg-dev git
+fi
+$SUDO apt-get build-dep -y ./
+
+version="$(dpkg-parsechangelog -S Version)"
+rm -rf build-package
+source="build-package/quintrela-$version"
+mkdir -p "$source"
+# The files of the project as they stand (committed or not), none of its builds.
+git ls-files -z --cached --others --exclude-standard | tar --null --ignore-failed-read -T - -cf - | tar -xf - -C "$source"
+(cd "$source" && dpkg-buildpackage -us -uc)
 mkdir -p build
 rm -f build/quintrela_*_amd64.deb
-cp build-package/quintrela_*_amd64.deb build/
+cp "build-package/quintrela_${version}_amd64.deb" build/
 ls build/quintrela_*_amd64.deb

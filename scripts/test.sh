@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: each fuzz target for a
 # short while, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the Debian package, and the suite as built.
+# the Debian package with its autopkgtest, and the suite as built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -20,8 +20,11 @@ cmake -S . -B build-asan -DQUINTRELA_SANITIZE=address,undefined -DQUINTRELA_BENC
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 300)
 
-echo "== the Debian package (validated and run by the suite)"
+echo "== the Debian package (validated, rebuilt and run by the suite)"
 bash scripts/package.sh
+
+echo "== the package's own test (autopkgtest), installed on this machine"
+autopkgtest build-package/quintrela_*.dsc build/quintrela_*_amd64.deb -- null
 
 echo "== the suite"
 bash scripts/build.sh

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "FrmInicio.h"
 
@@ -6,7 +7,14 @@
 
 int main(int argc, char *argv[])
 {
+    const QStringList arguments(argv, argv + argc);
+    if (const auto asked = CommandLine::answer(arguments, QStringLiteral("qtrconfg"),
+                                               QStringLiteral("Configuração da Quintrela: se o último dia do período "
+                                                              "é a data da próxima menstruação,\nou se é o dia seguinte.")))
+        return *asked;
+    QCoreApplication::setApplicationName(QStringLiteral("qtrconfg"));
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("br.com.quintrela.qtrconfg"));
     FrmInicio window(DataFolder::folder(DataFolder::placementOfThisBuild(), QCoreApplication::applicationDirPath()));
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();

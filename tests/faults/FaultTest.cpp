@@ -295,7 +295,9 @@ TEST_F(FaultTest, KilledInTheMiddleOfSavingLosesNothingSaved)
         QProcess p;
         p.start(saver, {dir.path(), QStringLiteral("k%1-").arg(round), "100000"});
         ASSERT_TRUE(p.waitForStarted());
-        QTest::qWait(20 + QRandomGenerator::global()->bounded(120));
+        // Killed at a random point once it is saving, however slowly it starts.
+        p.waitForReadyRead(10000);
+        QTest::qWait(QRandomGenerator::global()->bounded(100));
         ::kill(pid_t(p.processId()), SIGKILL);
         ASSERT_TRUE(p.waitForFinished());
         kills += p.exitStatus() == QProcess::CrashExit;

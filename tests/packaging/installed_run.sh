@@ -4,10 +4,9 @@
 # keyboard on an X server. The setting and the consultation must land in her
 # data folder, the projection on screen, and nothing beside the programs.
 # usage: installed_run.sh BUILD_DIR   (exits 77, skipped, when no package was built)
+#        installed_run.sh --installed  (the package installed on this system: autopkgtest)
 set -euo pipefail
 shopt -s nullglob
-packages=("$1"/quintrela_*_amd64.deb)
-[ "${#packages[@]}" -gt 0 ] || { echo "no package in $1: run scripts/package.sh"; exit 77; }
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
 chmod 755 "$work"
@@ -17,8 +16,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-root="$work/root"
-dpkg -x "${packages[0]}" "$root"
+if [ "$1" = --installed ]; then
+  root=""
+else
+  packages=("$1"/quintrela_*_amd64.deb)
+  [ "${#packages[@]}" -gt 0 ] || { echo "no package in $1: run scripts/package.sh"; exit 77; }
+  root="$work/root"
+  dpkg -x "${packages[0]}" "$root"
+fi
 home="$work/home"
 data="$home/data" # XDG_DATA_HOME, not there yet
 mkdir -p "$home/run"
@@ -38,6 +43,14 @@ as_user() {
     DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb PATH=/usr/bin:/bin "$@"
 }
 fail() { echo "FAIL: $*"; exit 1; }
+
+# Asked from a terminal, without a display: the version and the usage, no window.
+for program in Quintrela quintrela qtrconfg; do
+  [ -e "$root/usr/bin/$program" ] || fail "no /usr/bin/$program"
+  version="$(env -u DISPLAY "$root/usr/bin/$program" --version)" || fail "$program --version failed"
+  [[ "$version" =~ ^Quintrela\ [0-9.]+$ ]] || fail "$program --version says: $version"
+  env -u DISPLAY "$root/usr/bin/$program" --help | grep -q '^Uso: ' || fail "$program --help gives no usage"
+done
 window() { timeout 20 xdotool search --sync --name "$1" | head -n1; }
 
 # qtrconfg: Tab to the option shown, Up to the first one, Alt+Z to save.
@@ -52,7 +65,7 @@ kill -0 "$settings" 2>/dev/null && fail "qtrconfg did not end after Atualizar"
 [ "$(od -An -tx1 "$data/Quintrela/qtrconf.dat" | tr -d ' \n')" = "ffff" ] || fail "the setting is not FF FF"
 
 # Quintrela: a typed consultation, and yes to remembering the name.
-as_user "$root/usr/bin/Quintrela" &
+as_user "$root/usr/bin/quintrela" &
 program=$!
 id="$(window "Quintrela Eletr")"
 xdotool windowfocus --sync "$id"
@@ -80,6 +93,6 @@ expected="$(printf 'Maria%115s28%s' '' '01/03/2001')"
 for file in "$records" "$data/Quintrela/qtrconf.dat"; do
   [ "$(stat -c '%a %U' "$file")" = "600 nobody" ] || fail "$file: $(stat -c '%a %U' "$file")"
 done
-written="$(find "$root" -newer "$work/before" -print)"
+written="$(find "$root/usr/bin" "$root/usr/share/quintrela" -newer "$work/before" -print 2>/dev/null || true)"
 [ -z "$written" ] || fail "written beside the programs: $written"
 echo "installed run: setting and record in $data/Quintrela, projection on screen"
