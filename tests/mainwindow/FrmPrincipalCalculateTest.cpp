@@ -4,6 +4,7 @@
 #include "PictureBox.h"
 #include "UserRecord.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,6 +157,24 @@ INSTANTIATE_TEST_SUITE_P(Messages, FrmPrincipalBadInputTest, ::testing::Values(
     BadInput{"Maria", "01/03/2001", "", QMessageBox::Critical, "O período informado", "txtPeriodo", "01/03/2001"},
     BadInput{"Maria", "01/03/2001", "x", QMessageBox::Critical, "O período informado", "txtPeriodo", "01/03/2001"},
     BadInput{"Ana ✓", "01/03/2001", "28", QMessageBox::Warning, "O nome digitado contém caracteres", "cmbNome", "01/03/2001"}));
+
+TEST_F(FrmPrincipalCalculateTest, PastedControlCharactersAreRefused)
+{
+    // They would reach the records and every export.
+    for (const QString &pasted : {QStringLiteral("Ana\tBia"), QStringLiteral("Ana\x1b[31m")}) {
+        FrmPrincipal &w = open();
+        messages.clear();
+        QGuiApplication::clipboard()->setText(pasted);
+        w.cmbNome()->lineEdit()->paste();
+        ASSERT_EQ(w.cmbNome()->currentText(), pasted);
+        type(w.txtUltima(), "01/03/2001");
+        type(w.txtPeriodo(), "28");
+        QTest::mouseClick(w.imgCalcular(), Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8("O nome digitado contém caracteres")));
+        EXPECT_TRUE(readBytes(recordsPath()).isEmpty());
+    }
+}
 
 TEST_F(FrmPrincipalCalculateTest, RangeEndsPass)
 {
