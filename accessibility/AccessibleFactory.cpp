@@ -10,6 +10,27 @@ namespace {
 
 constexpr const char *readingOrderProperty = "quintrelaReadingOrder";
 constexpr const char *roleProperty = "quintrelaRole";
+constexpr const char *spokenNameProperty = "quintrelaSpokenName";
+
+// A label said by its words; a screen reader speaks a focused item's name.
+class SpokenNameAccessible : public QAccessibleWidget
+{
+public:
+    SpokenNameAccessible(QWidget *widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        // Its tooltip holds the same words: not said a second time.
+        if (t == QAccessible::Description)
+            return widget()->accessibleDescription();
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString words = widget()->accessibleName();
+        return words.isEmpty() ? widget()->property("text").toString() : words;
+    }
+};
 
 // True for a window made from a plain QWidget (not a dialog or a main window,
 // which Qt describes well itself).
@@ -35,6 +56,9 @@ QAccessibleInterface *create(const QString &className, QObject *object)
     if (!widget->dynamicPropertyNames().isEmpty()) {
         const QVariant order = widget->property(readingOrderProperty);
         const QVariant role = widget->property(roleProperty);
+        if (widget->property(spokenNameProperty).isValid())
+            return new SpokenNameAccessible(widget, role.isValid() ? role.value<QAccessible::Role>()
+                                                                   : QAccessible::StaticText);
         if (order.isValid() || role.isValid()) {
             const QAccessible::Role r = role.isValid() ? role.value<QAccessible::Role>()
                                         : widget->isWindow() ? QAccessible::Window
@@ -71,6 +95,15 @@ void setReadingOrder(QWidget *container, const QList<QWidget *> &children)
 void setRole(QWidget *widget, QAccessible::Role role)
 {
     widget->setProperty(roleProperty, QVariant::fromValue(role));
+}
+
+void setSpokenName(QWidget *label, const QString &words)
+{
+    label->setProperty(spokenNameProperty, true);
+    // One event for a changed day: a label with a name of its own tells
+    // nothing of its text changing.
+    if (label->accessibleName() != words)
+        label->setAccessibleName(words);
 }
 
 } // namespace AccessibleFactory

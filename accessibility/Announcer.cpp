@@ -11,11 +11,19 @@ Announcer::Announcer(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     // Nothing to say before the first sentence: the window opens silent.
     hide();
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &Announcer::showSentence);
 }
 
 void Announcer::announce(const QString &sentence)
 {
     setAccessibleName(sentence);
+    m_settle.start();
+}
+
+void Announcer::showSentence()
+{
     if (isHidden()) {
         show();
         return;

@@ -4,7 +4,12 @@
 // itself again with each new one.
 // Orca speaks a notification when it is shown, which Qt 6.4's bridge can
 // tell it; nothing is drawn.
+// The showing waits until the events of the command that led to it have
+// settled: Orca drops its whole queue, this event with it, when a focus or
+// window event arrives behind a flood (a question box closing after a
+// month's redraw).
 
+#include <QTimer>
 #include <QWidget>
 
 class Announcer : public QWidget
@@ -13,5 +18,15 @@ class Announcer : public QWidget
 public:
     explicit Announcer(QWidget *parent);
 
+    // The sentence is the announcer's name at once; it is shown to the
+    // screen reader once the events before it have settled. A newer
+    // sentence replaces one not yet shown.
     void announce(const QString &sentence);
+
+    static constexpr int settleMilliseconds = 600;
+
+private:
+    void showSentence();
+
+    QTimer m_settle;
 };

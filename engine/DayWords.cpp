@@ -45,9 +45,11 @@ QString meaning(qint32 mark)
 
 namespace {
 
-QString withMeaning(const QString &date, qint32 mark, bool isToday)
+const QString informedMeaning = QStringLiteral("última menstruação informada");
+
+QString withMeaning(const QString &date, qint32 mark, bool isToday, bool informed = false)
 {
-    const QString m = meaning(mark);
+    const QString m = informed && mark == MarkColors::markProxima ? informedMeaning : meaning(mark);
     if (m.isEmpty())
         return isToday ? date + QStringLiteral(": hoje") : date;
     return date + QStringLiteral(": ") + m + (isToday ? QStringLiteral(", hoje") : QString());
@@ -68,7 +70,8 @@ QString dayDescription(const QDate &date, qint32 mark, bool isToday)
     return withMeaning(longDate(date), mark, isToday);
 }
 
-QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today)
+QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today,
+                            const QDate &informed)
 {
     QStringList descriptions;
     if (!layout.valid)
@@ -83,12 +86,14 @@ QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable 
     descriptions.reserve(layout.dates.size());
     for (const QDate &date : layout.dates) {
         descriptions.append(withMeaning(weekdays[date.dayOfWeek()] + QString::number(date.day()) + monthAndYear,
-                                        marks.at(date.day(), date.month(), date.year()), date == today));
+                                        marks.at(date.day(), date.month(), date.year()), date == today,
+                                        date == informed));
     }
     return descriptions;
 }
 
-QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today)
+QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today,
+                     const QDate &informed)
 {
     if (!layout.valid)
         return {};
@@ -101,7 +106,10 @@ QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks,
         const char16_t *many;
         QStringList days;
     };
-    std::array<Group, 4> groups{{
+    // The typed date is a start by its colour, told apart by its words.
+    constexpr qint32 informedMark = -1;
+    std::array<Group, 5> groups{{
+        {informedMark, u"Última menstruação informada: dia ", u"", {}},
         {MarkColors::markProxima, u"Próxima menstruação: dia ", u"Próxima menstruação: dias ", {}},
         {MarkColors::markApice, u"Ápice da ovulação: dia ", u"Ápice da ovulação: dias ", {}},
         {MarkColors::markMaisP, u"Dia de alto risco: ", u"Dias de alto risco: ", {}},
@@ -109,7 +117,9 @@ QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks,
     }};
     QString todayDay;
     for (const QDate &date : layout.dates) {
-        const qint32 mark = marks.at(date.day(), date.month(), date.year());
+        qint32 mark = marks.at(date.day(), date.month(), date.year());
+        if (date == informed && mark == MarkColors::markProxima)
+            mark = informedMark;
         for (Group &group : groups) {
             if (group.mark == mark)
                 group.days.append(QString::number(date.day()));

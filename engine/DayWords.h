@@ -22,11 +22,16 @@ QString longDate(const QDate &date);
 // ápice da ovulação"; today adds "hoje". An unmarked day gives the date alone.
 QString dayDescription(const QDate &date, qint32 mark, bool isToday);
 
-// The description of every day of a month, day 1 first.
-QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today);
+// The description of every day of a month, day 1 first. The date she
+// typed is marked as a start but is said for what it is: "última
+// menstruação informada".
+QStringList dayDescriptions(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today,
+                            const QDate &informed = {});
 
-// The month in one sentence, by meaning: "Março de 2001. Próxima
-// menstruação: dias 1 e 28. Ápice da ovulação: dia 14. ..."
-QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today);
+// The month in one sentence, by meaning: "Março de 2001. Última
+// menstruação informada: dia 1. Próxima menstruação: dia 28. Ápice da
+// ovulação: dia 14. ..."
+QString monthSummary(const MonthGrid::Layout &layout, const DayMarkTable &marks, const QDate &today,
+                     const QDate &informed = {});
 
 } // namespace DayWords

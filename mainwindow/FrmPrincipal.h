@@ -10,6 +10,7 @@
 #include <array>
 
 class Announcer;
+class DayGrid;
 class ImageButton;
 class PictureBox;
 class QComboBox;
@@ -94,6 +95,7 @@ private:
     void createKeysAndWords();
     void setReadingOrder();
     void describeMonth(const MonthGrid::Layout &layout);
+    void showDay(QLabel *cell, const QString &text, const QString &words);
     void announceMonth();
 
     // Start-up
@@ -104,6 +106,7 @@ private:
 
     // Month view
     void stepMonth(int months);
+    bool showMonthOf(const QDate &day);
 
     // Print
     PrintedPdf drawPage(const QPageLayout &layout) const;
@@ -112,6 +115,7 @@ private:
     // Export and the calendar's menu
     void createCalendarMenu();
     bool isMenuKey(const QKeySequence &keys) const;
+    void openCalendarMenu(const QPoint &at);
 
     // Hover
     void watchMouseMoves();
@@ -159,5 +163,8 @@ private:
     QLabel *m_lblSexoSafe = nullptr;
 
     Announcer *m_announcer = nullptr;
+    DayGrid *m_dayGrid = nullptr;
+    QDate m_informed; // the date typed for the consultation on view
+    QString m_monthSentence; // what is said of the month on view
     QMenu *m_calendarMenu = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "AccessibleFactory.h"
 #include "Announcer.h"
+#include "DayGrid.h"
 #include "DayWords.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QShortcut>
 
 void FrmPrincipal::createKeysAndWords()
@@ -48,21 +50,31 @@ void FrmPrincipal::createKeysAndWords()
     m_lblLabel[1]->setBuddy(m_txtPeriodo);
     m_lblLabel[2]->setBuddy(m_imgCalcular);
     m_lblLabel[5]->setBuddy(m_imgImprimir);
+    m_txtUltima->setAccessibleDescription(dateFieldDescription);
+    m_txtPeriodo->setAccessibleDescription(cycleFieldDescription);
+    // Heard when the window opens.
+    setAccessibleDescription(MainWindowDesign::lblSexoSafeText);
+    // Each legend entry is one object: the coloured box, named by its caption.
     for (int i = 0; i < int(MainWindowDesign::legend.size()); ++i) {
         const QString text = QString::fromUtf8(MainWindowDesign::legend[i].text);
         AccessibleFactory::setRole(m_legendBox[i], QAccessible::Graphic);
-        m_lblInfoLegenda[i]->setBuddy(m_legendBox[i]);
         m_legendBox[i]->setAccessibleName(text);
         m_legendBox[i]->setAccessibleDescription(QString::fromUtf8(MainWindowDesign::legend[i].colourName));
         m_legendBox[i]->setToolTip(text);
     }
     m_imgFigCalendario->setAccessibleName(calendarName);
+    m_imgFigCalendario->setToolTip(calendarKeys);
 
     // After the three fields, the picture buttons in the order they stand.
     QWidget *chain[] = {m_txtPeriodo, m_imgCalcular, m_imgImprimir, m_imgGoLeft, m_imgGoRight,
                         m_imgQuintrela, m_imgQuintrela1, m_imgPublicitario};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    // The days, between the arrows and the banners.
+    m_dayGrid = new DayGrid(
+        m_lblDia, m_imgGoRight, m_imgQuintrela, [this](const QDate &day) { return showMonthOf(day); },
+        [this](const QPoint &at) { openCalendarMenu(at); },
+        [this](const QString &day) { m_announcer->announce(m_monthSentence + u' ' + day + u'.'); });
 
     // Keys beside the pictures: months without the mouse (printing is in
     // the calendar's menu).
@@ -87,26 +99,34 @@ void FrmPrincipal::setReadingOrder()
     setReadingOrder(m_imgFigCalendario, calendar);
     QList<QWidget *> legend;
     for (int i : {0, 3, 1, 2})
-        legend << m_legendBox[i] << m_lblInfoLegenda[i];
+        legend << m_legendBox[i];
     legend << m_imgQuintrela1;
     setReadingOrder(m_picLegenda, legend);
     setReadingOrder(m_picPrevinir, {m_lblSexoSafe, m_imgQuintrela});
     setReadingOrder(m_imgPublicitario->parentWidget(), {m_imgPublicitario});
 }
 
+void FrmPrincipal::showDay(QLabel *cell, const QString &text, const QString &words)
+{
+    // A label with a name of its own tells nothing of its text: the words
+    // come first when there are any, last when the cell goes blank, so a
+    // changed cell is one event and a blank one none.
+    if (!words.isEmpty())
+        AccessibleFactory::setSpokenName(cell, words);
+    cell->setText(text);
+    if (words.isEmpty())
+        AccessibleFactory::setSpokenName(cell, words);
+    cell->setToolTip(words);
+}
+
 void FrmPrincipal::describeMonth(const MonthGrid::Layout &layout)
 {
     const QDate today = m_services.today();
-    const QStringList days = DayWords::dayDescriptions(layout, m_state.DayMarks, today);
-    for (int i = 0; i < int(m_lblDia.size()); ++i) {
-        const QString &words = days.value(i - layout.firstColumn);
-        m_lblDia[i]->setToolTip(words);
-        m_lblDia[i]->setAccessibleDescription(words);
-    }
-    m_imgFigCalendario->setAccessibleDescription(DayWords::monthSummary(layout, m_state.DayMarks, today));
+    m_monthSentence = DayWords::monthSummary(layout, m_state.DayMarks, today, m_informed);
+    m_imgFigCalendario->setAccessibleDescription(m_monthSentence + u' ' + MainWindowTexts::calendarKeys);
 }
 
 void FrmPrincipal::announceMonth()
 {
-    m_announcer->announce(m_imgFigCalendario->accessibleDescription());
+    m_announcer->announce(m_monthSentence);
 }

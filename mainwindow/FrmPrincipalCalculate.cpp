@@ -63,6 +63,7 @@ void FrmPrincipal::imgCalcularClick()
     if (!checkInputs())
         return;
 
+    m_informed = DateText::readDate(m_txtUltima->text());
     QDate first;
     {
         const BusyCursor busy;

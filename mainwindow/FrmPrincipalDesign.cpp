@@ -2,6 +2,7 @@
 
 #include "FrmPrincipal.h"
 
+#include "AccessibleFactory.h"
 #include "Artwork.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
@@ -182,6 +183,9 @@ void FrmPrincipal::createCalendarArea()
     for (int i = 0; i < dayCellCount; ++i) {
         m_lblDia[i] = createLabel(area, lblDiaRect(i), QString(), dayPoints, true);
         m_lblDia[i]->setObjectName(QStringLiteral("lblDia"));
+        // Said in words, as the items of a list the keyboard walks.
+        AccessibleFactory::setRole(m_lblDia[i], QAccessible::ListItem);
+        AccessibleFactory::setSpokenName(m_lblDia[i], QString());
         m_lblDia[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setBackground(m_lblDia[i], pink);
     }

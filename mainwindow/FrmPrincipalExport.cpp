@@ -32,6 +32,13 @@ void FrmPrincipal::createCalendarMenu()
             [this](const QPoint &at) { m_calendarMenu->popup(m_imgFigCalendario->mapToGlobal(at)); });
 }
 
+void FrmPrincipal::openCalendarMenu(const QPoint &at)
+{
+    // Opened by a key: its first command is in focus, and said.
+    m_calendarMenu->popup(at);
+    m_calendarMenu->setActiveAction(m_calendarMenu->actions().constFirst());
+}
+
 bool FrmPrincipal::isMenuKey(const QKeySequence &keys) const
 {
     const QList<QAction *> actions = m_calendarMenu->actions();

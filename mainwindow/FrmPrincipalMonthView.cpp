@@ -4,6 +4,8 @@
 
 #include "BusyCursor.h"
 #include "DateText.h"
+#include "DayGrid.h"
+#include "DayWords.h"
 #include "DayMarkTable.h"
 #include "MainWindowDesign.h"
 #include "MonthGrid.h"
@@ -17,18 +19,39 @@ void FrmPrincipal::ShowMonth(const QString &month, const QString &year)
     if (!layout.valid)
         return;
     m_lblMes->setText(layout.caption);
-    for (QLabel *cell : m_lblDia)
-        cell->setText(QString());
-    int cell = layout.firstColumn;
-    for (const QDate &date : layout.dates) {
-        QLabel *label = m_lblDia[cell++];
-        label->setText(DateText::twoDigits(date.day()));
+    // Each cell is given its text and words once: a screen reader hears of
+    // the cells that change, not of every cell twice.
+    const QStringList words = DayWords::dayDescriptions(layout, m_state.DayMarks, m_services.today(), m_informed);
+    for (int cell = 0; cell < int(m_lblDia.size()); ++cell) {
+        const int index = cell - layout.firstColumn;
+        QLabel *label = m_lblDia[cell];
+        if (index < 0 || index >= layout.dates.size()) {
+            showDay(label, QString(), QString());
+            continue;
+        }
+        const QDate &date = layout.dates[index];
+        showDay(label, DateText::twoDigits(date.day()), words[index]);
         const qint32 colour = m_state.DayMarks.at(date.day(), date.month(), date.year());
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, MainWindowDesign::fromBgr(colour));
         label->setPalette(p);
     }
     describeMonth(layout);
+    if (m_dayGrid)
+        m_dayGrid->setMonth(layout.dates.first(), layout.firstColumn, m_services.today());
+}
+
+bool FrmPrincipal::showMonthOf(const QDate &day)
+{
+    // No month without marks in the table is ever shown.
+    if (!day.isValid() || day.year() < DayMarkTable::firstYear || day.year() > DayMarkTable::lastYear)
+        return false;
+    const BusyCursor busy;
+    m_state.ShownMonth = DateText::twoDigits(day.month());
+    m_state.ShownYear = QString::number(day.year());
+    ShowMonth(m_state.ShownMonth, m_state.ShownYear);
+    announceMonth();
+    return true;
 }
 
 void FrmPrincipal::stepMonth(int months)
@@ -36,16 +59,7 @@ void FrmPrincipal::stepMonth(int months)
     const QDate shown = DateText::readDate(MonthGrid::firstOfMonthText(m_state.ShownMonth, m_state.ShownYear));
     if (!shown.isValid())
         return;
-    const QDate target = shown.addMonths(months);
-    // No month without marks in the table is ever shown.
-    if (target.year() < DayMarkTable::firstYear || target.year() > DayMarkTable::lastYear)
-        return;
-    const BusyCursor busy;
-    const QString text = DateText::formatDdMmYyyy(target);
-    m_state.ShownMonth = text.mid(3, 2);
-    m_state.ShownYear = text.right(4);
-    ShowMonth(m_state.ShownMonth, m_state.ShownYear);
-    announceMonth();
+    showMonthOf(shown.addMonths(months));
 }
 
 void FrmPrincipal::imgGoLeftClick()

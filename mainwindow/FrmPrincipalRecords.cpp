@@ -3,6 +3,7 @@
 #include "FrmPrincipal.h"
 
 #include "DateText.h"
+#include "ImageButton.h"
 #include "MainWindowTexts.h"
 #include "PictureBox.h"
 
@@ -10,6 +11,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 
 void FrmPrincipal::ReFillData()
@@ -50,8 +52,42 @@ void FrmPrincipal::FillData()
     }
 }
 
+namespace {
+
+// Page Up and Page Down of the keypad (KP_9, KP_3 without Num Lock) are a
+// screen reader's flat review keys: the month stays, and the key goes on
+// to the screen reader.
+bool isKeypadPage(const QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return (key->modifiers() & Qt::KeypadModifier) && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown);
+}
+
+bool opensMenu(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
+
+} // namespace
+
 bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
 {
+    if (isKeypadPage(event)) {
+        // Taken as the widget's own, so no shortcut steals it; then dropped.
+        event->accept();
+        return true;
+    }
+    if ((watched == m_imgGoLeft || watched == m_imgGoRight)
+        && opensMenu(event)) {
+        const auto *arrow = static_cast<QWidget *>(watched);
+        openCalendarMenu(arrow->mapToGlobal(arrow->rect().center()));
+        return true;
+    }
     const bool inputField = watched == m_cmbNome || watched == m_txtUltima || watched == m_txtPeriodo;
     if (event->type() == QEvent::KeyPress && inputField) {
         const auto *key = static_cast<QKeyEvent *>(event);

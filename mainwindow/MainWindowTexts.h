@@ -83,7 +83,7 @@ inline const QString calcularDescription = QStringLiteral(
     "Calcula os próximos ciclos e mostra o mês da próxima menstruação (tecla Enter)");
 inline const QString imprimirName = QStringLiteral("Imprimir");
 inline const QString imprimirDescription = QStringLiteral(
-    "Imprime o mês mostrado na impressora padrão (teclas Ctrl+P)");
+    "Imprime o mês mostrado na impressora padrão (teclas Ctrl+P); para salvar em PDF, Ctrl+S");
 inline const QString goLeftName = QStringLiteral("Mês anterior");
 inline const QString goLeftDescription = QStringLiteral("Mostra o mês anterior no calendário (tecla Page Up)");
 inline const QString goRightName = QStringLiteral("Próximo mês");
@@ -93,7 +93,12 @@ inline const QString productDescription = QStringLiteral("Abre a página da Quin
 inline const QString bannerName = QStringLiteral("Espaço publicitário");
 inline const QString bannerDescription = QStringLiteral("Abre a página do anunciante no navegador");
 
-// The calendar area, read out as one place.
+// The calendar area, read out as one place, and its keys.
 inline const QString calendarName = QStringLiteral("Calendário");
+inline const QString calendarKeys = QStringLiteral(
+    "Setas, Home e End percorrem os dias; Page Up e Page Down mudam o mês. Menu do calendário: tecla Menu ou "
+    "Shift+F10. Exportar para a agenda: Ctrl+E. Salvar em PDF: Ctrl+S. Imprimir: Ctrl+P.");
+inline const QString dateFieldDescription = QStringLiteral("dd/mm/aaaa");
+inline const QString cycleFieldDescription = QStringLiteral("dias");
 
 } // namespace MainWindowTexts

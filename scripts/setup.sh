@@ -12,7 +12,7 @@ $SUDO apt-get install -y --no-install-recommends \
   libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev libical-dev libcups2-dev \
   fontconfig fonts-liberation fonts-dejavu-core \
   xvfb xauth x11-utils xdotool \
-  locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 \
+  locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 orca openbox \
   cups cups-bsd cups-client poppler-utils \
   dpkg-dev debhelper file lintian appstream desktop-file-utils autopkgtest \
   python3-pil libx11-dev python3-icalendar khal \

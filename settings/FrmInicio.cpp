@@ -82,8 +82,12 @@ void FrmInicio::createControls()
 
 void FrmInicio::updateTabStop()
 {
-    for (OptionButton *option : {m_optUm, m_optDois})
+    for (OptionButton *option : {m_optUm, m_optDois}) {
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        // The choice in force is heard as the window opens, before any Tab.
+        if (option->isChecked())
+            setAccessibleDescription(QStringLiteral("Opção escolhida: ") + option->text());
+    }
 }
 
 void FrmInicio::Load()

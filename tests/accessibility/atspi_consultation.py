@@ -8,8 +8,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-MARCH = ("Março de 2001. Próxima menstruação: dias 1 e 28. Ápice da ovulação: dia 14. "
-         "Dias de alto risco: 12, 13, 15 e 16. Dias de baixo risco: 2, 3, 26, 27, 29 e 30.")
+MARCH = ("Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28. "
+         "Ápice da ovulação: dia 14. Dias de alto risco: 12, 13, 15 e 16. "
+         "Dias de baixo risco: 2, 3, 26, 27, 29 e 30.")
 heard = []  # (role, name) of every object shown while the client listens
 
 
@@ -96,16 +97,16 @@ def main():
     if not pump(10, lambda: any(role == "notification" and name == MARCH for role, name in heard)):
         fail("the month was not announced; heard: %r" % heard)
     calendar = find(window, "panel", "Calendário")
-    if calendar is None or calendar.description != MARCH:
+    if calendar is None or not calendar.description.startswith(MARCH):
         fail("calendar description: %r" % (calendar and calendar.description))
-    peak = find(calendar, "label", "14", "quarta-feira, 14 de março de 2001: ápice da ovulação")
+    peak = find(calendar, "list item", "quarta-feira, 14 de março de 2001: ápice da ovulação")
     if peak is None:
         fail("day 14 does not say it is the ovulation peak")
-    print("day 14:", peak.description)
-    start = find(calendar, "label", "28", "quarta-feira, 28 de março de 2001: próxima menstruação")
+    print("day 14:", peak.name)
+    start = find(calendar, "list item", "quarta-feira, 28 de março de 2001: próxima menstruação")
     if start is None:
         fail("day 28 does not say it is the next menstruation")
-    legend = find(window, "label", "Ápice da Ovulação")
+    legend = find(window, "image", "Ápice da Ovulação")  # one object: the coloured box
     if legend is None or not legend.getState().contains(pyatspi.STATE_SHOWING):
         fail("the legend is not showing after the consultation")
     for node in tree(window):

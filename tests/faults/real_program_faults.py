@@ -55,6 +55,7 @@ def main():
         sys.exit("FAIL: Quintrela never appeared")
     for expected in sys.argv[1:]:
         if expected == "TYPE":
+            time.sleep(0.5)  # the box gone, the window takes the keys again
             wid = subprocess.run(["xdotool", "search", "--sync", "--name", "Quintrela Eletr"],
                                  check=True, capture_output=True, text=True).stdout.split()[0]
             subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
@@ -66,6 +67,7 @@ def main():
             sys.exit("FAIL: no box saying %r; shown: %r" % (expected, shown))
         print("told:", expected)
         ok.queryAction().doAction(0)
+        time.sleep(0.3)
     print("PASS")
 
 

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <algorithm>
 
@@ -102,17 +103,19 @@ TEST_F(FrmPrincipalAccessibilityTest, EveryDayCellSaysItsDateAndMeaning)
     };
     FrmPrincipal &w = open();
     // Before any consultation, today alone has a meaning.
-    EXPECT_EQ(cellOfDay(7)->accessibleDescription(), utf8("segunda-feira, 7 de dezembro de 2026: hoje"));
+    EXPECT_EQ(accessible(cellOfDay(7))->text(QAccessible::Name), utf8("segunda-feira, 7 de dezembro de 2026: hoje"));
     for (const auto &c : cases) {
         consult("Maria", c.date, c.cycle);
         QLabel *cell = cellOfDay(c.day);
         ASSERT_NE(cell, nullptr) << c.words;
-        EXPECT_EQ(accessible(cell)->text(QAccessible::Description), utf8(c.words));
+        // The words are the day's name: a screen reader says them when the day has focus.
+        EXPECT_EQ(accessible(cell)->text(QAccessible::Name), utf8(c.words));
+        EXPECT_EQ(accessible(cell)->role(), QAccessible::ListItem);
         EXPECT_EQ(cell->toolTip(), utf8(c.words));
     }
     // Cells outside the month say nothing.
     EXPECT_EQ(w.lblDia(41)->toolTip(), QString());
-    EXPECT_EQ(accessible(w.lblDia(41))->text(QAccessible::Description), QString());
+    EXPECT_EQ(accessible(w.lblDia(41))->text(QAccessible::Name), QString());
     const char *legend[] = {"Próximas Menstruações", "Dias menos perigosos", "Dias mais perigosos",
                             "Ápice da Ovulação"};
     for (int i = 0; i < 4; ++i) {
@@ -130,19 +133,29 @@ TEST_F(FrmPrincipalAccessibilityTest, TheMonthIsSummedUpAndAnnounced)
     ASSERT_NE(announcer, nullptr);
     EXPECT_EQ(announcer->accessibleName(), QString()); // the start announces nothing
     EXPECT_EQ(accessible(announcer)->role(), QAccessible::Notification);
+    // The month, then the keys (the export and the PDF among them).
+    const QString keys = utf8(" Setas, Home e End percorrem os dias; Page Up e Page Down mudam o mês. Menu do "
+                              "calendário: tecla Menu ou Shift+F10. Exportar para a agenda: Ctrl+E. Salvar em PDF: "
+                              "Ctrl+S. Imprimir: Ctrl+P.");
     EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description),
-              utf8("Dezembro de 2026. Hoje: dia 7."));
+              utf8("Dezembro de 2026. Hoje: dia 7.") + keys);
 
     consult("Maria", "01/03/2001", "28");
-    const QString march = utf8("Março de 2001. Próxima menstruação: dias 1 e 28. Ápice da ovulação: dia 14. "
-                               "Dias de alto risco: 12, 13, 15 e 16. Dias de baixo risco: 2, 3, 26, 27, 29 e 30.");
-    EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description), march);
+    // The date she typed is said for what it is.
+    const QString march = utf8("Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28. "
+                               "Ápice da ovulação: dia 14. Dias de alto risco: 12, 13, 15 e 16. Dias de baixo risco: "
+                               "2, 3, 26, 27, 29 e 30.");
+    EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description), march + keys);
     EXPECT_EQ(announcer->accessibleName(), march);
+    EXPECT_EQ(accessible(w.lblDia(4))->text(QAccessible::Name),
+              utf8("quinta-feira, 1 de março de 2001: última menstruação informada"));
 
     QTest::keyClick(&w, Qt::Key_PageDown);
-    const QString april = accessible(w.imgFigCalendario())->text(QAccessible::Description);
+    const QString april = announcer->accessibleName();
     EXPECT_TRUE(april.startsWith(utf8("Abril de 2001. Próxima menstruação: dia 24. Ápice da ovulação: dia 10.")))
         << qPrintable(april);
+    // The keypad's Page Down is the screen reader's: the month stays.
+    QTest::keyClick(w.txtPeriodo(), Qt::Key_PageDown, Qt::KeypadModifier);
     EXPECT_EQ(announcer->accessibleName(), april);
 }
 
@@ -261,4 +274,91 @@ TEST_F(FrmPrincipalAccessibilityTest, CaptionsStayReadableUnderADarkPalette)
 
     window.reset();
     QApplication::setPalette(light);
+}
+
+TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
+{
+    FrmPrincipal &w = open();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    consult("Maria", "01/03/2001", "28");
+    auto dayInFocus = [&] {
+        auto *cell = qobject_cast<QLabel *>(QApplication::focusWidget());
+        return cell && cell->objectName() == "lblDia" ? accessible(cell)->text(QAccessible::Name) : QString();
+    };
+    // Tab reaches the days after the month arrows, at day 1 (today is not in March 2001).
+    w.imgGoRight()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(dayInFocus(), utf8("quinta-feira, 1 de março de 2001: última menstruação informada"));
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *day;
+    } moves[] = {
+        {Qt::Key_Right, {}, "sexta-feira, 2 de março de 2001: dia de baixo risco"},
+        {Qt::Key_Down, {}, "sexta-feira, 9 de março de 2001"},
+        {Qt::Key_End, {}, "sábado, 31 de março de 2001"},
+        {Qt::Key_Up, {}, "sábado, 24 de março de 2001"},
+        {Qt::Key_Home, {}, "quinta-feira, 1 de março de 2001: última menstruação informada"},
+        {Qt::Key_Left, {}, "quarta-feira, 28 de fevereiro de 2001: dia de baixo risco"}, // the month turns
+        {Qt::Key_PageDown, {}, "quarta-feira, 28 de março de 2001: próxima menstruação"},
+        {Qt::Key_PageDown, Qt::KeypadModifier, "quarta-feira, 28 de março de 2001: próxima menstruação"}, // Orca's
+        {Qt::Key_Up, {}, "quarta-feira, 21 de março de 2001"},
+    };
+    for (const auto &m : moves) {
+        QTest::keyClick(QApplication::focusWidget(), m.key, m.modifiers);
+        EXPECT_EQ(dayInFocus(), utf8(m.day)) << m.key;
+    }
+    EXPECT_EQ(w.lblMes()->text(), utf8("Março de 2001"));
+    // Shift+F10 and the Menu key open the calendar's menu on the day.
+    auto *menu = w.findChild<QMenu *>();
+    ASSERT_NE(menu, nullptr);
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000)) << key;
+        menu->close();
+    }
+    // Tab leaves the days; back again, it comes to the day last visited.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(dayInFocus(), QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(dayInFocus(), utf8("quarta-feira, 21 de março de 2001"));
+}
+
+namespace {
+QList<std::pair<QObject *, QAccessible::Event>> sentEvents;
+void keepEvent(QAccessibleEvent *event)
+{
+    sentEvents.append({event->object(), event->type()});
+}
+} // namespace
+
+TEST_F(FrmPrincipalAccessibilityTest, AConsultationTellsOfChangedDaysOnly)
+{
+    // A flood of events makes Orca drop its queue, the month's announcement
+    // with it: each day that changes is told once, a blank cell never.
+    FrmPrincipal &w = open();
+    sentEvents.clear();
+    QAccessible::setActive(true);
+    if (!QAccessible::isActive())
+        GTEST_SKIP() << "the offscreen platform has no accessibility: run under X11 (mainwindow_on_x11)";
+    const auto previous = QAccessible::installUpdateHandler(keepEvent);
+    consult("Maria", "01/03/2001", "28"); // from December 2026 to March 2001
+    QAccessible::setActive(false);
+    QAccessible::installUpdateHandler(previous);
+    std::map<int, int> perCell; // cell -> events
+    for (const auto &[object, type] : sentEvents) {
+        for (int i = 0; i < 42; ++i) {
+            if (object == w.lblDia(i)) {
+                EXPECT_EQ(type, QAccessible::NameChanged) << i;
+                ++perCell[i];
+            }
+        }
+    }
+    for (const auto &[cell, count] : perCell) {
+        EXPECT_EQ(count, 1) << "cell " << cell;
+        EXPECT_TRUE(cell >= 2 && cell <= 34) << "cell " << cell << " is blank before and after";
+    }
+    EXPECT_GE(perCell.size(), 31u) << sentEvents.size() << " events in all";
 }

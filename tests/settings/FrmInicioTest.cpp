@@ -112,6 +112,9 @@ TEST_F(FrmInicioTest, ShowsTheStoredChoiceAndLeavesTheValue)
         auto w = open();
         EXPECT_EQ(w->optUm()->isChecked(), umSelected) << bytes.toHex().constData();
         EXPECT_EQ(w->optDois()->isChecked(), !umSelected);
+        // Heard as the window opens: the choice in force.
+        EXPECT_EQ(w->accessibleDescription(),
+                  QString::fromUtf8("Opção escolhida: ") + (umSelected ? w->optUm() : w->optDois())->text());
         EXPECT_EQ(readBytes(settingsPath()), bytes.isEmpty() ? QByteArray("\x00\x00", 2) : bytes);
     }
     EXPECT_TRUE(errors.empty());

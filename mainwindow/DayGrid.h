@@ -1,0 +1,60 @@
+#pragma once
+// The month's days walked by keyboard: Tab enters them (at today, else the
+// day last visited, else day 1) and leaves them; the arrows, Home, End,
+// Page Up and Page Down move between days, turning the month at its edges;
+// the Menu key and Shift+F10 open the calendar's menu. Only the day in
+// focus is a Tab stop. A dotted frame marks it when the focus came from the
+// keyboard; nothing else drawn changes.
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QWidget;
+
+class DayGrid : public QObject
+{
+    Q_OBJECT
+public:
+    // cells: the 42 day labels of the calendar; before and after: the Tab
+    // stops around the days. showMonthOf shows (and announces) the month of
+    // a date; it is false when that month cannot be shown. sayDay has a day
+    // said that took the place of the one in focus in the same cell (28
+    // February, then 28 March): the focus does not move, so no screen
+    // reader would say it.
+    DayGrid(const std::array<QLabel *, 42> &cells, QWidget *before, QWidget *after,
+            std::function<bool(const QDate &)> showMonthOf, std::function<void(const QPoint &)> openMenu,
+            std::function<void(const QString &)> sayDay);
+
+    // The month on view: first is day 1, in cell firstColumn; today is
+    // where Tab enters when it is in this month.
+    void setMonth(const QDate &first, int firstColumn, const QDate &today);
+
+    QDate focusedDay() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *cellOf(const QDate &day) const;
+    QDate dayOf(const QObject *cell) const;
+    void moveTo(const QDate &day);
+    void updateTabStop();
+    void placeFrame();
+
+    std::array<QLabel *, 42> m_cells{};
+    QPointer<QWidget> m_before;
+    QPointer<QWidget> m_after;
+    std::function<bool(const QDate &)> m_showMonthOf;
+    std::function<void(const QPoint &)> m_openMenu;
+    std::function<void(const QString &)> m_sayDay;
+    QWidget *m_frame = nullptr;
+    QDate m_first;
+    int m_firstColumn = 0;
+    QDate m_today;
+    QDate m_visited; // the day last in focus
+};

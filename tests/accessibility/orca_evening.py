@@ -1,0 +1,131 @@
+"""An evening with the real screen reader: Orca runs with its debug log, the
+real Quintrela is driven at the keyboard, and after each step the test
+waits for what Orca itself says (its "SPEECH OUTPUT" lines)."""
+import re
+import subprocess
+import sys
+import time
+
+LOG = sys.argv[1]
+MARCH = "Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28."
+failures = []
+transcript = []
+
+
+def spoken():
+    with open(LOG, encoding="utf-8", errors="replace") as f:
+        return re.findall(r"SPEECH OUTPUT: '(.*?)' ?(?:\{| voice=)", f.read(), re.S)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "120", *keys], check=True)
+
+
+def typed(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+def heard_all(said, expect):
+    pending = list(expect)
+    for line in said:
+        if pending and pending[0] in line:
+            pending.pop(0)
+    return pending
+
+
+def step(name, action, expect, forbid=None, seconds=8.0):
+    """Runs action, then waits until Orca has said a line containing each of
+    expect (in order) and has then been quiet a moment; forbid must not be
+    said meanwhile."""
+    before = len(spoken())
+    action()
+    end = time.time() + seconds
+    quiet_since, count = time.time(), before
+    said = []
+    while time.time() < end:
+        now = spoken()
+        if len(now) != count:
+            count, quiet_since = len(now), time.time()
+        said = now[before:]
+        if not heard_all(said, expect) and time.time() - quiet_since > 0.6:
+            break
+        time.sleep(0.1)
+    transcript.append((name, said))
+    pending = heard_all(said, expect)
+    if pending:
+        failures.append("%s: never heard %r; heard %r" % (name, pending[0], said))
+    if forbid and any(forbid in line for line in said):
+        failures.append("%s: heard %r" % (name, forbid))
+    return said
+
+
+def month_once(name, action, month=MARCH):
+    said = step(name, action, [month])
+    heard = sum(1 for line in said if line.startswith("notification") and month in line)
+    if heard > 1:
+        failures.append("%s: the month was said %d times" % (name, heard))
+
+
+def main():
+    deadline = time.time() + 30
+    while time.time() < deadline and not any("Digite o seu nome abaixo:" in s for s in spoken()):
+        time.sleep(0.3)
+    transcript.append(("start", spoken()))
+    if not any("A Quintrela não é um método contraceptivo" in s for s in spoken()):
+        failures.append("start: the notice was not heard")
+
+    # A first consultation: name, date, cycle, Enter in the cycle field; yes to remembering.
+    step("type the name", lambda: typed("Maria"), ["M"])
+    step("to the date", lambda: key("Tab"), ["Última Menstruação:", "dd/mm/aaaa"])
+    step("type the date", lambda: typed("01/03/2001"), ["1"])
+    step("to the cycle", lambda: key("Tab"), ["Período:", "dias"])
+    step("type the cycle", lambda: typed("28"), ["8"])
+    step("Enter: the question", lambda: key("Return"), ["O seu nome não foi localizado"])
+    month_once("yes, remember her", lambda: key("Return"))
+
+    # Into the days, and along them: Tab until the first day is said.
+    for _ in range(8):
+        said = step("Tab", lambda: key("Tab"), [], seconds=3.0)
+        if any("de março de 2001" in line and "notification" not in line for line in said):
+            break
+    if not any("quinta-feira, 1 de março de 2001: última menstruação informada" in line
+               for line in transcript[-1][1]):
+        failures.append("Tab into the days: day 1 was not said; heard %r" % transcript[-1][1])
+    step("Right", lambda: key("Right"), ["sexta-feira, 2 de março de 2001: dia de baixo risco"])
+    step("Down", lambda: key("Down"), ["sexta-feira, 9 de março de 2001"])
+    step("End", lambda: key("End"), ["sábado, 31 de março de 2001"])
+    step("Home", lambda: key("Home"), ["quinta-feira, 1 de março de 2001"])
+    step("Left, into February", lambda: key("Left"), ["quarta-feira, 28 de fevereiro de 2001", "Fevereiro de 2001."])
+    step("Page Down, back to March", lambda: key("Next"), ["quarta-feira, 28 de março de 2001: próxima menstruação"])
+    step("Up", lambda: key("Up"), ["quarta-feira, 21 de março de 2001"])
+    step("Up, the ovulation peak", lambda: key("Up"), ["quarta-feira, 14 de março de 2001: ápice da ovulação"])
+    step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda"])
+    step("Escape", lambda: key("Escape"), [], seconds=3.0)
+    step("the keypad's Page Down is Orca's", lambda: key("KP_Next"), [], forbid="Abril de 2001", seconds=3.0)
+
+    # Every other way of consulting is heard once too.
+    for _ in range(10):
+        said = step("back to the name", lambda: key("shift+Tab"), [], seconds=3.0)
+        if any("Digite o seu nome abaixo:" in line for line in said):
+            break
+    month_once("a remembered name, Enter", lambda: key("Return"))
+    month_once("Enter in the date field", lambda: key("Tab", "Return"))
+    month_once("Calcular by Space", lambda: key("Tab", "Tab", "space"))
+    month_once("Calcular by Enter", lambda: key("Return"))
+    step("a new name", lambda: (key("shift+Tab", "shift+Tab", "shift+Tab", "ctrl+a"), typed("Ana"), key("Return")),
+         ["O seu nome não foi localizado"])
+    month_once("no, do not remember her", lambda: key("Escape"))
+
+    for name, said in transcript:
+        print("== %s" % name)
+        for line in said:
+            if len(line.strip()) > 1:
+                print("   %s" % line.strip().replace("\n", " ")[:200])
+    if failures:
+        for f in failures:
+            print("FAIL:", f)
+        sys.exit(1)
+    print("PASS")
+
+
+main()
