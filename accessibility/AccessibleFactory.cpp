@@ -97,9 +97,13 @@ void setRole(QWidget *widget, QAccessible::Role role)
     widget->setProperty(roleProperty, QVariant::fromValue(role));
 }
 
-void setSpokenName(QWidget *label, const QString &words)
+void saidInWords(QWidget *label)
 {
     label->setProperty(spokenNameProperty, true);
+}
+
+void setSpokenName(QWidget *label, const QString &words)
+{
     // One event for a changed day: a label with a name of its own tells
     // nothing of its text changing.
     if (label->accessibleName() != words)

@@ -24,8 +24,10 @@ void setRole(QWidget *widget, QAccessible::Role role);
 // A label read out in words of its own instead of its text (a day cell
 // showing "14" is "quarta-feira, 14 de março de 2001: ápice da ovulação");
 // its text when the words are empty. Call before the label is first asked
-// about, then again whenever the words change (after its text): the screen
-// reader is told once of a changed day, never of one that stays blank.
+// about.
+void saidInWords(QWidget *label);
+// Its words, whenever they change: the screen reader is told once of a
+// changed day, never of one that stays blank.
 void setSpokenName(QWidget *label, const QString &words);
 
 } // namespace AccessibleFactory

@@ -92,9 +92,13 @@ void DayGrid::updateTabStop()
         entry = cellOf(m_visited);
     if (!entry)
         entry = cellOf(m_first);
-    for (QLabel *cell : m_cells)
-        cell->setFocusPolicy(cell == entry ? Qt::TabFocus : Qt::NoFocus);
+    if (entry == m_entry)
+        return;
+    if (m_entry)
+        m_entry->setFocusPolicy(Qt::NoFocus);
+    m_entry = entry;
     if (entry && m_before && m_after) {
+        entry->setFocusPolicy(Qt::TabFocus);
         QWidget::setTabOrder(m_before, entry);
         QWidget::setTabOrder(entry, m_after);
     }

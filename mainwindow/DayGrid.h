@@ -53,6 +53,7 @@ private:
     std::function<void(const QPoint &)> m_openMenu;
     std::function<void(const QString &)> m_sayDay;
     QWidget *m_frame = nullptr;
+    QLabel *m_entry = nullptr; // the one day Tab stops at
     QDate m_first;
     int m_firstColumn = 0;
     QDate m_today;

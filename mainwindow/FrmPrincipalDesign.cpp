@@ -185,7 +185,7 @@ void FrmPrincipal::createCalendarArea()
         m_lblDia[i]->setObjectName(QStringLiteral("lblDia"));
         // Said in words, as the items of a list the keyboard walks.
         AccessibleFactory::setRole(m_lblDia[i], QAccessible::ListItem);
-        AccessibleFactory::setSpokenName(m_lblDia[i], QString());
+        AccessibleFactory::saidInWords(m_lblDia[i]);
         m_lblDia[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setBackground(m_lblDia[i], pink);
     }

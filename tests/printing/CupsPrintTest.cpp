@@ -213,6 +213,19 @@ WindowServices quiet(QDate today)
     return s;
 }
 
+// A window whose questions are kept in asked, and answered no.
+std::unique_ptr<FrmPrincipal> windowAnsweringNo(fQuintrela &state, const QString &folder, QStringList &asked)
+{
+    WindowServices s = quiet(QDate(2026, 12, 7));
+    s.askYesNo = [&asked](QWidget *, const QString &title, const QString &text) {
+        asked << title + "|" + text;
+        return false;
+    };
+    auto window = std::make_unique<FrmPrincipal>(state, folder, s);
+    window->show();
+    return window;
+}
+
 } // namespace
 
 TEST_F(CupsPrintTest, MonthsBeforeAnyConsultation)
@@ -307,13 +320,8 @@ TEST_F(CupsPrintTest, AQueueThatRefusesOrIsStoppedLosesNoPage)
 {
     ASSERT_TRUE(scheduler->ready()) << qPrintable(scheduler->log());
     QStringList asked;
-    WindowServices s = quiet(QDate(2026, 12, 7));
-    s.askYesNo = [&](QWidget *, const QString &title, const QString &text) {
-        asked << title + "|" + text;
-        return false;
-    };
-    FrmPrincipal window(state, folder.path(), s);
-    window.show();
+    const auto shown = windowAnsweringNo(state, folder.path(), asked);
+    FrmPrincipal &window = *shown;
     const std::pair<const char *, const char *> faults[] = {{"cupsreject", "cupsaccept"}, {"cupsdisable", "cupsenable"}};
     for (const auto &[fault, mend] : faults) {
         ASSERT_TRUE(scheduler->queue(fault)) << fault;
@@ -353,13 +361,8 @@ TEST_F(CupsPrintTest, AStoppedPrintServiceIsToldAsSuch)
 {
     ASSERT_TRUE(scheduler->ready()) << qPrintable(scheduler->log());
     QStringList asked;
-    WindowServices s = quiet(QDate(2026, 12, 7));
-    s.askYesNo = [&](QWidget *, const QString &title, const QString &text) {
-        asked << title + "|" + text;
-        return false;
-    };
-    FrmPrincipal window(state, folder.path(), s);
-    window.show();
+    const auto shown = windowAnsweringNo(state, folder.path(), asked);
+    FrmPrincipal &window = *shown;
     scheduler->stop();
     QTest::mouseClick(window.imgImprimir(), Qt::LeftButton);
     ASSERT_TRUE(scheduler->start());
