@@ -102,6 +102,7 @@ def main():
     step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda"])
     step("Escape", lambda: key("Escape"), [], seconds=3.0)
     step("the keypad's Page Down is Orca's", lambda: key("KP_Next"), [], forbid="Abril de 2001", seconds=3.0)
+    step("the keypad's Page Up is Orca's", lambda: key("KP_Prior"), [], forbid="Fevereiro de 2001", seconds=3.0)
 
     # Every other way of consulting is heard once too.
     for _ in range(10):
