@@ -11,7 +11,7 @@ cp "$1" "$work/Quintrela"
 # The last day of the period is the next start, as in the worked example.
 printf '\377\377' > "$work/qtrconf.dat"
 export HOME="$work" XDG_RUNTIME_DIR="$work"
-exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+exec bash "$here/../support/x_server.sh" dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   launcher=$!
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$1" &

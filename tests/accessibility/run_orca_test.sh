@@ -22,7 +22,7 @@ cat > "$work/home/.local/share/orca/user-settings.conf" <<'JSON'
 JSON
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/home/run" XDG_CONFIG_HOME="$work/home/.config"
 export LOG="$work/orca.log"
-xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+bash "$here/../support/x_server.sh" dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   launcher=$!
   openbox >/dev/null 2>&1 &

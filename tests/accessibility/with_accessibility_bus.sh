@@ -5,7 +5,7 @@
 # usage: with_accessibility_bus.sh COMMAND...
 set -euo pipefail
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+exec bash "$(dirname "$0")/../support/x_server.sh" dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   launcher=$!
   rc=0

@@ -13,7 +13,7 @@ trap cleanup EXIT
 run() { # FOLDER EXPECTED...
   local folder="$1"
   shift
-  HOME="$work" XDG_RUNTIME_DIR="$work" xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+  HOME="$work" XDG_RUNTIME_DIR="$work" bash "$here/../support/x_server.sh" dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$1/Quintrela" &
