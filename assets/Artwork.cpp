@@ -1,5 +1,7 @@
 #include "Artwork.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
@@ -30,6 +32,15 @@ QPixmap decodePng(const QString &path)
 } // namespace
 
 namespace Artwork {
+
+void loadBundledFonts(const QString &programFolder)
+{
+    const QDir fonts(programFolder + QStringLiteral("/fonts"));
+    for (const QString &name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name)) {
+        if (QFontDatabase::addApplicationFont(fonts.filePath(name)) < 0)
+            qWarning("Quintrela: the face %s could not be loaded", qPrintable(name));
+    }
+}
 
 QFont uiFont(double points, bool bold)
 {

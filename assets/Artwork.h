@@ -14,6 +14,10 @@ namespace Artwork {
 inline constexpr const char *uiFamily = "Liberation Sans";
 inline constexpr int uiStretch = 93;
 
+// Loads the faces shipped beside the programs (fonts/*.ttf, on Windows,
+// where Liberation Sans is not installed); none there, the system's are used.
+void loadBundledFonts(const QString &programFolder);
+
 // A font of the designed point size at 96 dots per inch, independent of the
 // screen's own setting (the whole layout is in pixels).
 QFont uiFont(double points, bool bold = false);

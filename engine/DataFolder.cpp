@@ -6,21 +6,19 @@
 
 namespace DataFolder {
 
-Placement placementOfThisBuild()
+Placement placementOfThisBuild(const QString &programFolder)
 {
 #ifdef QUINTRELA_USER_DATA
+    Q_UNUSED(programFolder)
     return Placement::UserData;
 #else
-    return Placement::BesideProgram;
+    return OwnFolder::isSystemProgramFolder(programFolder) ? Placement::UserData : Placement::BesideProgram;
 #endif
 }
 
 QString userDataFolder()
 {
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = OwnFolder::home() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/Quintrela"));
+    return QDir::cleanPath(OwnFolder::userDataHome() + QStringLiteral("/Quintrela"));
 }
 
 QString folder(Placement placement, const QString &programFolder)

@@ -8,11 +8,12 @@ namespace DataFolder {
 
 enum class Placement {
     BesideProgram, // a portable folder or the build folder, as always
-    UserData,      // installed by the package: the program's folder is the system's
+    UserData,      // installed by the package or the installer: the program's folder is the system's
 };
 
-// How this build places the files (the package builds for UserData).
-Placement placementOfThisBuild();
+// How this build places the files: the package builds for UserData; a
+// program in Windows' Program Files keeps them in UserData too.
+Placement placementOfThisBuild(const QString &programFolder);
 
 // The folder for the files. The user's data folder is made, for its owner
 // only, when it is missing; if it cannot be made, or is not hers alone,
@@ -20,7 +21,8 @@ Placement placementOfThisBuild();
 QString folder(Placement placement, const QString &programFolder);
 
 // $XDG_DATA_HOME/Quintrela, or ~/.local/share/Quintrela when XDG_DATA_HOME is
-// unset, empty or not absolute (~ from the user list when HOME is unset).
+// unset, empty or not absolute (~ from the user list when HOME is unset);
+// %APPDATA%\Quintrela on Windows.
 QString userDataFolder();
 
 } // namespace DataFolder

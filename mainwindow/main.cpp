@@ -1,3 +1,4 @@
+#include "Artwork.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "FrmPrincipal.h"
@@ -17,11 +18,12 @@ int main(int argc, char *argv[])
     // Started as "quintrela" too: the window's class (StartupWMClass) stays the same.
     QCoreApplication::setApplicationName(QStringLiteral("Quintrela"));
     QApplication app(argc, argv);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    Artwork::loadBundledFonts(programFolder);
     // Docks and task bars match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("br.com.quintrela.Quintrela"));
     fQuintrela state;
-    FrmPrincipal window(state, DataFolder::folder(DataFolder::placementOfThisBuild(),
-                                                  QCoreApplication::applicationDirPath()));
+    FrmPrincipal window(state, DataFolder::folder(DataFolder::placementOfThisBuild(programFolder), programFolder));
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();

@@ -12,7 +12,16 @@ namespace OwnFolder {
 // then checks it; ok when her files may be written in it.
 FileProblem prepare(const QString &path);
 
-// Her home: $HOME, or the one the system's user list gives when HOME is unset.
+// Her home: $HOME, or the one the system's user list gives when HOME is unset
+// (her profile folder on Windows).
 QString home();
+
+// Where programs keep her data: $XDG_DATA_HOME, or ~/.local/share when it is
+// unset, empty or not absolute; her roaming AppData folder on Windows.
+QString userDataHome();
+
+// Whether a program installed there stands in the system's own folder
+// (Windows' Program Files), where her files cannot be kept.
+bool isSystemProgramFolder(const QString &programFolder);
 
 } // namespace OwnFolder

@@ -86,4 +86,18 @@ QString home()
     return QDir::rootPath();
 }
 
+QString userDataHome()
+{
+    const QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        return home() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base);
+}
+
+bool isSystemProgramFolder(const QString &)
+{
+    // The Debian package is built for the user's data folder instead.
+    return false;
+}
+
 } // namespace OwnFolder

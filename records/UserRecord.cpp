@@ -1,33 +1,15 @@
 #include "UserRecord.h"
 
 #include "DateText.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "LegacyText.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr const char *codePage = "windows-1252";
-
-// Opening a converter costs far more than converting one record: each
-// thread keeps one of each. Stateless, so no record leaks into the next.
-QStringEncoder &encoder()
-{
-    thread_local QStringEncoder e(codePage, QStringEncoder::Flag::Stateless);
-    return e;
-}
-
-QStringDecoder &decoder()
-{
-    thread_local QStringDecoder d(codePage, QStringDecoder::Flag::Stateless);
-    return d;
-}
-
 QByteArray field(const QString &text, int width)
 {
-    QByteArray bytes = encoder().encode(text.left(width));
+    QByteArray bytes = LegacyText::encode(QStringView(text).left(width));
     bytes = bytes.left(width);
     bytes.append(QByteArray(width - bytes.size(), ' '));
     return bytes;
@@ -39,7 +21,7 @@ QString text(const char *bytes, int width)
 {
     while (width > 0 && bytes[width - 1] == ' ')
         --width;
-    return decoder().decode(QByteArrayView(bytes, width));
+    return LegacyText::decode(QByteArrayView(bytes, width));
 }
 
 } // namespace
@@ -75,10 +57,7 @@ bool UserRecord::canStore(const QString &text)
     // controls: they are stored back as they were.
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }))
         return false;
-    // A fresh encoder: its error flag must speak of this text alone.
-    QStringEncoder check(codePage, QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = check.encode(text);
-    return !check.hasError() && bytes.size() == text.size();
+    return LegacyText::canEncode(text);
 }
 
 bool UserRecord::matches(const QString &name) const

@@ -1,3 +1,4 @@
+#include "Artwork.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "FrmInicio.h"
@@ -14,8 +15,10 @@ int main(int argc, char *argv[])
         return *asked;
     QCoreApplication::setApplicationName(QStringLiteral("qtrconfg"));
     QApplication app(argc, argv);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    Artwork::loadBundledFonts(programFolder);
     QGuiApplication::setDesktopFileName(QStringLiteral("br.com.quintrela.qtrconfg"));
-    FrmInicio window(DataFolder::folder(DataFolder::placementOfThisBuild(), QCoreApplication::applicationDirPath()));
+    FrmInicio window(DataFolder::folder(DataFolder::placementOfThisBuild(programFolder), programFolder));
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();

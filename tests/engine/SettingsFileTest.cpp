@@ -78,6 +78,7 @@ TEST_F(SettingsFileTest, AFolderInThePlaceOfTheFileIsReported)
 
 TEST_F(SettingsFileTest, ReadOnlyFolderKeepsTheStoredValueAndReportsTheWrite)
 {
+    POSIX_ONLY();
     writeBytes(path(), QByteArray("\xFF\xFF", 2));
     TestSupport::openToEveryone(dir.path());
     QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
@@ -99,6 +100,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderKeepsTheStoredValueAndReportsTheWrite)
 
 TEST_F(SettingsFileTest, ReadOnlyFolderWithoutFileReadsZero)
 {
+    POSIX_ONLY();
     TestSupport::openToEveryone(dir.path());
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
                                           | QFileDevice::ExeOther);

@@ -44,6 +44,7 @@ protected:
 
 TEST_F(UserRecordsFileTest, MissingFileIsCreatedEmptyForItsOwnerOnly)
 {
+    POSIX_ONLY();
     const auto read = file().readAll();
     EXPECT_TRUE(read.ok);
     EXPECT_TRUE(read.records.isEmpty());
@@ -157,6 +158,7 @@ TEST_F(UserRecordsFileTest, AFolderInThePlaceOfTheFileFailsWithoutDamage)
 
 TEST_F(UserRecordsFileTest, ReadOnlyFileIsListedButNotChanged)
 {
+    POSIX_ONLY();
     const QByteArray before = record("Maria", "28", "01/03/2001");
     writeBytes(path(), before);
     TestSupport::openToEveryone(dir.path());
@@ -176,6 +178,7 @@ TEST_F(UserRecordsFileTest, ReadOnlyFileIsListedButNotChanged)
 
 TEST_F(UserRecordsFileTest, WiderRightsAreNarrowedOnSave)
 {
+    POSIX_ONLY();
     writeBytes(path(), record("Maria", "28", "01/03/2001"));
     QFile::setPermissions(path(), QFileDevice::Permissions(0x6644));
     EXPECT_EQ(save("Maria", "02/03/2001", "28", true), UserRecordsFile::SaveStatus::Updated);

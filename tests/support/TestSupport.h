@@ -5,6 +5,14 @@
 
 #include <functional>
 
+// A case about Linux rights, users or mounts; Windows keeps her files by the
+// profile's rights instead.
+#ifdef _WIN32
+#define POSIX_ONLY() GTEST_SKIP() << "Linux rights and users"
+#else
+#define POSIX_ONLY() static_cast<void>(0)
+#endif
+
 namespace TestSupport {
 
 QByteArray readBytes(const QString &path);

@@ -1,0 +1,23 @@
+#include "FileSync.h"
+
+#include "WindowsError.h"
+
+#include <io.h>
+#include <windows.h>
+
+bool syncToDisk(int fileDescriptor, FileProblem *problem)
+{
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fileDescriptor));
+    if (handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle))
+        return true;
+    if (problem)
+        *problem = problemFromWindowsError(handle == INVALID_HANDLE_VALUE ? ERROR_INVALID_HANDLE : GetLastError(), {});
+    return false;
+}
+
+bool syncFolder(const QString &, FileProblem *)
+{
+    // NTFS journals its names: a file renamed with MOVEFILE_WRITE_THROUGH is
+    // on the disk when the rename returns, and folders cannot be flushed.
+    return true;
+}

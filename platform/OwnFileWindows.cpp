@@ -1,0 +1,141 @@
+#include "OwnFile.h"
+
+#include "WindowsError.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+namespace {
+
+HANDLE handleOf(int fd)
+{
+    return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+}
+
+// Plain file, never a link or junction, and for writing one with no other
+// name. Ownership is the profile's: its rights keep others out of her
+// files (the folder the program makes is hers alone).
+FileProblem::Cause refusal(HANDLE handle, OwnFile::Access access)
+{
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &info))
+        return FileProblem::Cause::NotAFile;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return FileProblem::Cause::LinkedFile;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return FileProblem::Cause::NotAFile;
+    if (access == OwnFile::Access::Write && info.nNumberOfLinks != 1)
+        return FileProblem::Cause::HardLinkedFile;
+    return FileProblem::Cause::None;
+}
+
+} // namespace
+
+OwnFile::OwnFile(const QString &path, Access access)
+    : m_path(path)
+{
+    const std::wstring name = windowsPath(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        m_problem = {FileProblem::Cause::LinkedFile, path, {}};
+        return;
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        m_problem = {FileProblem::Cause::NotAFile, path, {}};
+        return;
+    }
+    // Other copies of the program share the file; FileLock keeps them apart.
+    // FILE_FLAG_OPEN_REPARSE_POINT: a link made after the check above is
+    // opened as itself, and refused below, never followed.
+    const HANDLE handle = CreateFileW(name.c_str(), access == Access::Write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      access == Access::Write ? OPEN_ALWAYS : OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        m_missing = access == Access::Read && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND);
+        if (!m_missing)
+            m_problem = problemFromWindowsError(error, path);
+        return;
+    }
+    if (const FileProblem::Cause cause = refusal(handle, access); cause != FileProblem::Cause::None) {
+        m_problem = {cause, path, {}};
+        CloseHandle(handle);
+        return;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), access == Access::Write ? _O_RDWR : _O_RDONLY);
+    if (fd < 0) {
+        m_problem = problemFromWindowsError(ERROR_TOO_MANY_OPEN_FILES, path);
+        CloseHandle(handle);
+        return;
+    }
+    m_fd = fd;
+}
+
+OwnFile::~OwnFile()
+{
+    if (m_fd >= 0)
+        _close(m_fd); // closes the handle too
+}
+
+bool OwnFile::fail(int error)
+{
+    m_problem = problemFromWindowsError(DWORD(error), m_path);
+    return false;
+}
+
+bool OwnFile::readAt(qint64 offset, qint64 size, QByteArray &bytes)
+{
+    bytes.clear();
+    char buffer[64 * 1024];
+    while (bytes.size() < size) {
+        const auto wanted = DWORD(std::min<qint64>(qint64(sizeof buffer), size - bytes.size()));
+        OVERLAPPED at {};
+        const quint64 position = quint64(offset + bytes.size());
+        at.Offset = DWORD(position & 0xFFFFFFFFu);
+        at.OffsetHigh = DWORD(position >> 32);
+        DWORD n = 0;
+        if (!ReadFile(handleOf(m_fd), buffer, wanted, &n, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            return fail(int(GetLastError()));
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, qsizetype(n));
+    }
+    return true;
+}
+
+bool OwnFile::readAll(QByteArray &bytes)
+{
+    return readAt(0, std::numeric_limits<qint64>::max(), bytes);
+}
+
+bool OwnFile::writeAt(qint64 offset, QByteArrayView bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        OVERLAPPED at {};
+        const quint64 position = quint64(offset + done);
+        at.Offset = DWORD(position & 0xFFFFFFFFu);
+        at.OffsetHigh = DWORD(position >> 32);
+        DWORD n = 0;
+        const auto wanted = DWORD(std::min<qint64>(bytes.size() - done, 1 << 30));
+        if (!WriteFile(handleOf(m_fd), bytes.data() + done, wanted, &n, &at))
+            return fail(int(GetLastError()));
+        done += n;
+    }
+    return true;
+}
+
+bool OwnFile::resize(qint64 size)
+{
+    FILE_END_OF_FILE_INFO end {};
+    end.EndOfFile.QuadPart = size;
+    return SetFileInformationByHandle(handleOf(m_fd), FileEndOfFileInfo, &end, sizeof end) || fail(int(GetLastError()));
+}

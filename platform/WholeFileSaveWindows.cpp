@@ -1,0 +1,121 @@
+#include "WholeFileSave.h"
+
+#include "WindowsError.h"
+
+#include <QFileInfo>
+#include <QUuid>
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+namespace {
+
+FileProblem refusalOfExisting(const QString &path)
+{
+    const std::wstring name = windowsPath(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? FileProblem{} : problemFromWindowsError(error, path);
+    }
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return {FileProblem::Cause::LinkedFile, path, {}};
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return {FileProblem::Cause::NotAFile, path, {}};
+    const HANDLE handle = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return problemFromWindowsError(GetLastError(), path);
+    BY_HANDLE_FILE_INFORMATION info {};
+    const bool known = GetFileInformationByHandle(handle, &info) && GetFileType(handle) == FILE_TYPE_DISK;
+    CloseHandle(handle);
+    if (!known)
+        return {FileProblem::Cause::NotAFile, path, {}};
+    if (info.nNumberOfLinks != 1)
+        return {FileProblem::Cause::HardLinkedFile, path, {}};
+    return {};
+}
+
+// The temporary file, removed unless it was put in place.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const QString &folder)
+        : m_name(windowsPath(folder + QStringLiteral("/.quintrela-")
+                             + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8)))
+    {
+        // Made new, never opened through a name someone placed first.
+        const HANDLE handle = CreateFileW(m_name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            m_error = GetLastError();
+            return;
+        }
+        m_fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY);
+        if (m_fd < 0) {
+            m_error = ERROR_TOO_MANY_OPEN_FILES;
+            CloseHandle(handle);
+        }
+    }
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            _close(m_fd);
+        if (!m_placed)
+            DeleteFileW(m_name.c_str());
+    }
+    int fd() const { return m_fd; }
+    unsigned long error() const { return m_error; }
+    const wchar_t *name() const { return m_name.c_str(); }
+    bool writeAll(QByteArrayView bytes)
+    {
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            DWORD n = 0;
+            const auto wanted = DWORD(std::min<qint64>(bytes.size() - done, 1 << 30));
+            if (!WriteFile(reinterpret_cast<HANDLE>(_get_osfhandle(m_fd)), bytes.data() + done, wanted, &n, nullptr)) {
+                m_error = GetLastError();
+                return false;
+            }
+            done += n;
+        }
+        return true;
+    }
+    void close()
+    {
+        _close(m_fd);
+        m_fd = -1;
+    }
+    void placed() { m_placed = true; }
+
+private:
+    std::wstring m_name;
+    int m_fd = -1;
+    unsigned long m_error = 0;
+    bool m_placed = false;
+};
+
+} // namespace
+
+FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileSync &sync)
+{
+    if (FileProblem refused = refusalOfExisting(path))
+        return refused;
+    TemporaryFile temporary(QFileInfo(path).absolutePath());
+    if (temporary.fd() < 0)
+        return problemFromWindowsError(temporary.error(), path);
+    if (!temporary.writeAll(bytes))
+        return problemFromWindowsError(temporary.error(), path);
+    if (FileProblem problem; !sync(temporary.fd(), &problem)) {
+        problem.path = path;
+        return problem;
+    }
+    temporary.close();
+    if (!MoveFileExW(temporary.name(), windowsPath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return problemFromWindowsError(GetLastError(), path);
+    temporary.placed();
+    return {};
+}

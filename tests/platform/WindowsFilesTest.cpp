@@ -1,0 +1,120 @@
+// Her files on Windows: links and junctions, other names of the same file,
+// the folders the program makes and where an installed copy keeps them.
+
+#include "OwnFile.h"
+#include "OwnFolder.h"
+#include "SettingsFile.h"
+#include "TestSupport.h"
+#include "WholeFileSave.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include <windows.h>
+
+using Cause = FileProblem::Cause;
+
+namespace {
+
+std::wstring native(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+class WindowsFilesTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QString at(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // A symbolic link, only if the system really made one (Wine says it did
+    // and makes none).
+    bool symlink(const QString &link, const QString &target, bool folder)
+    {
+        const DWORD flags = (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+        return CreateSymbolicLinkW(native(link).c_str(), native(target).c_str(), flags)
+            && GetFileAttributesW(native(link).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowsFilesTest, AnotherNameOrALinkIsNeverWrittenThrough)
+{
+    const QString target = at("elsewhere.dat");
+    TestSupport::writeBytes(target, "hers");
+    const QString hard = at("hard.dat");
+    ASSERT_TRUE(CreateHardLinkW(native(hard).c_str(), native(target).c_str(), nullptr));
+    struct Case {
+        QString path;
+        Cause cause;
+    };
+    std::vector<Case> cases{{hard, Cause::HardLinkedFile}};
+    if (const QString link = at("link.dat"); symlink(link, target, false))
+        cases.push_back({link, Cause::LinkedFile});
+    for (const auto &c : cases) {
+        OwnFile file(c.path, OwnFile::Access::Write);
+        EXPECT_FALSE(file.isOpen()) << qPrintable(c.path);
+        EXPECT_EQ(file.problem().cause, c.cause) << qPrintable(c.path);
+        EXPECT_EQ(saveWholeFile(c.path, "page").cause, c.cause) << qPrintable(c.path);
+    }
+    EXPECT_EQ(TestSupport::readBytes(target), "hers");
+    // Reading one of two names is harmless.
+    EXPECT_TRUE(OwnFile(hard, OwnFile::Access::Read).isOpen());
+}
+
+TEST_F(WindowsFilesTest, ALinkedFolderIsRefusedAndAMissingOneIsMade)
+{
+    const QString made = at("a/b/Quintrela");
+    EXPECT_TRUE(OwnFolder::prepare(made).ok());
+    EXPECT_TRUE(QFileInfo(made).isDir());
+    TestSupport::writeBytes(at("plain"), "x");
+    EXPECT_EQ(OwnFolder::prepare(at("plain")).cause, Cause::NotAFolder);
+
+    // Under Wine, a link the build planted on the host (Wine shows those).
+    QString link = qEnvironmentVariable("QUINTRELA_PLANTED_FOLDER_LINK");
+    if (link.isEmpty()) {
+        link = at("linked");
+        if (!symlink(link, made, true))
+            GTEST_SKIP() << "this system makes no symbolic links";
+    }
+    EXPECT_EQ(OwnFolder::prepare(link).cause, Cause::LinkedFolder);
+    EXPECT_EQ(SettingsFile(SettingsFile::inFolder(link)).readWithWriteBack().problem.cause, Cause::LinkedFolder);
+}
+
+TEST_F(WindowsFilesTest, AWholeFileReplacesTheOldOneAndLeavesNothingBehind)
+{
+    const QString path = at("maio.pdf");
+    TestSupport::writeBytes(path, "old page");
+    ASSERT_TRUE(saveWholeFile(path, "new page").ok());
+    EXPECT_EQ(TestSupport::readBytes(path), "new page");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maio.pdf"});
+    EXPECT_EQ(saveWholeFile(at("missing/maio.pdf"), "page").cause, Cause::FolderMissing);
+}
+
+TEST(WindowsDataPlace, AnInstalledProgramKeepsHerFilesInHerAppData)
+{
+    const QString home = OwnFolder::userDataHome();
+    EXPECT_TRUE(QDir::isAbsolutePath(home)) << qPrintable(home);
+    EXPECT_TRUE(home.endsWith(QStringLiteral("AppData/Roaming"), Qt::CaseInsensitive)) << qPrintable(home);
+
+    const struct {
+        const char *folder;
+        bool system;
+    } cases[] = {
+        {"C:/Program Files/Quintrela", true},
+        {"c:/program files/Quintrela", true},
+        {"C:\\Program Files\\Quintrela", true},
+        {"C:/Program Files (x86)/Quintrela", true},
+        {"C:/Program Files", true},
+        {"C:/Program FilesX/Quintrela", false},
+        {"C:/users/ana/Downloads/Quintrela", false},
+        {"E:/Quintrela", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(OwnFolder::isSystemProgramFolder(QDir::fromNativeSeparators(QString::fromLatin1(c.folder))), c.system)
+            << c.folder;
+}
