@@ -19,6 +19,7 @@ class QLineEdit;
 class QKeySequence;
 class QMenu;
 class QPageLayout;
+class PrinterSurface;
 struct PrintedPdf;
 class fQuintrela;
 namespace MonthGrid {
@@ -109,6 +110,8 @@ private:
     bool showMonthOf(const QDate &day);
 
     // Print
+    // The printed month, drawn on whatever surface is handed in.
+    std::function<bool(PrinterSurface &)> pageDrawing() const;
     PrintedPdf drawPage(const QPageLayout &layout) const;
     void offerPdf(const QString &why);
 

@@ -42,15 +42,20 @@ QString printFailure(const PrintOutcome &outcome)
 
 } // namespace
 
-PrintedPdf FrmPrincipal::drawPage(const QPageLayout &layout) const
+std::function<bool(PrinterSurface &)> FrmPrincipal::pageDrawing() const
 {
     FacePictures faces;
     for (int i = 0; i < 4; ++i)
         faces[i] = m_picRosto[i]->findChild<QLabel *>()->pixmap();
-    return drawPrintedPdf(layout, [&](PrinterSurface &surface) {
+    return [this, faces](PrinterSurface &surface) {
         return PrintCalendar(m_state, faces, MainWindowDesign::productAddress, m_state.ShownMonth, m_state.ShownYear,
                              surface);
-    });
+    };
+}
+
+PrintedPdf FrmPrincipal::drawPage(const QPageLayout &layout) const
+{
+    return drawPrintedPdf(layout, pageDrawing());
 }
 
 void FrmPrincipal::imgImprimirClick()
@@ -65,7 +70,7 @@ void FrmPrincipal::imgImprimirClick()
         if (outcome.ok()) {
             const PrintedPdf page = drawPage(queue->pageLayout());
             outcome = page.bytes.isEmpty() ? PrintOutcome{PrintOutcome::Status::Failed, {}}
-                                           : queue->print(page.bytes, page.title);
+                                           : queue->print(page.bytes, page.title, pageDrawing());
         }
         failure = printFailure(outcome);
     }

@@ -1,6 +1,6 @@
 #include "WindowServices.h"
 
-#include "CupsQueue.h"
+#include "PrintQueue.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -54,7 +54,7 @@ WindowServices WindowServices::standard()
     services.today = [] { return QDate::currentDate(); };
     // Failing to open a page is not reported: it is only a link.
     services.openUrl = [](const QUrl &address) { QDesktopServices::openUrl(address); };
-    services.defaultPrinter = []() -> std::unique_ptr<PrintQueue> { return std::make_unique<CupsQueue>(); };
+    services.defaultPrinter = defaultPrintQueue;
     services.chooseSavePath = [](QWidget *parent, const QString &title, const QString &suggestedPath,
                                  const QString &filter) {
         translateQtTexts();

@@ -158,7 +158,8 @@ QPageLayout CupsQueue::pageLayout() const
     return printer.pageLayout();
 }
 
-PrintOutcome CupsQueue::print(const QByteArray &pdf, const QString &title) const
+PrintOutcome CupsQueue::print(const QByteArray &pdf, const QString &title,
+                              const std::function<bool(PrinterSurface &)> &) const
 {
     if (!m_found.ok())
         return m_found;
@@ -189,4 +190,9 @@ PrintOutcome CupsQueue::print(const QByteArray &pdf, const QString &title) const
     if (c.finishDocument(CUPS_HTTP_DEFAULT, queue.constData()) != IPP_STATUS_OK)
         return cancel();
     return {};
+}
+
+std::unique_ptr<PrintQueue> defaultPrintQueue()
+{
+    return std::make_unique<CupsQueue>();
 }

@@ -18,7 +18,8 @@ public:
 
     PrintOutcome ready() const override;
     QPageLayout pageLayout() const override;
-    PrintOutcome print(const QByteArray &pdf, const QString &title) const override;
+    PrintOutcome print(const QByteArray &pdf, const QString &title,
+                       const std::function<bool(PrinterSurface &)> &draw) const override;
 
     // "queue" or "queue/instance"; empty when no queue was found.
     QString name() const { return m_name; }

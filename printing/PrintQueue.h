@@ -3,9 +3,14 @@
 // the page is drawn, then handed the page as PDF bytes. Every way it can
 // fail is told apart, so the user hears what really happened.
 
+#include "PrinterSurface.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QString>
+
+#include <functional>
+#include <memory>
 
 struct PrintOutcome
 {
@@ -32,5 +37,10 @@ public:
     // The paper and margins the page is drawn for.
     virtual QPageLayout pageLayout() const = 0;
     // Hands the page over as one job; Printed once the queue holds it whole.
-    virtual PrintOutcome print(const QByteArray &pdf, const QString &title) const = 0;
+    // A printer that takes drawings rather than PDF has the page drawn again.
+    virtual PrintOutcome print(const QByteArray &pdf, const QString &title,
+                               const std::function<bool(PrinterSurface &)> &draw) const = 0;
 };
+
+// The system's default printer: CUPS's on Linux, the spooler's on Windows.
+std::unique_ptr<PrintQueue> defaultPrintQueue();

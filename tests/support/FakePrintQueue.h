@@ -17,7 +17,7 @@ public:
     }
     PrintOutcome ready() const override { return m_readiness; }
     QPageLayout pageLayout() const override { return defaultPdfLayout(); }
-    PrintOutcome print(const QByteArray &pdf, const QString &) const override
+    PrintOutcome print(const QByteArray &pdf, const QString &, const std::function<bool(PrinterSurface &)> &) const override
     {
         if (m_printing.ok())
             TestSupport::writeBytes(m_file, pdf);
