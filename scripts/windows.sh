@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds Quintrela for Windows here, with Debian's mingw-w64 against Qt and
+# libical built from Debian's own sources (once, kept outside the clone):
+#   build-windows/Quintrela-<versão>-windows-x64.zip   the portable folder
+#   build-windows/Quintrela-<versão>-setup.exe          the installer
+# With --test, also runs the Windows checks under Wine on a private X server;
+# with --setup, only installs the Debian packages all this needs.
+# usage: windows.sh [--test | --setup]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools \
+  cmake ninja-build pkg-config python3 dpkg-dev patch xz-utils zip unzip \
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libical-dev googletest \
+  fonts-liberation2 nsis wine wine64 xvfb xauth xdotool x11-utils imagemagick
+[ "${1:-}" = "--setup" ] && exit 0
+
+prefix="$(bash scripts/windows-deps.sh | tail -n1)"
+version="$(sed -n '1s/^quintrela (\([0-9.]*\)).*/\1/p' debian/changelog)"
+out="$root/build-windows"
+build="$out/build"
+export WINEPREFIX="$out/wine"
+mkdir -p "$out"
+
+cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/packaging/windows/mingw-w64-x86_64.cmake" \
+  -DQUINTRELA_MINGW_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/support/wine_run.sh" \
+  -DQUINTRELA_WINEPREFIX="$WINEPREFIX" -DQUINTRELA_TEST_LANG=C.UTF-8
+cmake --build "$build" --parallel "$(nproc)"
+
+# The folder as it ships, stripped, then the zip and the installer.
+folder="$out/Quintrela-$version"
+rm -rf "$folder"
+cmake --install "$build" --prefix "$folder"
+find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+zip_file="$out/Quintrela-$version-windows-x64.zip"
+rm -f "$zip_file"
+(cd "$out" && TZ=UTC zip -q -r -X -9 "$zip_file" "Quintrela-$version")
+size_kb="$(du -sk "$folder" | cut -f1)"
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE="$folder" -DICON="$build/mainwindow/quintrela.ico" \
+  -DSIZE_KB="$size_kb" -DOUTFILE="$out/Quintrela-$version-setup.exe" "$root/packaging/windows/Quintrela.nsi"
+ls -l "$zip_file" "$out/Quintrela-$version-setup.exe"
+
+[ "${1:-}" = "--test" ] || exit 0
+
+# A Windows of its own for the checks, made fresh each run.
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine wineboot -i >/dev/null 2>&1
+wineserver -w
+(cd "$build" && ctest --output-on-failure)
+QUINTRELA_MINGW_PREFIX="$prefix" bash "$root/tests/packaging/windows_run.sh" "$out" "$version" "$build" "$root/build/tests/record_saver"

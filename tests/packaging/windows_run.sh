@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The Windows build as a woman on Windows meets it, under Wine on an X
+# server of its own: records exchanged with the Linux build, the portable
+# folder from the zip, then the installer, the installed programs and the
+# uninstaller. Screenshots of both windows are kept in OUT/shots.
+# usage: windows_run.sh OUT VERSION BUILD LINUX_RECORD_SAVER
+#        (QUINTRELA_MINGW_PREFIX: the cross-built libraries)
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+if [ -z "${QUINTRELA_ON_X:-}" ]; then
+  QUINTRELA_ON_X=1 exec bash "$here/../support/x_server.sh" bash "$0" "$@"
+fi
+out="$1" version="$2" build="$3" linux_saver="$4"
+: "${QUINTRELA_MINGW_PREFIX:?}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
+work="$(mktemp -d)"
+# A Windows of its own, new: nothing from an earlier run counts.
+export WINEPREFIX="$work/wine"
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+wine wineboot -i >/dev/null 2>&1
+wineserver -w
+mkdir -p "$out/shots"
+fail() { echo "FAIL: $*"; exit 1; }
+bytes() { od -An -tx1 "$1" | tr -d ' \n'; }
+window() { timeout 30 xdotool search --sync --name "$1" | head -n1; }
+
+# 1. Her records file goes from one build to the other byte for byte.
+name="Márcia Conceição €-"
+mkdir -p "$work/linux" "$work/windows"
+"$linux_saver" "$work/linux" "$name" 3 >/dev/null || fail "the Linux build did not save"
+bash "$here/../support/wine_run.sh" "$build/tests/record_saver.exe" "Z:$work/windows" "$name" 3 >/dev/null \
+  || fail "the Windows build did not save"
+cmp "$work/linux/quintrela.dat" "$work/windows/quintrela.dat" || fail "the two builds write different bytes"
+[ "$(stat -c %s "$work/windows/quintrela.dat")" -eq 396 ] || fail "three records are not 396 bytes"
+# Each finds the other's names (an update, never a second record).
+bash "$here/../support/wine_run.sh" "$build/tests/record_saver.exe" "Z:$work/linux" "$name" 3 updated >/dev/null \
+  || fail "the Windows build did not find the names the Linux build saved"
+"$linux_saver" "$work/windows" "$name" 3 updated >/dev/null || fail "the Linux build did not find the Windows names"
+cmp "$work/linux/quintrela.dat" "$work/windows/quintrela.dat" || fail "an update changed the bytes"
+echo "records: the same 396 bytes from both builds, each reads the other's"
+
+# qtrconfg: Tab to the option shown, Up to the first one, Alt+Z to save.
+settings_run() { # EXE FILE
+  wine "$1" >/dev/null 2>&1 &
+  local id
+  id="$(window "^Configura")" || fail "no qtrconfg window"
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  sleep 0.5
+  import -window "$id" "$out/shots/qtrconfg-wine.png" 2>/dev/null || true
+  xdotool key Tab Up alt+z
+  for _ in $(seq 100); do xdotool search --name "^Configura" >/dev/null 2>&1 || break; sleep 0.1; done
+  [ "$(bytes "$2")" = "ffff" ] || fail "qtrconfg did not write FF FF in $2"
+}
+
+# Quintrela: the worked example typed, yes to remembering the name, the month on screen.
+consultation() { # EXE RECORDS SHOT
+  wine "$1" >/dev/null 2>&1 &
+  local id
+  id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  sleep 0.5
+  xdotool type --delay 30 "Maria"
+  xdotool key Tab
+  xdotool type --delay 30 "01/03/2001"
+  xdotool key Tab
+  xdotool type --delay 30 "28"
+  xdotool key Return
+  sleep 1.5
+  xdotool key Return
+  for _ in $(seq 100); do [ -s "$2" ] && break; sleep 0.1; done
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  import -window root "$work/screen.png" 2>/dev/null && cp "$work/screen.png" "$out/shots/$3" || true
+  /usr/bin/python3 "$here/projection_on_screen.py" "$DISPLAY" "$X" "$Y" || fail "the projection is not on screen"
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  [ "$(stat -c %s "$2")" -eq 132 ] || fail "$2 is not one record"
+  [ "$(cat "$2")" = "$(printf 'Maria%115s28%s' '' '01/03/2001')" ] || fail "the record is not Maria, 28, 01/03/2001"
+}
+
+# 2. The portable folder, from the zip: her files beside the programs.
+unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/portable"
+portable="$work/portable/Quintrela-$version"
+settings_run "$portable/qtrconfg.exe" "$portable/qtrconf.dat"
+consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png
+echo "portable: FF FF and Maria's record beside the programs, March 2001 on screen"
+
+# 3. The installer, silent: Program Files, Start menu, the uninstall entry.
+wine "$out/Quintrela-$version-setup.exe" /S
+wineserver -w
+c="$WINEPREFIX/drive_c"
+installed="$c/Program Files/Quintrela"
+menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quintrela"
+[ -f "$installed/Quintrela.exe" ] && [ -f "$installed/qtrconfg.exe" ] || fail "not installed in Program Files"
+[ -f "$menu/Quintrela.lnk" ] && [ -f "$menu/Configuração da Quintrela.lnk" ] || fail "no Start-menu entries"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintrela'
+wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Desinstalar.exe' || fail "no uninstall entry"
+touch "$work/installed"
+appdata="$(ls -d "$c"/users/*/AppData/Roaming | grep -v '/Public/' | head -n1)"
+settings_run "$installed/qtrconfg.exe" "$appdata/Quintrela/qtrconf.dat"
+consultation "$installed/Quintrela.exe" "$appdata/Quintrela/quintrela.dat" quintrela-wine-installed.png
+written="$(find "$installed" -newer "$work/installed" -print)"
+[ -z "$written" ] || fail "written in Program Files: $written"
+echo "installed: FF FF and Maria's record in her AppData, nothing written in Program Files"
+
+# 4. Uninstalled: the programs go, her data stays.
+wine "$installed/Desinstalar.exe" /S
+wineserver -w
+[ ! -e "$installed" ] || fail "Program Files still holds: $(ls "$installed")"
+[ ! -e "$menu" ] || fail "the Start-menu entries are still there"
+wine reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry is still there"
+[ "$(stat -c %s "$appdata/Quintrela/quintrela.dat")" -eq 132 ] || fail "uninstalling took her records"
+echo "uninstalled: programs and entries gone, her records kept"
