@@ -78,12 +78,25 @@ consultation() { # EXE RECORDS SHOT
   [ "$(cat "$2")" = "$(printf 'Maria%115s28%s' '' '01/03/2001')" ] || fail "the record is not Maria, 28, 01/03/2001"
 }
 
-# 2. The portable folder, from the zip: her files beside the programs.
+# 2. The portable folder, from the zip: exactly the libraries its programs
+# load (every one they need that Windows lacks, none that nothing loads),
+# then her files beside the programs.
 unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/portable"
 portable="$work/portable/Quintrela-$version"
+loaded="$(cd "$portable" && for f in *.exe *.dll */*.dll; do
+  x86_64-w64-mingw32-objdump -p "$f" | awk '/DLL Name:/ {print $3}'; done | sort -fu)"
+for dll in "$portable"/*.dll; do
+  grep -qix "$(basename "$dll")" <<<"$loaded" || fail "$(basename "$dll") is shipped but nothing loads it"
+done
+while read -r dll; do
+  case "$dll" in
+    Qt6*|lib*) [ -e "$portable/$dll" ] || fail "$dll is loaded but not shipped" ;;
+  esac
+done <<<"$loaded"
+[ -f "$portable/platforms/qwindows.dll" ] || fail "no platform plugin: no window would ever appear"
 settings_run "$portable/qtrconfg.exe" "$portable/qtrconf.dat"
 consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png
-echo "portable: FF FF and Maria's record beside the programs, March 2001 on screen"
+echo "portable: exactly the libraries loaded, FF FF and Maria's record beside the programs, March 2001 on screen"
 
 # 3. The installer, silent: Program Files, Start menu, the uninstall entry.
 wine "$out/Quintrela-$version-setup.exe" /S
