@@ -10,6 +10,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <limits>
+
 class OwnFile
 {
 public:
@@ -29,7 +31,7 @@ public:
     const FileProblem &problem() const { return m_problem; }
     int handle() const { return m_fd; }
 
-    bool readAll(QByteArray &bytes);
+    bool readAll(QByteArray &bytes) { return readAt(0, std::numeric_limits<qint64>::max(), bytes); }
     // At most size bytes from offset; fewer at the end of the file.
     bool readAt(qint64 offset, qint64 size, QByteArray &bytes);
     bool writeAt(qint64 offset, QByteArrayView bytes);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -91,11 +90,6 @@ bool OwnFile::readAt(qint64 offset, qint64 size, QByteArray &bytes)
         bytes.append(buffer, n);
     }
     return true;
-}
-
-bool OwnFile::readAll(QByteArray &bytes)
-{
-    return readAt(0, std::numeric_limits<qint64>::max(), bytes);
 }
 
 bool OwnFile::writeAt(qint64 offset, QByteArrayView bytes)

@@ -3,7 +3,6 @@
 #include "WindowsError.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <fcntl.h>
 #include <io.h>
@@ -109,11 +108,6 @@ bool OwnFile::readAt(qint64 offset, qint64 size, QByteArray &bytes)
         bytes.append(buffer, qsizetype(n));
     }
     return true;
-}
-
-bool OwnFile::readAll(QByteArray &bytes)
-{
-    return readAt(0, std::numeric_limits<qint64>::max(), bytes);
 }
 
 bool OwnFile::writeAt(qint64 offset, QByteArrayView bytes)

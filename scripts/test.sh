@@ -15,6 +15,9 @@ jobs="$(nproc)"
 mkdir -p build-windows
 setsid nice -n 19 bash scripts/windows-deps.sh > build-windows/deps.log 2>&1 &
 windows_deps=$!
+# Its own session is its own scheduling group, which nice alone would not
+# lower: the group is lowered too.
+echo 19 > "/proc/$windows_deps/autogroup" 2>/dev/null || true
 trap 'kill -- -"$windows_deps" 2>/dev/null || true' EXIT
 export QT_QPA_PLATFORM=offscreen
 

@@ -14,12 +14,15 @@ version_of() { dpkg-query -W -f '${Version}' "$1" 2>/dev/null || apt-cache polic
 qt_version="$(version_of qt6-base-dev)"
 ical_version="$(version_of libical-dev)"
 gtest_version="$(version_of googletest)"
-prefix="$cache/mingw-qt6-base_${qt_version}-libical_${ical_version%+b*}-googletest_${gtest_version}"
+# The recipe is part of the name: a changed one never reuses an older build.
+recipe="$(cat "${BASH_SOURCE[0]}" "$toolchain" | sha256sum | cut -c1-8)"
+prefix="$cache/mingw-qt6-base_${qt_version}-libical_${ical_version%+b*}-googletest_${gtest_version}-$recipe"
 prefix="${prefix//[:~]/_}"
 if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
 
 work="$cache/work"
-rm -rf "$work" "$prefix"
+# Builds of older sources or recipes are not used again.
+rm -rf "$work" "$cache"/mingw-*
 mkdir -p "$work/apt/sources" "$work/apt/lists/partial" "$prefix"
 
 # Debian keeps deb-src out of the system's lists: give apt a private copy of

@@ -13,6 +13,9 @@ RequestExecutionLevel admin
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintrela"
 
 Name "Quintrela"
+; NSIS's Portuguese texts say "o Quintrela": she is "a Quintrela".
+Caption "Instalação da Quintrela"
+UninstallCaption "Desinstalação da Quintrela"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Quintrela"
 BrandingText "Quintrela ${VERSION}"
@@ -22,10 +25,20 @@ BrandingText "Quintrela ${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Quintrela.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Abrir a Quintrela agora"
 
+!define MUI_PAGE_HEADER_SUBTEXT "Por favor, leia com atenção os termos da licença antes de instalar a Quintrela."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Se você aceita os termos da licença, clique em Eu Concordo para continuar. Você deve aceitá-los para instalar a Quintrela."
 !insertmacro MUI_PAGE_LICENSE "${SOURCE}/COPYING.txt"
+!define MUI_PAGE_HEADER_SUBTEXT "Por favor, aguarde enquanto a Quintrela é instalada."
+!define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "A Quintrela foi instalada."
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TITLE "Concluindo a instalação da Quintrela"
+!define MUI_FINISHPAGE_TEXT "A Quintrela foi instalada no seu computador.$\r$\n$\r$\nClique em Concluir para fechar este assistente."
 !insertmacro MUI_PAGE_FINISH
+!define MUI_PAGE_HEADER_SUBTEXT "Remover a Quintrela do seu computador."
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "A Quintrela será removida da pasta abaixo. Os seus dados, guardados em %APPDATA%\Quintrela, não serão apagados. Clique em Desinstalar para continuar."
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_HEADER_SUBTEXT "Por favor, aguarde enquanto a Quintrela é removida."
+!define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "A Quintrela foi removida. Os seus dados foram mantidos."
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "PortugueseBR"
 
