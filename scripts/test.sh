@@ -13,11 +13,11 @@ jobs="$(nproc)"
 # Qt and libical for Windows, when not cached yet: built from Debian's
 # sources at the lowest priority, on what the Linux steps leave idle.
 mkdir -p build-windows
-setsid nice -n 19 bash scripts/windows-deps.sh > build-windows/deps.log 2>&1 &
-windows_deps=$!
 # Its own session is its own scheduling group, which nice alone would not
-# lower: the group is lowered too.
-echo 19 > "/proc/$windows_deps/autogroup" 2>/dev/null || true
+# lower: the group is lowered too, from inside, once it exists.
+setsid bash -c 'echo 19 > /proc/self/autogroup 2>/dev/null; exec nice -n 19 bash scripts/windows-deps.sh' \
+  > build-windows/deps.log 2>&1 &
+windows_deps=$!
 trap 'kill -- -"$windows_deps" 2>/dev/null || true' EXIT
 export QT_QPA_PLATFORM=offscreen
 
