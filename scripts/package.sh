@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building the package needs (its Build-Depends) and builds the
 # Debian source and binary packages with dpkg-buildpackage, from a copy of
-# the source in build-package/; leaves build/quintrela_<version>_amd64.deb.
+# the source in build-package/; leaves quintrela_<version>_amd64.deb in
+# build/, or in the folder given.
+# usage: package.sh [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export DEBIAN_FRONTEND=noninteractive
@@ -20,7 +22,8 @@ mkdir -p "$source"
 # The files of the project as they stand (committed or not), none of its builds.
 git ls-files -z --cached --others --exclude-standard | tar --null --ignore-failed-read -T - -cf - | tar -xf - -C "$source"
 (cd "$source" && dpkg-buildpackage -us -uc)
-mkdir -p build
-rm -f build/quintrela_*_amd64.deb
-cp "build-package/quintrela_${version}_amd64.deb" build/
-ls build/quintrela_*_amd64.deb
+out="${1:-build}"
+mkdir -p "$out"
+rm -f "$out"/quintrela_*_amd64.deb
+cp "build-package/quintrela_${version}_amd64.deb" "$out/"
+ls "$out"/quintrela_*_amd64.deb

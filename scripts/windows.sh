@@ -5,6 +5,7 @@
 #   build-windows/Quintrela-<versão>-setup.exe          the installer
 # With --test, also runs the Windows checks under Wine on a private X server;
 # with --setup, only installs the Debian packages all this needs.
+# The records exchange uses the Linux build in build/, or QUINTRELA_LINUX_BUILD.
 # usage: windows.sh [--test | --setup]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -57,4 +58,4 @@ rm -rf "$WINEPREFIX"
 WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine wineboot -i >/dev/null 2>&1
 wineserver -w
 (cd "$build" && ctest --output-on-failure)
-QUINTRELA_MINGW_PREFIX="$prefix" bash "$root/tests/packaging/windows_run.sh" "$out" "$version" "$build" "$root/build/tests/record_saver"
+QUINTRELA_MINGW_PREFIX="$prefix" bash "$root/tests/packaging/windows_run.sh" "$out" "$version" "$build" "$root/${QUINTRELA_LINUX_BUILD:-build}/tests/record_saver"
