@@ -8,6 +8,7 @@
 set -euo pipefail
 shopt -s nullglob
 here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/../support/worked_example.sh"
 work="$(mktemp -d)"
 chmod 755 "$work"
 cleanup() {
@@ -53,13 +54,13 @@ for program in Quintrela quintrela qtrconfg; do
 done
 window() { timeout 20 xdotool search --sync --name "$1" | head -n1; }
 
-# qtrconfg: Tab to the option shown, Up to the first one, Alt+Z to save.
+# qtrconfg: the first option saved.
 as_user "$root/usr/bin/qtrconfg" &
 settings=$!
 id="$(window "^Configura")"
 xdotool windowfocus --sync "$id"
 sleep 0.3
-xdotool key Tab Up alt+z
+choose_first_setting
 for _ in $(seq 50); do kill -0 "$settings" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$settings" 2>/dev/null && fail "qtrconfg did not end after Atualizar"
 [ "$(od -An -tx1 "$data/Quintrela/qtrconf.dat" | tr -d ' \n')" = "ffff" ] || fail "the setting is not FF FF"
@@ -70,14 +71,7 @@ program=$!
 id="$(window "Quintrela Eletr")"
 xdotool windowfocus --sync "$id"
 sleep 0.3
-xdotool type --delay 20 "Maria"
-xdotool key Tab
-xdotool type --delay 20 "01/03/2001"
-xdotool key Tab
-xdotool type --delay 20 "28"
-xdotool key Return
-sleep 1
-xdotool key Return
+type_worked_example 1
 for _ in $(seq 50); do [ -s "$data/Quintrela/quintrela.dat" ] && break; sleep 0.1; done
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$id")"
@@ -87,8 +81,7 @@ wait "$program" 2>/dev/null || true
 
 records="$data/Quintrela/quintrela.dat"
 [ "$(stat -c %s "$records")" -eq 132 ] || fail "the records file is not one record: $(stat -c %s "$records") bytes"
-expected="$(printf 'Maria%115s28%s' '' '01/03/2001')"
-[ "$(cat "$records")" = "$expected" ] || fail "the record is not Maria, 28, 01/03/2001"
+[ "$(cat "$records")" = "$(worked_example_record)" ] || fail "the record is not Maria, 28, 01/03/2001"
 [ "$(stat -c '%a %U' "$data/Quintrela")" = "700 nobody" ] || fail "data folder: $(stat -c '%a %U' "$data/Quintrela")"
 for file in "$records" "$data/Quintrela/qtrconf.dat"; do
   [ "$(stat -c '%a %U' "$file")" = "600 nobody" ] || fail "$file: $(stat -c '%a %U' "$file")"

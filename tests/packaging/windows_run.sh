@@ -7,6 +7,7 @@
 #        (QUINTRELA_MINGW_PREFIX: the cross-built libraries)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/../support/worked_example.sh"
 if [ -z "${QUINTRELA_ON_X:-}" ]; then
   QUINTRELA_ON_X=1 exec bash "$here/../support/x_server.sh" bash "$0" "$@"
 fi
@@ -14,15 +15,26 @@ out="$1" version="$2" build="$3" linux_saver="$4"
 : "${QUINTRELA_MINGW_PREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
 work="$(mktemp -d)"
-# A Windows of its own, new: nothing from an earlier run counts.
-export WINEPREFIX="$work/wine"
+# A Windows of its own, new: nothing from an earlier run counts. Its
+# Documents and Desktop lead into HOME, so HOME is the run's own too.
+export WINEPREFIX="$work/wine" HOME="$work/home"
+mkdir -p "$HOME"
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-wine wineboot -i >/dev/null 2>&1
+fail() { echo "FAIL: $*"; exit 1; }
+wine wineboot -i >/dev/null 2>&1 || fail "wine could not make its Windows in $WINEPREFIX"
 wineserver -w
 mkdir -p "$out/shots"
-fail() { echo "FAIL: $*"; exit 1; }
 bytes() { od -An -tx1 "$1" | tr -d ' \n'; }
-window() { timeout 30 xdotool search --sync --name "$1" | head -n1; }
+# Polled rather than --sync: xdotool ends on a window closing as it looks.
+window() { # NAME → the first window so named, within 30 s
+  local id
+  for _ in $(seq 300); do
+    id="$(xdotool search --name "$1" 2>/dev/null | head -n1)" || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
 
 # 1. Her records file goes from one build to the other byte for byte.
 name="Márcia Conceição €-"
@@ -39,7 +51,6 @@ bash "$here/../support/wine_run.sh" "$build/tests/record_saver.exe" "Z:$work/lin
 cmp "$work/linux/quintrela.dat" "$work/windows/quintrela.dat" || fail "an update changed the bytes"
 echo "records: the same 396 bytes from both builds, each reads the other's"
 
-# qtrconfg: Tab to the option shown, Up to the first one, Alt+Z to save.
 settings_run() { # EXE FILE
   wine "$1" >/dev/null 2>&1 &
   local id
@@ -47,35 +58,56 @@ settings_run() { # EXE FILE
   xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
   sleep 0.5
   import -window "$id" "$out/shots/qtrconfg-wine.png" 2>/dev/null || true
-  xdotool key Tab Up alt+z
+  choose_first_setting
   for _ in $(seq 100); do xdotool search --name "^Configura" >/dev/null 2>&1 || break; sleep 0.1; done
   [ "$(bytes "$2")" = "ffff" ] || fail "qtrconfg did not write FF FF in $2"
 }
 
+# The months carried to her calendar: Ctrl+E, the Windows save dialog
+# accepted as it opens (Documents, "Quintrela Maria.ics"), and the file read
+# back by python3-icalendar.
+calendar_export() {
+  local ics="$HOME/Quintrela Maria.ics"
+  xdotool key ctrl+e
+  window "^Exportar para a agenda" >/dev/null || fail "no save dialog for the calendar"
+  sleep 0.5
+  xdotool key Return
+  for _ in $(seq 100); do [ -s "$ics" ] && break; sleep 0.1; done
+  [ -s "$ics" ] || fail "no calendar file in her Documents"
+  /usr/bin/python3 "$here/../export/read_ics.py" "$ics" > "$work/ics.json" || fail "the calendar file does not parse"
+  /usr/bin/python3 - "$work/ics.json" <<'PY' || fail "the calendar file does not hold the worked example's cycles"
+import json, sys
+c = json.load(open(sys.argv[1], encoding="utf-8"))
+events = c["events"]
+menstruations = [e for e in events if e["summary"] == "Próxima menstruação"]
+risky = [e for e in events if e["summary"] == "Dias de alto risco"]
+assert c["x-wr-calname"] == "Quintrela – Maria", c["x-wr-calname"]
+assert len(menstruations) == 36 and len(risky) == 36, (len(menstruations), len(risky))
+assert menstruations[0]["start"] == "2001-03-28", menstruations[0]
+assert (risky[0]["start"], risky[0]["end"]) == ("2001-03-12", "2001-03-17"), risky[0]
+assert all(e["class"] == "PRIVATE" for e in events)
+PY
+  echo "calendar: 72 private events from Windows, read by python3-icalendar, the first on 28/03/2001"
+}
+
 # Quintrela: the worked example typed, yes to remembering the name, the month on screen.
-consultation() { # EXE RECORDS SHOT
+consultation() { # EXE RECORDS SHOT [export]
   wine "$1" >/dev/null 2>&1 &
   local id
   id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
   xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
   sleep 0.5
-  xdotool type --delay 30 "Maria"
-  xdotool key Tab
-  xdotool type --delay 30 "01/03/2001"
-  xdotool key Tab
-  xdotool type --delay 30 "28"
-  xdotool key Return
-  sleep 1.5
-  xdotool key Return
+  type_worked_example 1.5
   for _ in $(seq 100); do [ -s "$2" ] && break; sleep 0.1; done
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$id")"
   import -window root "$work/screen.png" 2>/dev/null && cp "$work/screen.png" "$out/shots/$3" || true
   /usr/bin/python3 "$here/projection_on_screen.py" "$DISPLAY" "$X" "$Y" || fail "the projection is not on screen"
+  [ -z "${4:-}" ] || calendar_export
   wineserver -k 2>/dev/null || true
   wineserver -w
   [ "$(stat -c %s "$2")" -eq 132 ] || fail "$2 is not one record"
-  [ "$(cat "$2")" = "$(printf 'Maria%115s28%s' '' '01/03/2001')" ] || fail "the record is not Maria, 28, 01/03/2001"
+  [ "$(cat "$2")" = "$(worked_example_record)" ] || fail "the record is not Maria, 28, 01/03/2001"
 }
 
 # 2. The portable folder, from the zip: exactly the libraries its programs
@@ -95,8 +127,8 @@ while read -r dll; do
 done <<<"$loaded"
 [ -f "$portable/platforms/qwindows.dll" ] || fail "no platform plugin: no window would ever appear"
 settings_run "$portable/qtrconfg.exe" "$portable/qtrconf.dat"
-consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png
-echo "portable: exactly the libraries loaded, FF FF and Maria's record beside the programs, March 2001 on screen"
+consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png export
+echo "portable: exactly the libraries loaded, FF FF and Maria's record beside the programs, March 2001 on screen, her calendar exported"
 
 # 3. The installer, silent: Program Files, Start menu, the uninstall entry.
 wine "$out/Quintrela-$version-setup.exe" /S

@@ -1,0 +1,24 @@
+# The keys of the end-to-end runs, shared by the Linux package's and the
+# Windows build's: sourced, not run.
+
+# qtrconfg, in focus: Tab to the option shown, Up to the first one, Alt+Z to save.
+choose_first_setting() {
+  xdotool key Tab Up alt+z
+}
+
+# Quintrela, in focus: Maria, 01/03/2001, 28 days, then yes to remembering her name.
+type_worked_example() { # SECONDS_BEFORE_THE_QUESTION
+  xdotool type --delay 30 "Maria"
+  xdotool key Tab
+  xdotool type --delay 30 "01/03/2001"
+  xdotool key Tab
+  xdotool type --delay 30 "28"
+  xdotool key Return
+  sleep "$1"
+  xdotool key Return
+}
+
+# The one record the worked example leaves: 132 bytes.
+worked_example_record() {
+  printf 'Maria%115s28%s' '' '01/03/2001'
+}
