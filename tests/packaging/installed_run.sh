@@ -52,12 +52,11 @@ for program in Quintrela quintrela qtrconfg; do
   [[ "$version" =~ ^Quintrela\ [0-9.]+$ ]] || fail "$program --version says: $version"
   env -u DISPLAY "$root/usr/bin/$program" --help | grep -q '^Uso: ' || fail "$program --help gives no usage"
 done
-window() { timeout 20 xdotool search --sync --name "$1" | head -n1; }
 
 # qtrconfg: the first option saved.
 as_user "$root/usr/bin/qtrconfg" &
 settings=$!
-id="$(window "^Configura")"
+id="$(window "^Configura")" || fail "no qtrconfg window"
 xdotool windowfocus --sync "$id"
 sleep 0.3
 choose_first_setting
@@ -68,7 +67,7 @@ kill -0 "$settings" 2>/dev/null && fail "qtrconfg did not end after Atualizar"
 # Quintrela: a typed consultation, and yes to remembering the name.
 as_user "$root/usr/bin/quintrela" &
 program=$!
-id="$(window "Quintrela Eletr")"
+id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
 xdotool windowfocus --sync "$id"
 sleep 0.3
 type_worked_example 1

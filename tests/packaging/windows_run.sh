@@ -25,16 +25,6 @@ wine wineboot -i >/dev/null 2>&1 || fail "wine could not make its Windows in $WI
 wineserver -w
 mkdir -p "$out/shots"
 bytes() { od -An -tx1 "$1" | tr -d ' \n'; }
-# Polled rather than --sync: xdotool ends on a window closing as it looks.
-window() { # NAME → the first window so named, within 30 s
-  local id
-  for _ in $(seq 300); do
-    id="$(xdotool search --name "$1" 2>/dev/null | head -n1)" || true
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 # 1. Her records file goes from one build to the other byte for byte.
 name="Márcia Conceição €-"

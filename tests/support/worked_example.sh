@@ -1,6 +1,17 @@
 # The keys of the end-to-end runs, shared by the Linux package's and the
 # Windows build's: sourced, not run.
 
+# Polled rather than --sync: xdotool ends on a window closing as it looks.
+window() { # NAME → the first window so named, within 30 s
+  local id
+  for _ in $(seq 300); do
+    id="$(xdotool search --name "$1" 2>/dev/null | head -n1)" || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # qtrconfg, in focus: Tab to the option shown, Up to the first one, Alt+Z to save.
 choose_first_setting() {
   xdotool key Tab Up alt+z
