@@ -1,9 +1,7 @@
 #include "SettingsFile.h"
 
+#include "FileLock.h"
 #include "OwnFile.h"
-#include "OwnFolder.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -37,18 +35,21 @@ QString SettingsFile::inFolder(const QString &folder)
 SettingsFile::ReadResult SettingsFile::readWithWriteBack() const
 {
     ReadResult result;
-    FileProblem writable = OwnFolder::prepare(QFileInfo(m_path).path());
-    if (writable.ok()) {
+    FileProblem writable;
+    {
         OwnFile file(m_path, OwnFile::Access::Write);
-        QByteArray bytes;
         if (file.isOpen()) {
+            // Under the lock a save takes, and written back only when it holds
+            // no whole value: a choice saved meanwhile is never undone.
+            const FileLock lock(file, FileLock::Kind::Exclusive);
+            QByteArray bytes;
             if (!file.readAt(0, 2, bytes)) {
                 result.status = Status::Unreadable;
                 result.problem = file.problem();
                 return result;
             }
             result.value = decode(bytes);
-            if (!file.writeAt(0, encode(result.value))) {
+            if (bytes.size() < 2 && !file.writeAt(0, encode(result.value))) {
                 result.status = Status::NotWritable;
                 result.problem = file.problem();
             }
@@ -72,10 +73,13 @@ SettingsFile::ReadResult SettingsFile::readWithWriteBack() const
 
 bool SettingsFile::write(qint16 value, FileProblem *problem) const
 {
-    FileProblem failed = OwnFolder::prepare(QFileInfo(m_path).path());
-    if (failed.ok()) {
-        OwnFile file(m_path, OwnFile::Access::Write);
-        if (!file.isOpen() || !file.writeAt(0, encode(value)))
+    FileProblem failed;
+    OwnFile file(m_path, OwnFile::Access::Write);
+    if (!file.isOpen()) {
+        failed = file.problem();
+    } else {
+        const FileLock lock(file, FileLock::Kind::Exclusive);
+        if (!file.writeAt(0, encode(value)))
             failed = file.problem();
         else if (!m_sync(file.handle(), &failed))
             failed.path = m_path;

@@ -29,8 +29,10 @@ public:
     explicit SettingsFile(QString path, FileSync sync = syncToDisk);
     static QString inFolder(const QString &folder);
 
-    // Reads the value and writes it back unchanged, so the file exists
-    // after the first start.
+    // Reads the value, and writes it back unchanged when the file is
+    // missing or shorter than a value, so it exists after the first start.
+    // Both this and write() hold the file's lock, so a start never undoes a
+    // choice saved at the same moment.
     ReadResult readWithWriteBack() const;
     // Writes the value at offset 0 and onto the disk; false (and the
     // cause) when it could not.

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 namespace {
@@ -34,6 +36,23 @@ QWidget *shownOrNone(QWidget *parent)
     return parent && parent->isVisible() ? parent : nullptr;
 }
 
+// Qt's file dialog writes what it remembers (the folders she visited) to a
+// settings file in her home as it closes. It is kept nowhere instead: in a
+// private folder of this run's, gone when the program ends, so nothing of
+// it lands in a home that is not this user's (root with her HOME).
+void forgetFileDialogState()
+{
+    static QTemporaryDir scratch;
+    static const bool redirected = [] {
+        if (!scratch.isValid())
+            return false;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+        return true;
+    }();
+    (void)redirected;
+}
+
 } // namespace
 
 WindowServices WindowServices::standard()
@@ -58,6 +77,7 @@ WindowServices WindowServices::standard()
     services.chooseSavePath = [](QWidget *parent, const QString &title, const QString &suggestedPath,
                                  const QString &filter) {
         translateQtTexts();
+        forgetFileDialogState();
         QFileDialog dialog(parent, title, QFileInfo(suggestedPath).path(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.selectFile(QFileInfo(suggestedPath).fileName());

@@ -1,6 +1,7 @@
 #include "Artwork.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
+#include "NewFilesPrivate.h"
 #include "FrmPrincipal.h"
 #include "fQuintrela.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
                                                               "última menstruação e a duração do ciclo, e a Quintrela\n"
                                                               "projeta os próximos 36 ciclos num calendário colorido.")))
         return *asked;
+    NewFilesPrivate::apply();
     // Started as "quintrela" too: the window's class (StartupWMClass) stays the same.
     QCoreApplication::setApplicationName(QStringLiteral("Quintrela"));
     QApplication app(argc, argv);

@@ -16,6 +16,8 @@ struct FileProblem
         LinkedFolder,
         NotAFile,           // a folder, a device, a pipe...
         NotAFolder,
+        FileInTheWay,       // a file stands where a folder of the path should be
+        TooLarge,           // far larger than any file of hers could be
         ForeignFile,        // belongs to another user
         ForeignFolder,
         HardLinkedFile,     // the same file has other names elsewhere
@@ -26,11 +28,16 @@ struct FileProblem
     Cause cause = Cause::None;
     QString path;   // the file or folder spoken of
     QString detail; // the system's reason, for Other
+    bool reading = false; // refused while reading, not writing
+
 
     bool ok() const { return cause == Cause::None; }
     explicit operator bool() const { return !ok(); }
 
-    static FileProblem fromErrno(int error, const QString &path);
+    enum class Use { Write, Read };
+    // The system's error code as a cause; what it cannot name is told in
+    // Portuguese words, never the C library's (English under most locales).
+    static FileProblem fromErrno(int error, const QString &path, Use use = Use::Write);
 
     // One or two Portuguese sentences naming the place and the cause.
     QString sentence() const;

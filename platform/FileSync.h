@@ -12,5 +12,6 @@ using FileSync = std::function<bool(int fileDescriptor, FileProblem *problem)>;
 
 bool syncToDisk(int fileDescriptor, FileProblem *problem);
 
+class OpenFolder;
 // Pushes a folder's entries (a new or renamed file in it) to the disk.
-bool syncFolder(const QString &folder, FileProblem *problem);
+bool syncFolder(const OpenFolder &folder, FileProblem *problem);

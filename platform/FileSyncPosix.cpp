@@ -1,10 +1,9 @@
 #include "FileSync.h"
 
-#include <QFile>
+#include "OpenFolder.h"
 
 #include <cerrno>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 bool syncToDisk(int fileDescriptor, FileProblem *problem)
@@ -18,15 +17,10 @@ bool syncToDisk(int fileDescriptor, FileProblem *problem)
     return rc == 0;
 }
 
-bool syncFolder(const QString &folder, FileProblem *problem)
+bool syncFolder(const OpenFolder &folder, FileProblem *problem)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        if (problem)
-            *problem = FileProblem::fromErrno(errno, folder);
-        return false;
-    }
-    const bool synced = syncToDisk(fd, problem);
-    ::close(fd);
+    const bool synced = syncToDisk(folder.handle(), problem);
+    if (!synced && problem)
+        problem->path = folder.path();
     return synced;
 }

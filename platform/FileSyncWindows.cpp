@@ -1,5 +1,6 @@
 #include "FileSync.h"
 
+#include "OpenFolder.h"
 #include "WindowsError.h"
 
 #include <io.h>
@@ -19,5 +20,11 @@ bool syncFolder(const QString &, FileProblem *)
 {
     // NTFS journals its names: a file renamed with MOVEFILE_WRITE_THROUGH is
     // on the disk when the rename returns, and folders cannot be flushed.
+    return true;
+}
+
+bool syncFolder(const OpenFolder &, FileProblem *)
+{
+    // A rename made with MOVEFILE_WRITE_THROUGH is on the disk when it returns.
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A file that holds her data, opened only if it is really hers: never
-// through a link, only a plain file, and for writing only one she owns that
+// A file that holds her data, opened only if it is really hers: through her
+// folder's handle (see OpenFolder), never through a link, only a plain file,
+// for reading hers or the system's, and for writing only one she owns that
 // has no other name. A file it makes is for her eyes only, whatever the
 // umask; one of hers found open to others is narrowed.
 
@@ -36,6 +37,14 @@ public:
     bool readAt(qint64 offset, qint64 size, QByteArray &bytes);
     bool writeAt(qint64 offset, QByteArrayView bytes);
     bool resize(qint64 size);
+    // The file's length, or -1 (and the cause) when it cannot be told.
+    qint64 size();
+    // Marks the file as larger than any of hers could be; always false.
+    bool refuseAsTooLarge()
+    {
+        m_problem = {FileProblem::Cause::TooLarge, m_path, {}, m_reading};
+        return false;
+    }
 
 private:
     bool fail(int error);
@@ -43,5 +52,6 @@ private:
     QString m_path;
     int m_fd = -1;
     bool m_missing = false;
+    bool m_reading = false;
     FileProblem m_problem;
 };

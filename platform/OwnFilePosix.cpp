@@ -1,6 +1,9 @@
 #include "OwnFile.h"
 
+#include "OpenFolder.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -11,13 +14,14 @@
 
 namespace {
 
-// Plain file, and for writing hers alone: anything else is refused.
+// Plain file, and for writing hers alone: anything else is refused. To read,
+// one the system made will do, never another account's.
 FileProblem::Cause refusal(const struct stat &info, OwnFile::Access access)
 {
     if (!S_ISREG(info.st_mode))
         return FileProblem::Cause::NotAFile;
     if (access == OwnFile::Access::Read)
-        return FileProblem::Cause::None;
+        return info.st_uid == ::geteuid() || info.st_uid == 0 ? FileProblem::Cause::None : FileProblem::Cause::ForeignFile;
     if (info.st_uid != ::geteuid())
         return FileProblem::Cause::ForeignFile;
     if (info.st_nlink != 1)
@@ -30,36 +34,52 @@ FileProblem::Cause refusal(const struct stat &info, OwnFile::Access access)
 OwnFile::OwnFile(const QString &path, Access access)
     : m_path(path)
 {
+    const FileProblem::Use use = access == Access::Read ? FileProblem::Use::Read : FileProblem::Use::Write;
+    // Through her folder's own handle: a link swapped in above it changes nothing.
+    const QFileInfo place(path);
+    const OpenFolder folder(place.path(), access == Access::Read ? OpenFolder::Use::Read : OpenFolder::Use::Write);
+    if (!folder.isOpen()) {
+        m_missing = folder.missing();
+        if (!m_missing)
+            m_problem = folder.problem();
+        if (m_problem.cause == FileProblem::Cause::FolderMissing)
+            m_problem.path = path; // "the folder of <her file>"
+        return;
+    }
     // O_NONBLOCK: a pipe planted under the name must not hang the program.
     const int flags = (access == Access::Write ? O_RDWR | O_CREAT : O_RDONLY) | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+    const QByteArray name = QFile::encodeName(place.fileName());
     int fd;
     do {
-        fd = ::open(QFile::encodeName(path).constData(), flags, 0600);
+        fd = ::openat(folder.handle(), name.constData(), flags, 0600);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         m_missing = errno == ENOENT && access == Access::Read;
         if (!m_missing)
-            fail(errno);
+            m_problem = FileProblem::fromErrno(errno, path, use);
         return;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        fail(errno);
+        m_problem = FileProblem::fromErrno(errno, path, use);
         ::close(fd);
         return;
     }
     if (const FileProblem::Cause cause = refusal(info, access); cause != FileProblem::Cause::None) {
-        m_problem = {cause, path, {}};
+        m_problem = {cause, path, {}, access == Access::Read};
         ::close(fd);
         return;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (access == Access::Write && (info.st_mode & 077) != 0 && ::fchmod(fd, info.st_mode & 0700) != 0) {
-        fail(errno);
+    // One of hers found open to others is closed as soon as it is seen, read or written.
+    if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0 && ::fchmod(fd, info.st_mode & 0700) != 0
+        && access == Access::Write) {
+        m_problem = FileProblem::fromErrno(errno, path, use);
         ::close(fd);
         return;
     }
     m_fd = fd;
+    m_reading = access == Access::Read;
 }
 
 OwnFile::~OwnFile()
@@ -70,7 +90,7 @@ OwnFile::~OwnFile()
 
 bool OwnFile::fail(int error)
 {
-    m_problem = FileProblem::fromErrno(error, m_path);
+    m_problem = FileProblem::fromErrno(error, m_path, m_reading ? FileProblem::Use::Read : FileProblem::Use::Write);
     return false;
 }
 
@@ -113,4 +133,14 @@ bool OwnFile::resize(qint64 size)
         rc = ::ftruncate(m_fd, size);
     } while (rc != 0 && errno == EINTR);
     return rc == 0 || fail(errno);
+}
+
+qint64 OwnFile::size()
+{
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) {
+        fail(errno);
+        return -1;
+    }
+    return info.st_size;
 }

@@ -73,6 +73,7 @@ OwnFile::OwnFile(const QString &path, Access access)
         return;
     }
     m_fd = fd;
+    m_reading = access == Access::Read;
 }
 
 OwnFile::~OwnFile()
@@ -132,4 +133,14 @@ bool OwnFile::resize(qint64 size)
     FILE_END_OF_FILE_INFO end {};
     end.EndOfFile.QuadPart = size;
     return SetFileInformationByHandle(handleOf(m_fd), FileEndOfFileInfo, &end, sizeof end) || fail(int(GetLastError()));
+}
+
+qint64 OwnFile::size()
+{
+    LARGE_INTEGER length {};
+    if (!GetFileSizeEx(handleOf(m_fd), &length)) {
+        fail(int(GetLastError()));
+        return -1;
+    }
+    return length.QuadPart;
 }

@@ -1,22 +1,29 @@
 #include "WholeFileSave.h"
 
+#include "OpenFolder.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstdlib>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-FileProblem refusalOfExisting(const QString &path)
+const QByteArray temporaryPrefix = ".quintrela-";
+constexpr int temporaryRandom = 6;
+
+FileProblem refusalOfExisting(const OpenFolder &folder, const QByteArray &name, const QString &path)
 {
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::fstatat(folder.handle(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? FileProblem{} : FileProblem::fromErrno(errno, path);
     if (S_ISLNK(info.st_mode))
         return {FileProblem::Cause::LinkedFile, path, {}};
@@ -29,22 +36,71 @@ FileProblem refusalOfExisting(const QString &path)
     return {};
 }
 
-// The temporary file, removed unless it was put in place.
+bool isTemporaryName(const char *name)
+{
+    return qstrncmp(name, temporaryPrefix.constData(), temporaryPrefix.size()) == 0
+        && qstrlen(name) == size_t(temporaryPrefix.size() + temporaryRandom);
+}
+
+// A save killed midway leaves its temporary file behind. Each save holds a
+// lock on its own while it writes, so one nobody holds is a leftover: hers
+// are removed, whatever else stands there is left alone.
+void removeLeftovers(const OpenFolder &folder)
+{
+    const int listing = ::openat(folder.handle(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *entries = listing >= 0 ? ::fdopendir(listing) : nullptr;
+    if (!entries) {
+        if (listing >= 0)
+            ::close(listing);
+        return;
+    }
+    while (const struct dirent *entry = ::readdir(entries)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const int fd = ::openat(folder.handle(), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(folder.handle(), entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(entries);
+}
+
+// The temporary file, locked while it is written, removed unless it was put in place.
 class TemporaryFile
 {
 public:
-    explicit TemporaryFile(const QString &folder)
-        : m_name(QFile::encodeName(folder) + "/.quintrela-XXXXXX")
+    explicit TemporaryFile(const OpenFolder &folder)
+        : m_folder(folder.handle())
     {
-        m_fd = ::mkostemp(m_name.data(), O_CLOEXEC); // made 0600
+        static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+            m_name = temporaryPrefix;
+            for (int i = 0; i < temporaryRandom; ++i)
+                m_name += letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))];
+            m_fd = ::openat(m_folder, m_name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            const int error = errno;
+            close();
+            ::unlinkat(m_folder, m_name.constData(), 0);
+            errno = error;
+        }
     }
     ~TemporaryFile()
     {
         if (m_fd >= 0)
             ::close(m_fd);
         if (!m_placed)
-            ::unlink(m_name.constData());
+            ::unlinkat(m_folder, m_name.constData(), 0);
     }
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
     int fd() const { return m_fd; }
     const char *name() const { return m_name.constData(); }
     bool close()
@@ -55,6 +111,7 @@ public:
     void placed() { m_placed = true; }
 
 private:
+    int m_folder;
     QByteArray m_name;
     int m_fd = -1;
     bool m_placed = false;
@@ -78,9 +135,18 @@ bool writeAll(int fd, QByteArrayView bytes)
 
 FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileSync &sync)
 {
-    if (FileProblem refused = refusalOfExisting(path))
+    const QFileInfo place(path);
+    const OpenFolder folder(place.absolutePath(), OpenFolder::Use::SaveHere);
+    if (!folder.isOpen()) {
+        FileProblem problem = folder.problem();
+        if (problem.cause == FileProblem::Cause::FolderMissing)
+            problem.path = path; // "the folder of <the file>"
+        return problem;
+    }
+    const QByteArray name = QFile::encodeName(place.fileName());
+    if (FileProblem refused = refusalOfExisting(folder, name, path))
         return refused;
-    const QString folder = QFileInfo(path).absolutePath();
+    removeLeftovers(folder);
     TemporaryFile temporary(folder);
     if (temporary.fd() < 0)
         return FileProblem::fromErrno(errno, path);
@@ -90,11 +156,12 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
         problem.path = path;
         return problem;
     }
-    if (!temporary.close())
-        return FileProblem::fromErrno(errno, path);
-    if (::rename(temporary.name(), QFile::encodeName(path).constData()) != 0)
+    // Put in place while still locked, so no other save takes it for a leftover.
+    if (::renameat(folder.handle(), temporary.name(), folder.handle(), name.constData()) != 0)
         return FileProblem::fromErrno(errno, path);
     temporary.placed();
+    if (!temporary.close())
+        return FileProblem::fromErrno(errno, path);
     // The new name is pushed to the disk too; the file is in place either way.
     syncFolder(folder, nullptr);
     return {};

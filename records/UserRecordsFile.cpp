@@ -3,11 +3,38 @@
 #include "DateText.h"
 #include "FileLock.h"
 #include "OwnFile.h"
-#include "OwnFolder.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
+
+// Read a piece at a time, so even the largest file accepted is never held whole.
+constexpr qint64 recordsPerPiece = 4096;
+
+// Hands every complete record to `each`, in file order; false (and the
+// cause) when the file is larger than any of hers or cannot be read.
+bool forEachRecord(OwnFile &file, const std::function<void(qint64 number, const char *record)> &each)
+{
+    const qint64 size = file.size();
+    if (size < 0)
+        return false;
+    if (size > UserRecordsFile::maxRecords * UserRecord::size)
+        return file.refuseAsTooLarge();
+    const qint64 complete = size / UserRecord::size;
+    QByteArray piece;
+    for (qint64 first = 0; first < complete; first += recordsPerPiece) {
+        const qint64 count = std::min(recordsPerPiece, complete - first);
+        if (!file.readAt(first * UserRecord::size, count * UserRecord::size, piece))
+            return false;
+        // A file cut shorter meanwhile ends at its last complete record.
+        const qint64 got = piece.size() / UserRecord::size;
+        for (qint64 n = 0; n < got; ++n)
+            each(first + n, piece.constData() + n * UserRecord::size);
+        if (got < count)
+            break;
+    }
+    return true;
+}
 
 struct Scan
 {
@@ -17,15 +44,11 @@ struct Scan
 
 bool scan(OwnFile &file, const QString &name, Scan &result)
 {
-    QByteArray bytes;
-    if (!file.readAll(bytes))
-        return false;
-    result.complete = bytes.size() / UserRecord::size;
-    for (qint64 n = 0; n < result.complete; ++n) {
-        if (UserRecord::decode(bytes.constData() + n * UserRecord::size).matches(name))
-            result.matches.append(n);
-    }
-    return true;
+    return forEachRecord(file, [&](qint64 number, const char *record) {
+        result.complete = number + 1;
+        if (UserRecord::decode(record).matches(name))
+            result.matches.append(number);
+    });
 }
 
 bool writeRecord(OwnFile &file, qint64 number, const QByteArray &bytes)
@@ -33,14 +56,14 @@ bool writeRecord(OwnFile &file, qint64 number, const QByteArray &bytes)
     return file.writeAt(number * UserRecord::size, bytes);
 }
 
-// The whole file under a shared lock; a file that is not there holds no
+// Every record under a shared lock; a file that is not there holds no
 // records, and is made empty when it can be.
-bool readWhole(const QString &path, QByteArray &bytes, FileProblem &problem)
+bool readRecords(const QString &path, const std::function<void(qint64 number, const char *record)> &each,
+                 FileProblem &problem)
 {
     OwnFile file(path, OwnFile::Access::Read);
     if (file.missing()) {
-        if (OwnFolder::prepare(QFileInfo(path).path()).ok())
-            OwnFile(path, OwnFile::Access::Write);
+        OwnFile(path, OwnFile::Access::Write);
         return true;
     }
     if (!file.isOpen()) {
@@ -48,7 +71,7 @@ bool readWhole(const QString &path, QByteArray &bytes, FileProblem &problem)
         return false;
     }
     const FileLock lock(file, FileLock::Kind::Shared);
-    if (!file.readAll(bytes)) {
+    if (!forEachRecord(file, each)) {
         problem = file.problem();
         return false;
     }
@@ -76,21 +99,21 @@ QString UserRecordsFile::inFolder(const QString &folder)
 UserRecordsFile::ReadResult UserRecordsFile::readAll() const
 {
     ReadResult result;
-    QByteArray bytes;
-    result.ok = readWhole(m_path, bytes, result.problem);
-    result.records = records(bytes);
+    result.ok = readRecords(
+        m_path, [&](qint64, const char *record) { result.records.append(UserRecord::decode(record)); }, result.problem);
+    if (!result.ok)
+        result.records.clear();
     return result;
 }
 
 UserRecordsFile::NamesResult UserRecordsFile::readNames() const
 {
     NamesResult result;
-    QByteArray bytes;
-    result.ok = readWhole(m_path, bytes, result.problem);
-    const qint64 complete = bytes.size() / UserRecord::size;
-    result.names.reserve(complete);
-    for (qint64 n = 0; n < complete; ++n)
-        result.names.append(DateText::trimBlanks(UserRecord::decodeName(bytes.constData() + n * UserRecord::size)));
+    result.ok = readRecords(
+        m_path, [&](qint64, const char *record) { result.names.append(DateText::trimBlanks(UserRecord::decodeName(record))); },
+        result.problem);
+    if (!result.ok)
+        result.names.clear();
     return result;
 }
 
@@ -112,8 +135,6 @@ UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name,
     // Rewrites every record of the name under the lock; appends when `append`
     // and there was none. Returns how it went.
     auto scanAndWrite = [&](bool append, SaveStatus &status) -> SaveResult {
-        if (FileProblem folder = OwnFolder::prepare(QFileInfo(m_path).path()))
-            return {SaveStatus::Failed, folder};
         OwnFile file(m_path, OwnFile::Access::Write);
         if (!file.isOpen())
             return failure(file);

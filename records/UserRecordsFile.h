@@ -15,6 +15,10 @@
 class UserRecordsFile
 {
 public:
+    // Far more than any real file holds (132 bytes each, 13.2 MB): a larger
+    // file is refused, unread and unwritten, as no file of hers.
+    static constexpr qint64 maxRecords = 100000;
+
     explicit UserRecordsFile(QString path, FileSync sync = syncToDisk);
     static QString inFolder(const QString &folder);
 
@@ -25,7 +29,8 @@ public:
         QList<UserRecord> records; // every complete record, in file order
     };
 
-    // Reads every complete record; a missing file is created empty.
+    // Reads every complete record; a missing file is created empty. On a
+    // failure (a file too large among them) nothing is returned.
     ReadResult readAll() const;
 
     struct NamesResult

@@ -1,6 +1,7 @@
 #include "Artwork.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
+#include "NewFilesPrivate.h"
 #include "FrmInicio.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
                                                QStringLiteral("Configuração da Quintrela: se o último dia do período "
                                                               "é a data da próxima menstruação,\nou se é o dia seguinte.")))
         return *asked;
+    NewFilesPrivate::apply();
     QCoreApplication::setApplicationName(QStringLiteral("qtrconfg"));
     QApplication app(argc, argv);
     const QString programFolder = QCoreApplication::applicationDirPath();
