@@ -89,8 +89,7 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
         if (next < 0 && errno == ENOENT && use == Use::Write) {
             // Root (sudo keeps her HOME) makes nothing in a folder of someone
             // else's: it would be root's, and useless to its owner.
-            if (::geteuid() == 0 && holder.st_uid != 0)
-                {
+            if (::geteuid() == 0 && holder.st_uid != 0) {
                 fail(FileProblem::Cause::ForeignFolder, above);
                 return;
             }
@@ -106,15 +105,19 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
                 m_problem = FileProblem::fromErrno(errno, walked, said);
                 return;
             }
-            if (!S_ISLNK(entry.st_mode))
-                {
+            // A folder now, a link a moment ago: the name is being swapped,
+            // and nothing reached through it can be trusted.
+            if (S_ISDIR(entry.st_mode)) {
+                fail(FileProblem::Cause::LinkedFolder, walked);
+                return;
+            }
+            if (!S_ISLNK(entry.st_mode)) {
                 fail(last ? FileProblem::Cause::NotAFolder : FileProblem::Cause::FileInTheWay, walked);
                 return;
             }
             // Her folder itself is never a link; one on the way only when
             // nobody else could have put it there.
-            if (last || !onlyOwnerChanges(holder) || !hersOrTheSystems(entry.st_uid))
-                {
+            if (last || !onlyOwnerChanges(holder) || !hersOrTheSystems(entry.st_uid)) {
                 fail(FileProblem::Cause::LinkedFolder, walked);
                 return;
             }
@@ -131,33 +134,26 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
             return;
         }
     }
+    FileProblem::Cause refused = FileProblem::Cause::None;
     switch (use) {
     case Use::Read:
         if (!hersOrTheSystems(holder.st_uid))
-            {
-                fail(FileProblem::Cause::ForeignFolder, m_path);
-                return;
-            }
+            refused = FileProblem::Cause::ForeignFolder;
         break;
     case Use::Write:
         if (holder.st_uid != ::geteuid())
-            {
-                fail(FileProblem::Cause::ForeignFolder, m_path);
-                return;
-            }
-        if ((holder.st_mode & 022) != 0)
-            {
-                fail(FileProblem::Cause::FolderOpenToOthers, m_path);
-                return;
-            }
+            refused = FileProblem::Cause::ForeignFolder;
+        else if ((holder.st_mode & 022) != 0)
+            refused = FileProblem::Cause::FolderOpenToOthers;
         break;
     case Use::SaveHere:
         if (::geteuid() == 0 && holder.st_uid != 0)
-            {
-                fail(FileProblem::Cause::ForeignFolder, m_path);
-                return;
-            }
+            refused = FileProblem::Cause::ForeignFolder;
         break;
+    }
+    if (refused != FileProblem::Cause::None) {
+        fail(refused, m_path);
+        return;
     }
     // A real descriptor of the folder reached, for making files and syncing.
     const int opened = openAt(at.get(), ".", O_RDONLY | O_DIRECTORY);

@@ -1,11 +1,19 @@
+#include "FileLock.h"
+#include "OwnFile.h"
 #include "SettingsFile.h"
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <thread>
 
 using TestSupport::readBytes;
 using TestSupport::writeBytes;
@@ -134,4 +142,27 @@ TEST_F(SettingsFileTest, AChoiceIsOnTheDiskBeforeItCountsAsSaved)
     // Reading at start writes the value back, but saves nothing new: no wait for the disk.
     SettingsFile(path(), disk(true)).readWithWriteBack();
     EXPECT_EQ(synced, 2);
+}
+
+TEST_F(SettingsFileTest, AStartNeverUndoesAChoiceSavedAtTheSameMoment)
+{
+    // qtrconfg's save holds the file while Quintrela starts on a file that
+    // holds no value yet: the start waits, and reads the saved choice.
+    writeBytes(path(), QByteArray());
+    OwnFile saving(path(), OwnFile::Access::Write);
+    ASSERT_TRUE(saving.isOpen());
+    std::optional<FileLock> held(std::in_place, saving, FileLock::Kind::Exclusive);
+    SettingsFile::ReadResult atStart;
+    std::thread start([&] { atStart = SettingsFile(path()).readWithWriteBack(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_TRUE(saving.writeAt(0, QByteArray("\xFF\xFF", 2)));
+    held.reset();
+    start.join();
+    EXPECT_EQ(atStart.value, SettingsFile::valueEndIsNext);
+    EXPECT_EQ(readBytes(path()), QByteArray("\xFF\xFF", 2));
+    // A file that holds a value is not written at start at all.
+    const QDateTime before = QFileInfo(path()).lastModified();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    SettingsFile(path()).readWithWriteBack();
+    EXPECT_EQ(QFileInfo(path()).lastModified(), before);
 }

@@ -7,12 +7,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,4 +150,63 @@ TEST_F(OwnFileTest, AFullDiskIsNamedAndLosesNothing)
         }
         writeBytes(file, "older");
     }
+}
+
+TEST_F(OwnFileTest, LeftoversOfKilledSavesGoAtTheNextSaveAndNothingElse)
+{
+    POSIX_ONLY();
+    const struct
+    {
+        const char *name;
+        bool hers;   // made by her
+        bool inUse;  // a save still writing it holds its lock
+        bool removed;
+    } entries[] = {
+        {".quintrela-a1B2c3", true, false, true},
+        {".quintrela-zzzzzz", true, true, false},
+        {".quintrela-other", true, false, false}, // not a name a save makes
+        {".quintrela-x9y8z7", false, false, false},
+        {"quintrela-abcdef", true, false, false},
+    };
+    QList<int> held;
+    for (const auto &e : entries) {
+        const QString at = dir.filePath(e.name);
+        writeBytes(at, "half a page");
+        if (!e.hers)
+            ASSERT_EQ(::chown(QFile::encodeName(at).constData(), 65534, 65534), 0);
+        if (e.inUse) {
+            held << ::open(QFile::encodeName(at).constData(), O_RDONLY);
+            ASSERT_EQ(::flock(held.last(), LOCK_EX), 0);
+        }
+    }
+    ASSERT_TRUE(saveWholeFile(dir.filePath("maio.pdf"), "page").ok());
+    for (const auto &e : entries)
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(e.name)), !e.removed) << e.name;
+    EXPECT_EQ(readBytes(dir.filePath("maio.pdf")), "page");
+    for (int fd : held)
+        ::close(fd);
+}
+
+TEST_F(OwnFileTest, AFileOfHersOpenToOthersIsNarrowedWhenRead)
+{
+    POSIX_ONLY();
+    writeBytes(path(), "records");
+    ::chmod(QFile::encodeName(path()).constData(), 0666);
+    QByteArray bytes;
+    OwnFile file(path(), OwnFile::Access::Read);
+    ASSERT_TRUE(file.isOpen() && file.readAll(bytes));
+    EXPECT_EQ(bytes, "records");
+    EXPECT_EQ(mode(path()), 0600u);
+}
+
+TEST_F(OwnFileTest, RootSavesNothingInAnotherUsersFolder)
+{
+    POSIX_ONLY();
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, as sudo with her HOME gives it";
+    ASSERT_EQ(::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534), 0);
+    const FileProblem problem = saveWholeFile(dir.filePath("Quintrela Maria.ics"), "calendar");
+    EXPECT_EQ(problem.cause, FileProblem::Cause::ForeignFolder);
+    EXPECT_TRUE(problem.sentence().contains("sem sudo")) << qPrintable(problem.sentence());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }

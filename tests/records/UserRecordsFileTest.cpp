@@ -239,3 +239,40 @@ TEST_F(UserRecordsFileTest, ASaveIsOnTheDiskBeforeItCountsAsDone)
         EXPECT_EQ(failed.problem.path, path()) << name;
     }
 }
+
+TEST_F(UserRecordsFileTest, AFileLargerThanAnyOfHersIsNeitherReadNorWritten)
+{
+    const qint64 bound = UserRecordsFile::maxRecords * 132;
+    const struct
+    {
+        const char *what;
+        qint64 size; // a sparse file of blanks' worth of zeros, with Maria first
+        bool accepted;
+    } cases[] = {
+        {"the largest accepted", bound, true},
+        {"with an incomplete record past the bound", bound + 1, false},
+        {"one record too many", bound + 132, false},
+        {"2 GB", 2LL << 30, false},
+    };
+    for (const auto &c : cases) {
+        writeBytes(path(), record("Maria", "28", "01/01/2001"));
+        ASSERT_TRUE(QFile::resize(path(), c.size)) << c.what;
+        const auto names = file().readNames();
+        const auto all = file().readAll();
+        EXPECT_EQ(names.ok, c.accepted) << c.what;
+        EXPECT_EQ(all.ok, c.accepted) << c.what;
+        EXPECT_EQ(names.names.size(), c.accepted ? UserRecordsFile::maxRecords : 0) << c.what;
+        EXPECT_EQ(all.records.size(), c.accepted ? UserRecordsFile::maxRecords : 0) << c.what;
+        const auto saved = file().SaveUserRecord("Maria", "02/02/2002", "30", [] { return true; });
+        EXPECT_EQ(saved.status, c.accepted ? UserRecordsFile::SaveStatus::Updated : UserRecordsFile::SaveStatus::Failed)
+            << c.what;
+        EXPECT_EQ(QFile(path()).size(), c.size) << c.what;
+        if (!c.accepted) {
+            EXPECT_EQ(names.problem.cause, FileProblem::Cause::TooLarge) << c.what;
+            EXPECT_EQ(saved.problem.cause, FileProblem::Cause::TooLarge) << c.what;
+            QFile kept(path());
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.read(132), record("Maria", "28", "01/01/2001")) << c.what;
+        }
+    }
+}
