@@ -187,7 +187,9 @@ PrintOutcome CupsQueue::print(const QByteArray &pdf, const QString &title,
             != HTTP_STATUS_CONTINUE)
             return cancel();
     }
-    if (c.finishDocument(CUPS_HTTP_DEFAULT, queue.constData()) != IPP_STATUS_OK)
+    // "successful-ok-ignored-or-substituted-attributes" and the like are
+    // still successes: the job is queued.
+    if (c.finishDocument(CUPS_HTTP_DEFAULT, queue.constData()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         return cancel();
     return {};
 }

@@ -4,7 +4,14 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QPrinter>
+#include <QPageSize>
+
+namespace {
+
+// Qt's high resolution for PDF; the page is vectors, so only its units.
+constexpr int pdfResolution = 1200;
+
+} // namespace
 
 PrintedPdf drawPrintedPdf(const QPageLayout &layout, const std::function<bool(PrinterSurface &)> &draw)
 {
@@ -15,7 +22,7 @@ PrintedPdf drawPrintedPdf(const QPageLayout &layout, const std::function<bool(Pr
     bool drawn;
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+        writer.setResolution(pdfResolution);
         writer.setPageLayout(layout);
         writer.setCreator(QStringLiteral("Quintrela"));
         QtPrinterSurface surface(writer);
@@ -31,7 +38,8 @@ PrintedPdf drawPrintedPdf(const QPageLayout &layout, const std::function<bool(Pr
 
 QPageLayout defaultPdfLayout()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    return printer.pageLayout();
+    // Qt's PDF printer without a printer behind it: A4, 10 mm margins. Built
+    // here rather than asked of a QPrinter, which would ask the print
+    // service again, the one that has just failed when the PDF is offered.
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
