@@ -1,7 +1,8 @@
 """The real Quintrela, with a fault planted in its folder: a consultation is
 typed at the keyboard, and every message box it shows is read off the
 accessibility bus and closed (OK), or answered yes, in order. Arguments: the texts each box must
-contain; TYPE stands where the consultation is typed."""
+contain; TYPE stands where the consultation is typed, EXPORT where Ctrl+E
+exports to the suggested file."""
 import subprocess
 import sys
 import time
@@ -54,12 +55,18 @@ def main():
     if app is None:
         sys.exit("FAIL: Quintrela never appeared")
     for expected in sys.argv[1:]:
-        if expected == "TYPE":
+        if expected in ("TYPE", "EXPORT"):
             time.sleep(0.5)  # the box gone, the window takes the keys again
             wid = subprocess.run(["xdotool", "search", "--sync", "--name", "Quintrela Eletr"],
                                  check=True, capture_output=True, text=True).stdout.split()[0]
             subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
-            subprocess.run(["xdotool", "type", "--delay", "30", "Maria\t01/03/2001\t28\r"], check=True)
+            if expected == "TYPE":
+                subprocess.run(["xdotool", "type", "--delay", "30", "Maria\t01/03/2001\t28\r"], check=True)
+            else:
+                # Ctrl+E, and the save dialog's suggested name taken as it opens.
+                subprocess.run(["xdotool", "key", "ctrl+e"], check=True)
+                time.sleep(2)
+                subprocess.run(["xdotool", "key", "Return"], check=True)
             continue
         ok = pump(15, lambda: box_saying(app, expected))
         if ok is None:

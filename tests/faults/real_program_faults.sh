@@ -13,7 +13,7 @@ trap cleanup EXIT
 run() { # FOLDER EXPECTED...
   local folder="$1"
   shift
-  HOME="$work" XDG_RUNTIME_DIR="$work" bash "$here/../support/x_server.sh" dbus-run-session -- bash -c '
+  HOME="${her_home:-$work}" XDG_RUNTIME_DIR="$work" bash "$here/../support/x_server.sh" dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$1/Quintrela" &
@@ -38,6 +38,21 @@ printf 'victim' > "$work/victim"
 ln -s "$work/victim" "$work/link/quintrela.dat"
 run "$work/link" "é um atalho (link)" TYPE "é um atalho (link)"
 [ "$(cat "$work/victim")" = victim ] || { echo "FAIL: the link's target was written"; exit 1; }
+
+echo "== root with her HOME, under umask 000, exports"
+if [ "$(id -u)" -eq 0 ]; then
+  portable "$work/root"
+  her_home="$work/maria"
+  mkdir -m 0755 "$her_home"
+  chown 65534:65534 "$her_home"
+  (umask 000; run "$work/root" TYPE "O seu nome não foi localizado" EXPORT "sem sudo")
+  left="$(find "$her_home" -mindepth 1)"
+  [ -z "$left" ] || { echo "FAIL: root wrote in her home: $left"; exit 1; }
+  [ "$(stat -c %a "$work/root/quintrela.dat")" = 600 ] || { echo "FAIL: records not private under umask 000"; exit 1; }
+  unset her_home
+else
+  echo "skipped: root with another user's HOME needs root"
+fi
 
 echo "== the disk is full"
 if ! mkdir -p "$disk" || ! mount -t tmpfs -o size=$(( $(stat -c %s "$program") / 1024 + 512 ))k tmpfs "$disk"; then
