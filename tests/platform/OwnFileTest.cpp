@@ -12,11 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using TestSupport::readBytes;
@@ -209,4 +211,31 @@ TEST_F(OwnFileTest, RootSavesNothingInAnotherUsersFolder)
     EXPECT_EQ(problem.cause, FileProblem::Cause::ForeignFolder);
     EXPECT_TRUE(problem.sentence().contains("sem sudo")) << qPrintable(problem.sentence());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(OwnFileTest, ASaveKilledMidwayLeavesTheOlderFileAndNoLeftoverAfterTheNext)
+{
+    POSIX_ONLY();
+    writeBytes(path(), "older page");
+    for (int round = 0; round < 5; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Killed while its page waits to reach the disk.
+            saveWholeFile(path(), "newer page", [](int, FileProblem *) {
+                ::pause();
+                return true;
+            });
+            ::_exit(0);
+        }
+        const QDir folder(dir.path());
+        for (int i = 0; i < 200 && folder.entryList(QDir::Files | QDir::Hidden).size() < 2; ++i)
+            ::usleep(10000);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        EXPECT_EQ(readBytes(path()), "older page") << round;
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).size(), 2) << "no leftover to clean in round " << round;
+        ASSERT_TRUE(saveWholeFile(path(), "older page").ok());
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList {"quintrela.dat"}) << round;
+    }
 }
