@@ -8,7 +8,9 @@ fifo="$(mktemp -u)"
 mkfifo -m 600 "$fifo"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$fifo" >/dev/null 2>&1 &
 server=$!
-trap 'kill "$server" 2>/dev/null || true; rm -f "$fifo"' EXIT
+# Waited for: a server still going down removes its socket after the next
+# one has taken the same display, which then no client can reach.
+trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$fifo"' EXIT
 display=""
 read -r -t 30 display <"$fifo" || true
 [ -n "$display" ] || { echo "x_server.sh: Xvfb did not start" >&2; exit 1; }
