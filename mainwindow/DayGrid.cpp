@@ -87,9 +87,10 @@ QDate DayGrid::dayOf(const QObject *cell) const
 
 void DayGrid::updateTabStop()
 {
-    QLabel *entry = cellOf(m_today);
+    // The day she walked to, in any month (today's too); else today; else day 1.
+    QLabel *entry = cellOf(m_visited);
     if (!entry)
-        entry = cellOf(m_visited);
+        entry = cellOf(m_today);
     if (!entry)
         entry = cellOf(m_first);
     if (entry == m_entry)

@@ -326,6 +326,39 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     EXPECT_EQ(dayInFocus(), utf8("quarta-feira, 21 de março de 2001"));
 }
 
+TEST_F(FrmPrincipalAccessibilityTest, TabLeavesAndReturnsToTheDayInFocusInEveryMonth)
+{
+    const struct
+    {
+        const char *month;
+        QDate today;
+    } months[] = {
+        {"a month without today", {2026, 12, 7}},
+        {"today's month", {2001, 3, 14}},
+    };
+    for (const auto &m : months) {
+        today = m.today;
+        state = std::make_unique<fQuintrela>();
+        FrmPrincipal &w = open();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        consult("Maria", "01/03/2001", "28");
+        cellOfDay(14)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        ASSERT_EQ(QApplication::focusWidget(), cellOfDay(22)) << m.month;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // The banners after the days (the notice's picture is hidden once she has consulted).
+        QWidget *banner = w.imgQuintrela()->isVisible() ? w.imgQuintrela() : w.imgQuintrela1();
+        EXPECT_EQ(QApplication::focusWidget(), banner) << m.month << ": Tab goes on to the banners";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), cellOfDay(22)) << m.month << ": Shift+Tab comes back to the day";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), w.imgGoRight()) << m.month << ": and goes on to the arrows";
+        window.reset();
+    }
+}
+
 namespace {
 QList<std::pair<QObject *, QAccessible::Event>> sentEvents;
 void keepEvent(QAccessibleEvent *event)
