@@ -1,9 +1,11 @@
 #include "AccessibleFactory.h"
 
 #include "Announcer.h"
+#include "LineEditAccessible.h"
 #include "ReadingOrderAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace {
@@ -53,6 +55,9 @@ QAccessibleInterface *create(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("Announcer"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    // Every text field, the save dialogs' file name among them.
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return new LineEditAccessible(edit);
     if (!widget->dynamicPropertyNames().isEmpty()) {
         const QVariant order = widget->property(readingOrderProperty);
         const QVariant role = widget->property(roleProperty);

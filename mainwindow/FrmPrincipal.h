@@ -98,6 +98,12 @@ private:
     void describeMonth(const MonthGrid::Layout &layout);
     void showDay(QLabel *cell, const QString &text, const QString &words);
     void announceMonth();
+    // The window's description is the notice only while the notice is on screen.
+    void describeWindow();
+    // Said, and shown for a moment under the calendar: a file was written.
+    void tellSaved(const QString &sentence);
+    // Said once when a remembered name fills the fields.
+    void announceStoredData(const QString &date, const QString &cycle);
 
     // Start-up
     void Load();

@@ -6,6 +6,7 @@
 
 #include "AccessibleFactory.h"
 #include "Announcer.h"
+#include "DateText.h"
 #include "DayGrid.h"
 #include "DayWords.h"
 #include "ImageButton.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
+#include <QToolTip>
 
 void FrmPrincipal::createKeysAndWords()
 {
@@ -52,8 +54,9 @@ void FrmPrincipal::createKeysAndWords()
     m_lblLabel[5]->setBuddy(m_imgImprimir);
     m_txtUltima->setAccessibleDescription(dateFieldDescription);
     m_txtPeriodo->setAccessibleDescription(cycleFieldDescription);
-    // Heard when the window opens.
-    setAccessibleDescription(MainWindowDesign::lblSexoSafeText);
+    // Heard when the window opens; the title bar keeps the web address.
+    setAccessibleName(windowSpokenName);
+    describeWindow();
     // Each legend entry is one object: the coloured box, named by its caption.
     for (int i = 0; i < int(MainWindowDesign::legend.size()); ++i) {
         const QString text = QString::fromUtf8(MainWindowDesign::legend[i].text);
@@ -129,4 +132,24 @@ void FrmPrincipal::describeMonth(const MonthGrid::Layout &layout)
 void FrmPrincipal::announceMonth()
 {
     m_announcer->announce(m_monthSentence);
+}
+
+void FrmPrincipal::describeWindow()
+{
+    // Said again at every return to the window: once gone, the notice is not.
+    setAccessibleDescription(m_picPrevinir->isHidden() ? QString() : MainWindowDesign::lblSexoSafeText);
+}
+
+void FrmPrincipal::announceStoredData(const QString &date, const QString &cycle)
+{
+    const QDate day = DateText::readDate(date);
+    m_announcer->announce(MainWindowTexts::storedData.arg(day.isValid() ? DayWords::longDate(day) : date, cycle));
+}
+
+void FrmPrincipal::tellSaved(const QString &sentence)
+{
+    m_announcer->announce(sentence);
+    constexpr int shownMilliseconds = 8000;
+    QToolTip::showText(m_imgFigCalendario->mapToGlobal(QPoint(0, m_imgFigCalendario->height())), sentence,
+                       m_imgFigCalendario, {}, shownMilliseconds);
 }

@@ -79,6 +79,7 @@ void FrmPrincipal::imgCalcularClick()
     m_state.ShownYear = t.right(4);
     ShowMonth(t.mid(3, 2), t.right(4));
     m_picPrevinir->hide();
+    describeWindow();
     announceMonth();
 }
 

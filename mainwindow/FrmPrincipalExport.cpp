@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
 #include <QMenu>
 
 void FrmPrincipal::createCalendarMenu()
@@ -60,4 +61,6 @@ void FrmPrincipal::exportToCalendar()
     if (const FileProblem problem =
             CalendarExport::save(path, m_state.CurrentName, m_state.Projection, QDateTime::currentDateTimeUtc()))
         m_services.message(this, QMessageBox::Critical, errorTitle, exportFailed.arg(problem.sentence()));
+    else
+        tellSaved(exportSaved.arg(QDir::toNativeSeparators(path)));
 }

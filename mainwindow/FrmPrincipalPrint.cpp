@@ -2,6 +2,8 @@
 
 #include "FrmPrincipal.h"
 
+#include <QDir>
+
 #include "BusyCursor.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
@@ -103,4 +105,6 @@ void FrmPrincipal::savePdf()
     if (problem)
         m_services.message(this, QMessageBox::Critical, MainWindowTexts::errorTitle,
                            MainWindowTexts::pdfFailed.arg(problem.sentence()));
+    else
+        tellSaved(MainWindowTexts::pdfSaved.arg(QDir::toNativeSeparators(path)));
 }

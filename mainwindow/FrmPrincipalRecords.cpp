@@ -43,13 +43,24 @@ void FrmPrincipal::FillData()
         return;
     const QString name = m_cmbNome->currentText();
     // Every match is taken in turn: the last one in the file wins.
+    const UserRecord *found = nullptr;
     for (const UserRecord &record : read.records) {
-        if (!record.matches(name))
-            continue;
-        m_cmbNome->setEditText(DateText::trimBlanks(record.Nome));
-        m_txtUltima->setText(DateText::trimBlanks(record.Ultima));
-        m_txtPeriodo->setText(DateText::trimBlanks(record.Periodo));
+        if (record.matches(name))
+            found = &record;
     }
+    if (!found)
+        return;
+    // Each field set only when it changes: a screen reader hears every change.
+    const QString storedName = DateText::trimBlanks(found->Nome);
+    if (m_cmbNome->currentText() != storedName)
+        m_cmbNome->setEditText(storedName);
+    const QString date = DateText::trimBlanks(found->Ultima);
+    const QString cycle = DateText::trimBlanks(found->Periodo);
+    if (m_txtUltima->text() != date)
+        m_txtUltima->setText(date);
+    if (m_txtPeriodo->text() != cycle)
+        m_txtPeriodo->setText(cycle);
+    announceStoredData(date, cycle);
 }
 
 namespace {

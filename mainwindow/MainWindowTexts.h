@@ -73,6 +73,12 @@ inline const QString nothingToExport = QStringLiteral(
     "Ainda não há nada para exportar. Faça primeiro uma consulta: digite o seu nome, a data da última "
     "menstruação e o período, e clique em Calcular. Depois as próximas menstruações e os dias de alto "
     "risco poderão ser levados para a sua agenda.");
+inline const QString exportSaved = QStringLiteral("Agenda salva em %1.");
+inline const QString pdfSaved = QStringLiteral("Calendário salvo em PDF em %1.");
+// Her stored data, said once when a remembered name fills the fields.
+inline const QString storedData = QStringLiteral("Dados guardados: última menstruação em %1, período de %2 dias.");
+// The window as a screen reader names it: the caption without the web address spelled out.
+inline const QString windowSpokenName = QStringLiteral("Quintrela Eletrônica");
 inline const QString exportFailed = QStringLiteral(
     "Não foi possível salvar a agenda no arquivo escolhido. %1");
 

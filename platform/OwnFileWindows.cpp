@@ -1,6 +1,9 @@
 #include "OwnFile.h"
 
+#include "OpenFolder.h"
 #include "WindowsError.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -37,6 +40,17 @@ FileProblem::Cause refusal(HANDLE handle, OwnFile::Access access)
 OwnFile::OwnFile(const QString &path, Access access)
     : m_path(path)
 {
+    // Her folder is checked, and held open while the file is opened: without
+    // FILE_SHARE_DELETE nobody can rename it away and put a junction there.
+    const OpenFolder folder(QFileInfo(path).path(), access == Access::Read ? OpenFolder::Use::Read : OpenFolder::Use::Write);
+    if (!folder.isOpen()) {
+        m_missing = folder.missing();
+        if (!m_missing)
+            m_problem = folder.problem();
+        if (m_problem.cause == FileProblem::Cause::FolderMissing)
+            m_problem.path = path;
+        return;
+    }
     const std::wstring name = windowsPath(path);
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {

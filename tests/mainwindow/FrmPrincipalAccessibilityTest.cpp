@@ -326,6 +326,27 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     EXPECT_EQ(dayInFocus(), utf8("quarta-feira, 21 de março de 2001"));
 }
 
+TEST_F(FrmPrincipalAccessibilityTest, FieldsAreReadWholeWhereverTheCaretIs)
+{
+    FrmPrincipal &w = open();
+    const std::pair<QLineEdit *, const char *> fields[] = {
+        {w.cmbNome()->lineEdit(), "Maria"}, {w.txtUltima(), "08/12/2026"}, {w.txtPeriodo(), "28"}, {w.txtPeriodo(), ""}};
+    for (const auto &[field, value] : fields) {
+        field->setText(utf8(value));
+        QAccessibleTextInterface *text = accessible(field)->textInterface();
+        ASSERT_NE(text, nullptr) << value;
+        const int length = int(qstrlen(value));
+        for (int offset = 0; offset <= length; ++offset) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            // One run over the whole text: a reader builds the line from it.
+            EXPECT_EQ(std::pair(start, end), std::pair(0, length)) << value << " at " << offset;
+        }
+        EXPECT_EQ(text->text(0, text->characterCount()), utf8(value));
+        EXPECT_EQ(accessible(field)->text(QAccessible::Value), utf8(value));
+    }
+}
+
 TEST_F(FrmPrincipalAccessibilityTest, TabLeavesAndReturnsToTheDayInFocusInEveryMonth)
 {
     const struct

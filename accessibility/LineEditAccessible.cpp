@@ -1,0 +1,154 @@
+#include "LineEditAccessible.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+
+LineEditAccessible::LineEditAccessible(QLineEdit *edit)
+    : QAccessibleWidget(edit, QAccessible::EditableText)
+{
+}
+
+QLineEdit *LineEditAccessible::edit() const
+{
+    return static_cast<QLineEdit *>(widget());
+}
+
+void *LineEditAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString LineEditAccessible::text(QAccessible::Text t) const
+{
+    QString said;
+    if (t == QAccessible::Value && edit()->echoMode() == QLineEdit::Normal)
+        said = edit()->text();
+    if (said.isEmpty())
+        said = QAccessibleWidget::text(t);
+    if (said.isEmpty() && t == QAccessible::Description)
+        said = edit()->placeholderText();
+    return said;
+}
+
+void LineEditAccessible::setText(QAccessible::Text t, const QString &text)
+{
+    if (t == QAccessible::Value && !edit()->isReadOnly())
+        edit()->setText(text);
+    else
+        QAccessibleWidget::setText(t, text);
+}
+
+QAccessible::State LineEditAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = edit()->isReadOnly();
+    state.editable = !edit()->isReadOnly();
+    state.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
+    state.selectableText = true;
+    return state;
+}
+
+void LineEditAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
+{
+    *startOffset = *endOffset = 0;
+    if (selectionIndex != 0 || !edit()->hasSelectedText())
+        return;
+    *startOffset = edit()->selectionStart();
+    *endOffset = edit()->selectionEnd();
+}
+
+int LineEditAccessible::selectionCount() const
+{
+    return edit()->hasSelectedText() ? 1 : 0;
+}
+
+void LineEditAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void LineEditAccessible::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        edit()->deselect();
+}
+
+void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex == 0)
+        edit()->setSelection(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::cursorPosition() const
+{
+    return edit()->cursorPosition();
+}
+
+void LineEditAccessible::setCursorPosition(int position)
+{
+    edit()->setCursorPosition(position);
+}
+
+QString LineEditAccessible::text(int startOffset, int endOffset) const
+{
+    if (startOffset > endOffset)
+        return {};
+    return edit()->displayText().mid(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::characterCount() const
+{
+    return int(edit()->displayText().size());
+}
+
+QRect LineEditAccessible::characterRect(int offset) const
+{
+    const QString shown = edit()->displayText();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    // Where the field draws its text: inside its frame and margins, two
+    // pixels in, as QLineEdit does; the text is never scrolled in these fields.
+    const QFontMetrics metrics(edit()->font());
+    const QRect inside = edit()->contentsRect().marginsRemoved(edit()->textMargins());
+    const int x = inside.left() + 2 + metrics.horizontalAdvance(shown.left(offset));
+    const QRect cell(x, inside.top() + (inside.height() - metrics.height()) / 2,
+                     metrics.horizontalAdvance(shown.at(offset)), metrics.height());
+    return QRect(edit()->mapToGlobal(cell.topLeft()), cell.size());
+}
+
+int LineEditAccessible::offsetAtPoint(const QPoint &point) const
+{
+    return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+}
+
+void LineEditAccessible::scrollToSubstring(int startIndex, int)
+{
+    edit()->setCursorPosition(startIndex);
+}
+
+QString LineEditAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
+    // One run, without attributes of its own, over the whole text.
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void LineEditAccessible::deleteText(int startOffset, int endOffset)
+{
+    edit()->setText(edit()->text().remove(startOffset, endOffset - startOffset));
+}
+
+void LineEditAccessible::insertText(int offset, const QString &text)
+{
+    edit()->setText(edit()->text().insert(offset, text));
+}
+
+void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)
+{
+    edit()->setText(edit()->text().replace(startOffset, endOffset - startOffset, text));
+}
