@@ -98,7 +98,8 @@ private:
     void describeMonth(const MonthGrid::Layout &layout);
     void showDay(QLabel *cell, const QString &text, const QString &words);
     void announceMonth();
-    // The window's description is the notice only while the notice is on screen.
+    // The window's description is the notice only while the notice is on
+    // screen, and until she first leaves the window: heard once, not at every return.
     void describeWindow();
     // Said, and shown for a moment under the calendar: a file was written.
     void tellSaved(const QString &sentence);
@@ -140,6 +141,7 @@ private:
     UserRecordsFile m_records;
     QString m_dataFolder;
     bool m_toldRecordsUnreadable = false;
+    bool m_noticeSaid = false; // the window has been left once: its notice was heard
 
     PictureBox *m_picEntrada = nullptr;
     PictureBox *m_imgFigCalendario = nullptr;

@@ -137,7 +137,7 @@ void FrmPrincipal::announceMonth()
 void FrmPrincipal::describeWindow()
 {
     // Said again at every return to the window: once gone, the notice is not.
-    setAccessibleDescription(m_picPrevinir->isHidden() ? QString() : MainWindowDesign::lblSexoSafeText);
+    setAccessibleDescription(m_picPrevinir->isHidden() || m_noticeSaid ? QString() : MainWindowDesign::lblSexoSafeText);
 }
 
 void FrmPrincipal::announceStoredData(const QString &date, const QString &cycle)

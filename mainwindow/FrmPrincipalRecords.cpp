@@ -50,17 +50,21 @@ void FrmPrincipal::FillData()
     }
     if (!found)
         return;
-    // Each field set only when it changes: a screen reader hears every change.
+    // Each field set only when it changes: a screen reader hears every
+    // change. Her data is said when it fills the fields, once: Qt picks the
+    // typed name again as the list opens, and once more as it closes.
     const QString storedName = DateText::trimBlanks(found->Nome);
-    if (m_cmbNome->currentText() != storedName)
-        m_cmbNome->setEditText(storedName);
     const QString date = DateText::trimBlanks(found->Ultima);
     const QString cycle = DateText::trimBlanks(found->Periodo);
+    const bool filled = m_txtUltima->text() != date || m_txtPeriodo->text() != cycle;
+    if (m_cmbNome->currentText() != storedName)
+        m_cmbNome->setEditText(storedName);
     if (m_txtUltima->text() != date)
         m_txtUltima->setText(date);
     if (m_txtPeriodo->text() != cycle)
         m_txtPeriodo->setText(cycle);
-    announceStoredData(date, cycle);
+    if (filled)
+        announceStoredData(date, cycle);
 }
 
 namespace {
@@ -88,6 +92,10 @@ bool opensMenu(const QEvent *event)
 
 bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == this && event->type() == QEvent::WindowDeactivate && !m_noticeSaid) {
+        m_noticeSaid = true;
+        describeWindow();
+    }
     if (isKeypadPage(event)) {
         // Taken as the widget's own, so no shortcut steals it; then dropped.
         event->accept();

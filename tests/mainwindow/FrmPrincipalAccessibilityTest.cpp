@@ -8,11 +8,15 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 
 #include <algorithm>
+#include <functional>
 
 using TestSupport::writeBytes;
 
@@ -326,6 +330,65 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     EXPECT_EQ(dayInFocus(), utf8("quarta-feira, 21 de março de 2001"));
 }
 
+TEST_F(FrmPrincipalAccessibilityTest, EachThingIsSaidOnceWhenItHappens)
+{
+    WindowServices s = services();
+    s.chooseSavePath = [this](QWidget *, const QString &, const QString &suggested, const QString &) {
+        return dir.filePath(QFileInfo(suggested).fileName());
+    };
+    window = std::make_unique<FrmPrincipal>(*state, dir.path(), s);
+    FrmPrincipal &w = *window;
+    w.show();
+    auto *announcer = w.imgFigCalendario()->findChild<QWidget *>("Announcer");
+    const QString notice = utf8("A Quintrela não é um método contraceptivo.");
+    const QString march = utf8("Março de 2001. Última menstruação informada: dia 1.");
+    const QString stored =
+        utf8("Dados guardados: última menstruação em quinta-feira, 1 de março de 2001, período de 28 dias.");
+    QSignalSpy nameChanges(w.cmbNome()->lineEdit(), &QLineEdit::textChanged);
+    const struct
+    {
+        const char *moment;
+        std::function<void()> action;
+        QString said;        // the announcer's sentence begins so
+        bool noticeDescribed; // the window still describes itself by the notice
+        int nameChanges;
+    } moments[] = {
+        {"the window opens", [] {}, QString(), true, 0},
+        {"a consultation", [&] { consult("Maria", "01/03/2001", "28"); }, march, false, -1},
+        {"her name picked, other data on screen",
+         [&] {
+             w.txtPeriodo()->setText("30");
+             nameChanges.clear();
+             emit w.cmbNome()->activated(0);
+         },
+         stored, false, 0},
+        {"her name picked in small letters, her data on screen: nothing new to say",
+         [&] {
+             announcer->setAccessibleName(QString());
+             w.cmbNome()->setEditText("maria");
+             nameChanges.clear();
+             emit w.cmbNome()->activated(0);
+         },
+         QString(), false, 1},
+        {"a PDF saved", [&] { w.savePdf(); }, utf8("Calendário salvo em PDF em ") + QDir::toNativeSeparators(dir.path()), false, -1},
+        {"an export", [&] { w.exportToCalendar(); }, utf8("Agenda salva em ") + QDir::toNativeSeparators(dir.filePath("Quintrela Maria.ics")), false, -1},
+    };
+    for (const auto &m : moments) {
+        m.action();
+        if (m.said.isEmpty()) {
+            EXPECT_EQ(announcer->accessibleName(), QString()) << m.moment;
+        }
+        EXPECT_TRUE(announcer->accessibleName().startsWith(m.said)) << m.moment << ": " << qPrintable(announcer->accessibleName());
+        EXPECT_EQ(accessible(&w)->text(QAccessible::Name), utf8("Quintrela Eletrônica")) << m.moment;
+        EXPECT_EQ(accessible(&w)->text(QAccessible::Description).startsWith(notice), m.noticeDescribed) << m.moment;
+        if (m.nameChanges >= 0) {
+            EXPECT_EQ(nameChanges.size(), m.nameChanges) << m.moment;
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w.windowTitle(), utf8("Quintrela Eletrônica (https://quintrela.com.br)")); // the title bar keeps it
+}
+
 TEST_F(FrmPrincipalAccessibilityTest, FieldsAreReadWholeWhereverTheCaretIs)
 {
     FrmPrincipal &w = open();
@@ -416,3 +479,4 @@ TEST_F(FrmPrincipalAccessibilityTest, AConsultationTellsOfChangedDaysOnly)
     }
     EXPECT_GE(perCell.size(), 31u) << sentEvents.size() << " events in all";
 }
+
