@@ -18,13 +18,16 @@ void FrmPrincipal::createCalendarMenu()
 {
     using namespace MainWindowTexts;
     auto command = [this](const QString &text, const QKeySequence &keys, void (FrmPrincipal::*run)()) {
-        auto *action = new QAction(text, this);
+        // The keys written after a tab: the menu draws them where Qt would,
+        // and a screen reader, which reads the text alone, says them too.
+        auto *action = new QAction(text + u'\t' + keys.toString(QKeySequence::NativeText), this);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, run);
         addAction(action); // its keys work anywhere in the window
         m_calendarMenu->addAction(action);
     };
     m_calendarMenu = new QMenu(this);
+    m_calendarMenu->setAccessibleName(calendarMenuName);
     command(exportAction, QKeySequence(Qt::CTRL | Qt::Key_E), &FrmPrincipal::exportToCalendar);
     command(pdfAction, QKeySequence(Qt::CTRL | Qt::Key_S), &FrmPrincipal::savePdf);
     command(printAction, QKeySequence(Qt::CTRL | Qt::Key_P), &FrmPrincipal::imgImprimirClick);

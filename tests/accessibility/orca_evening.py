@@ -101,7 +101,9 @@ def main():
     step("Page Down, back to March", lambda: key("Next"), ["quarta-feira, 28 de março de 2001: próxima menstruação"])
     step("Up", lambda: key("Up"), ["quarta-feira, 21 de março de 2001"])
     step("Up, the ovulation peak", lambda: key("Up"), ["quarta-feira, 14 de março de 2001: ápice da ovulação"])
-    step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda"])
+    # The menu's items with their keys.
+    step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda (iCalendar)…\tCtrl+E"])
+    step("Down", lambda: key("Down"), ["Salvar o calendário em PDF…\tCtrl+S"])
     step("Escape", lambda: key("Escape"), [], seconds=3.0)
     # Ctrl+E, the save dialog's suggested name taken: she is told where it went.
     step("Ctrl+E, the save dialog", lambda: key("ctrl+e"), ["Exportar para a agenda"])

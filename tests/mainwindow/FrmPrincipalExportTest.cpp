@@ -7,6 +7,7 @@
 #include "MainWindowTexts.h"
 #include "SaveLocation.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -105,12 +106,17 @@ TEST_F(FrmPrincipalExportTest, TheCalendarMenuAndThePdfOnDemand)
     auto *menu = w.findChild<QMenu *>();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    // As a screen reader gets it: a menu by name, each item with its keys.
     QStringList items;
+    QAccessibleInterface *said = QAccessible::queryAccessibleInterface(menu);
+    for (int i = 0; i < said->childCount(); ++i)
+        items << said->child(i)->text(QAccessible::Name);
     for (QAction *action : menu->actions())
-        items << action->text() + " " + action->shortcut().toString();
+        EXPECT_TRUE(items.join('|').contains(action->shortcut().toString())) << qPrintable(items.join('|'));
+    EXPECT_EQ(said->text(QAccessible::Name), QString::fromUtf8("Menu do calendário"));
     menu->close();
-    EXPECT_EQ(items, QStringList({QString::fromUtf8("Exportar para a agenda (iCalendar)… Ctrl+E"),
-                                  QString::fromUtf8("Salvar o calendário em PDF… Ctrl+S"), "Imprimir Ctrl+P"}));
+    EXPECT_EQ(items, QStringList({QString::fromUtf8("Exportar para a agenda (iCalendar)…\tCtrl+E"),
+                                  QString::fromUtf8("Salvar o calendário em PDF…\tCtrl+S"), "Imprimir\tCtrl+P"}));
 
     // Ctrl+S keeps the month on view as the printed page, with or without a printer.
     answer = dir.filePath("marco.pdf");
