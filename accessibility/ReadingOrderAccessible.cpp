@@ -1,5 +1,7 @@
 #include "ReadingOrderAccessible.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QWidget>
 
 ReadingOrderAccessible::ReadingOrderAccessible(QWidget *container, QAccessible::Role role,
@@ -8,6 +10,14 @@ ReadingOrderAccessible::ReadingOrderAccessible(QWidget *container, QAccessible::
 {
     for (QWidget *child : children)
         m_children.append(child);
+}
+
+QAccessible::State ReadingOrderAccessible::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    if (widget()->isWindow() && qobject_cast<const QMenu *>(QApplication::activePopupWidget()))
+        s.active = false;
+    return s;
 }
 
 int ReadingOrderAccessible::childCount() const

@@ -14,6 +14,10 @@ public:
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
+    // A window is not the active one while a menu of it is open: Qt reports
+    // it activated as the menu opens, and a screen reader would then read the
+    // window's title between the menu's items.
+    QAccessible::State state() const override;
 
 private:
     QList<QPointer<QWidget>> m_children;

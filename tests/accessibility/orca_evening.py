@@ -102,7 +102,8 @@ def main():
     step("Up", lambda: key("Up"), ["quarta-feira, 21 de março de 2001"])
     step("Up, the ovulation peak", lambda: key("Up"), ["quarta-feira, 14 de março de 2001: ápice da ovulação"])
     # The menu's items with their keys.
-    step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda (iCalendar)…\tCtrl+E"])
+    step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda (iCalendar)…\tCtrl+E"],
+         forbid="Quintrela Eletrônica")
     step("Down", lambda: key("Down"), ["Salvar o calendário em PDF…\tCtrl+S"])
     step("Escape", lambda: key("Escape"), [], seconds=3.0)
     # Ctrl+E, the save dialog's suggested name taken: she is told where it went.

@@ -321,7 +321,10 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     for (const auto &[key, modifiers] : {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000)) << key;
+        // Not announced as the active window between the menu's items.
+        EXPECT_FALSE(accessible(&w)->state().active) << key;
         menu->close();
+        EXPECT_TRUE(accessible(&w)->state().active) << key;
     }
     // Tab leaves the days; back again, it comes to the day last visited.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -479,4 +482,5 @@ TEST_F(FrmPrincipalAccessibilityTest, AConsultationTellsOfChangedDaysOnly)
     }
     EXPECT_GE(perCell.size(), 31u) << sentEvents.size() << " events in all";
 }
+
 
