@@ -1,6 +1,7 @@
 #include "OpenFolder.h"
 
 #include "OwnFolder.h"
+#include "Redirect.h"
 #include "WindowsError.h"
 
 #include <QDir>
@@ -16,6 +17,10 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
             m_problem = problem;
             return;
         }
+    }
+    if (redirectsElsewhere(windowsPath(m_path))) {
+        m_problem = {FileProblem::Cause::LinkedFolder, m_path, {}, use == Use::Read};
+        return;
     }
     // Held without FILE_SHARE_DELETE: while it is open, nobody can rename it
     // away and put a junction in its place. The link itself is opened, never
@@ -34,7 +39,7 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
     FileProblem::Cause refused = FileProblem::Cause::None;
     if (!GetFileInformationByHandle(handle, &info) || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         refused = FileProblem::Cause::NotAFolder;
-    else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    else if (redirectsElsewhere(handle))
         refused = FileProblem::Cause::LinkedFolder;
     if (refused != FileProblem::Cause::None) {
         m_problem = {refused, m_path, {}, use == Use::Read};

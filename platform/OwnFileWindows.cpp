@@ -1,6 +1,8 @@
 #include "OwnFile.h"
 
+#include "HerRights.h"
 #include "OpenFolder.h"
+#include "Redirect.h"
 #include "WindowsError.h"
 
 #include <QFileInfo>
@@ -26,7 +28,7 @@ FileProblem::Cause refusal(HANDLE handle, OwnFile::Access access)
     BY_HANDLE_FILE_INFORMATION info {};
     if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &info))
         return FileProblem::Cause::NotAFile;
-    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    if (redirectsElsewhere(handle))
         return FileProblem::Cause::LinkedFile;
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return FileProblem::Cause::NotAFile;
@@ -52,11 +54,11 @@ OwnFile::OwnFile(const QString &path, Access access)
         return;
     }
     const std::wstring name = windowsPath(path);
-    const DWORD attributes = GetFileAttributesW(name.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        m_problem = {FileProblem::Cause::LinkedFile, path, {}};
+    if (redirectsElsewhere(name)) {
+        m_problem = {FileProblem::Cause::LinkedFile, path, {}, access == Access::Read};
         return;
     }
+    const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         m_problem = {FileProblem::Cause::NotAFile, path, {}};
         return;
@@ -64,10 +66,14 @@ OwnFile::OwnFile(const QString &path, Access access)
     // Other copies of the program share the file; FileLock keeps them apart.
     // FILE_FLAG_OPEN_REPARSE_POINT: a link made after the check above is
     // opened as itself, and refused below, never followed.
-    const HANDLE handle = CreateFileW(name.c_str(), access == Access::Write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      access == Access::Write ? OPEN_ALWAYS : OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // Made with her rights alone, whatever the folder gives others.
+    HerRights rights;
+    const HANDLE handle = CreateFileW(
+        name.c_str(), (access == Access::Write ? GENERIC_READ | GENERIC_WRITE | WRITE_DAC : GENERIC_READ) | READ_CONTROL,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, access == Access::Write ? rights.attributes() : nullptr,
+        access == Access::Write ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+        nullptr);
+    const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         m_missing = access == Access::Read && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND);
@@ -75,11 +81,18 @@ OwnFile::OwnFile(const QString &path, Access access)
             m_problem = problemFromWindowsError(error, path);
         return;
     }
-    if (const FileProblem::Cause cause = refusal(handle, access); cause != FileProblem::Cause::None) {
-        m_problem = {cause, path, {}};
+    FileProblem::Cause cause = refusal(handle, access);
+    if (cause == FileProblem::Cause::None && !rights.ownsOrTrusted(handle))
+        cause = FileProblem::Cause::ForeignFile;
+    if (cause != FileProblem::Cause::None) {
+        m_problem = {cause, path, {}, access == Access::Read};
         CloseHandle(handle);
         return;
     }
+    // One of hers found open to others is closed as it is written. A disk
+    // without access lists (FAT, some shares) refuses, and keeps her file.
+    if (access == Access::Write && existed)
+        rights.narrow(handle);
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), access == Access::Write ? _O_RDWR : _O_RDONLY);
     if (fd < 0) {
         m_problem = problemFromWindowsError(ERROR_TOO_MANY_OPEN_FILES, path);

@@ -1,12 +1,13 @@
 #include "OwnFolder.h"
 
+#include "HerRights.h"
+#include "Redirect.h"
 #include "WindowsError.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <windows.h>
-#include <sddl.h>
 #include <shlobj.h>
 
 namespace OwnFolder {
@@ -22,42 +23,6 @@ QString knownFolder(REFKNOWNFOLDERID id)
     return found;
 }
 
-// Rights for her and the system alone, not inherited from above: what
-// mode 0700 says on Linux. Files made inside inherit them.
-class HerRightsOnly
-{
-public:
-    HerRightsOnly()
-    {
-        HANDLE token = nullptr;
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-            return;
-        DWORD size = 0;
-        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        QByteArray buffer(qsizetype(size), '\0');
-        wchar_t *sid = nullptr;
-        if (size && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)
-            && ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid, &sid)) {
-            const std::wstring sddl = L"D:P(A;OICI;FA;;;" + std::wstring(sid) + L")(A;OICI;FA;;;SY)";
-            LocalFree(sid);
-            ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &m_descriptor, nullptr);
-        }
-        CloseHandle(token);
-        m_attributes.nLength = sizeof m_attributes;
-        m_attributes.lpSecurityDescriptor = m_descriptor;
-    }
-    ~HerRightsOnly() { LocalFree(m_descriptor); }
-    HerRightsOnly(const HerRightsOnly &) = delete;
-    HerRightsOnly &operator=(const HerRightsOnly &) = delete;
-
-    // Null, and the parent's rights, when hers could not be found.
-    SECURITY_ATTRIBUTES *attributes() { return m_descriptor ? &m_attributes : nullptr; }
-
-private:
-    PSECURITY_DESCRIPTOR m_descriptor = nullptr;
-    SECURITY_ATTRIBUTES m_attributes {};
-};
-
 FileProblem make(const QString &path)
 {
     QStringList missing;
@@ -69,7 +34,7 @@ FileProblem make(const QString &path)
         missing.prepend(existing);
         existing = parent;
     }
-    HerRightsOnly rights;
+    HerRights rights;
     for (const QString &folder : missing) {
         if (!CreateDirectoryW(windowsPath(folder).c_str(), rights.attributes()) && GetLastError() != ERROR_ALREADY_EXISTS)
             return problemFromWindowsError(GetLastError(), folder);
@@ -93,8 +58,9 @@ FileProblem prepare(const QString &folder)
         if (attributes == INVALID_FILE_ATTRIBUTES)
             return problemFromWindowsError(GetLastError(), path);
     }
-    // A junction or link could carry her files anywhere.
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    // A junction or link could carry her files anywhere; a folder kept by
+    // OneDrive is a reparse point too, and hers.
+    if (redirectsElsewhere(windowsPath(path)))
         return {FileProblem::Cause::LinkedFolder, path, {}};
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return {FileProblem::Cause::NotAFolder, path, {}};

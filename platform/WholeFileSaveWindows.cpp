@@ -1,5 +1,7 @@
 #include "WholeFileSave.h"
 
+#include "HerRights.h"
+#include "Redirect.h"
 #include "WindowsError.h"
 
 #include <QFileInfo>
@@ -21,19 +23,26 @@ FileProblem refusalOfExisting(const QString &path)
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND ? FileProblem{} : problemFromWindowsError(error, path);
     }
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    if (redirectsElsewhere(name))
         return {FileProblem::Cause::LinkedFile, path, {}};
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return {FileProblem::Cause::NotAFile, path, {}};
-    const HANDLE handle = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const HANDLE handle = CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES | READ_CONTROL,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return problemFromWindowsError(GetLastError(), path);
     BY_HANDLE_FILE_INFORMATION info {};
     const bool known = GetFileInformationByHandle(handle, &info) && GetFileType(handle) == FILE_TYPE_DISK;
+    const bool hers = HerRights().ownsOrTrusted(handle);
+    const bool link = redirectsElsewhere(handle);
     CloseHandle(handle);
+    if (link)
+        return {FileProblem::Cause::LinkedFile, path, {}};
     if (!known)
         return {FileProblem::Cause::NotAFile, path, {}};
+    if (!hers)
+        return {FileProblem::Cause::ForeignFile, path, {}};
     if (info.nNumberOfLinks != 1)
         return {FileProblem::Cause::HardLinkedFile, path, {}};
     return {};
@@ -47,8 +56,10 @@ public:
         : m_name(windowsPath(folder + QStringLiteral("/.quintrela-")
                              + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8)))
     {
-        // Made new, never opened through a name someone placed first.
-        const HANDLE handle = CreateFileW(m_name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        // Made new, never opened through a name someone placed first, with
+        // her rights alone: the page keeps them when it takes the final name.
+        HerRights rights;
+        const HANDLE handle = CreateFileW(m_name.c_str(), GENERIC_WRITE, 0, rights.attributes(), CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
             m_error = GetLastError();

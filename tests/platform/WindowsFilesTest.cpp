@@ -14,7 +14,12 @@
 
 #include <vector>
 
+#include <cstdio>
+#include <functional>
+
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 using Cause = FileProblem::Cause;
 
@@ -93,6 +98,72 @@ TEST_F(WindowsFilesTest, AWholeFileReplacesTheOldOneAndLeavesNothingBehind)
     EXPECT_EQ(TestSupport::readBytes(path), "new page");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maio.pdf"});
     EXPECT_EQ(saveWholeFile(at("missing/maio.pdf"), "page").cause, Cause::FolderMissing);
+}
+
+namespace {
+
+// The file's access list as Windows tells it (SDDL), read back by name.
+QString accessList(const QString &path)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(native(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              nullptr, nullptr, &descriptor)
+        != ERROR_SUCCESS)
+        return QStringLiteral("unreadable");
+    wchar_t *text = nullptr;
+    ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
+                                                         nullptr);
+    const QString list = text ? QString::fromWCharArray(text) : QString();
+    LocalFree(text);
+    LocalFree(descriptor);
+    return list;
+}
+
+} // namespace
+
+TEST_F(WindowsFilesTest, HerFilesAreHersAloneInAFolderEveryoneMayRead)
+{
+    // A portable folder as unpacked on a family computer: every account may
+    // read what is made in it.
+    const QString shared = at("Quintrela");
+    PSECURITY_DESCRIPTOR open = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;OICI;FA;;;WD)", SDDL_REVISION_1, &open, nullptr));
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, open, FALSE};
+    ASSERT_TRUE(CreateDirectoryW(native(shared).c_str(), &attributes));
+    LocalFree(open);
+    const QString plain = shared + "/plain.dat";
+    TestSupport::writeBytes(plain, "made by another program");
+    ASSERT_TRUE(accessList(plain).contains(";;;WD)")) << qPrintable(accessList(plain)); // the folder's rights reach it
+
+    const struct
+    {
+        const char *what;
+        QString path;
+        std::function<bool(const QString &)> write;
+    } writers[] = {
+        {"the records", shared + "/quintrela.dat",
+         [](const QString &p) { return OwnFile(p, OwnFile::Access::Write).isOpen(); }},
+        {"the setting", shared + "/qtrconf.dat",
+         [](const QString &p) { return SettingsFile(p).write(SettingsFile::valueEndIsNext); }},
+        {"an export", shared + "/Quintrela Maria.ics", [](const QString &p) { return saveWholeFile(p, "agenda").ok(); }},
+        {"one of hers found open to all", plain,
+         [](const QString &p) { return OwnFile(p, OwnFile::Access::Write).isOpen(); }},
+    };
+    // Wine keeps a file's list as its Unix mode: a list set on an existing
+    // file is taken (SetSecurityInfo succeeds) but not kept.
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    for (const auto &w : writers) {
+        ASSERT_TRUE(w.write(w.path)) << w.what;
+        if (wine && w.path == plain) {
+            std::printf("not checked under Wine: %s\n", w.what);
+            continue;
+        }
+        const QString list = accessList(w.path);
+        EXPECT_FALSE(list.contains(";;;WD)")) << w.what << ": " << qPrintable(list);
+        EXPECT_FALSE(list.contains(";;;BU)") || list.contains(";;;AU)")) << w.what << ": " << qPrintable(list);
+        EXPECT_TRUE(list.contains(";;;SY)")) << w.what << ": " << qPrintable(list);
+    }
+    EXPECT_EQ(TestSupport::readBytes(plain), "made by another program");
 }
 
 TEST(WindowsDataPlace, AnInstalledProgramKeepsHerFilesInHerAppData)

@@ -1,0 +1,77 @@
+#include "HerRights.h"
+
+#include <QByteArray>
+
+#include <aclapi.h>
+#include <sddl.h>
+
+namespace {
+
+QByteArray tokenUser()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    QByteArray buffer(qsizetype(size), '\0');
+    QByteArray sid;
+    if (size && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+        PSID user = reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid;
+        sid = QByteArray(static_cast<const char *>(user), qsizetype(GetLengthSid(user)));
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+bool isWellKnown(PSID sid, WELL_KNOWN_SID_TYPE type)
+{
+    return IsWellKnownSid(sid, type);
+}
+
+} // namespace
+
+HerRights::HerRights()
+    : m_user(tokenUser())
+{
+    wchar_t *sid = nullptr;
+    if (m_user.isEmpty() || !ConvertSidToStringSidW(PSID(m_user.data()), &sid))
+        return;
+    // P: protected, nothing inherited from above; OICI: what is made inside
+    // a folder of hers takes the same list.
+    const std::wstring sddl = L"D:P(A;OICI;FA;;;" + std::wstring(sid) + L")(A;OICI;FA;;;SY)";
+    LocalFree(sid);
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &m_descriptor, nullptr);
+    m_attributes.nLength = sizeof m_attributes;
+    m_attributes.lpSecurityDescriptor = m_descriptor;
+}
+
+HerRights::~HerRights()
+{
+    LocalFree(m_descriptor);
+}
+
+bool HerRights::narrow(HANDLE file) const
+{
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL list = nullptr;
+    if (!m_descriptor || !GetSecurityDescriptorDacl(m_descriptor, &present, &list, &defaulted) || !present)
+        return false;
+    return SetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                           nullptr, nullptr, list, nullptr)
+        == ERROR_SUCCESS;
+}
+
+bool HerRights::ownsOrTrusted(HANDLE object) const
+{
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(object, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr,
+                        &descriptor)
+        != ERROR_SUCCESS)
+        return true; // a disk without owners (FAT, a network share) has no other account to fear
+    const bool trusted = !owner || (!m_user.isEmpty() && EqualSid(owner, PSID(m_user.data())))
+        || isWellKnown(owner, WinLocalSystemSid) || isWellKnown(owner, WinBuiltinAdministratorsSid);
+    LocalFree(descriptor);
+    return trusted;
+}
