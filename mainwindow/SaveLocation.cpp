@@ -41,7 +41,8 @@ QString fileNameFor(const QString &text)
 {
     QString name = text;
     for (QChar &c : name) {
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+        // What no file name may hold on Windows, on every system alike.
+        if (QStringView(u"/\\<>:\"|?*").contains(c) || c.category() == QChar::Other_Control)
             c = u'-';
     }
     return name.trimmed();

@@ -129,6 +129,8 @@ QString FileProblem::sentence() const
         return QStringLiteral("%1 não é uma pasta.").arg(where);
     case Cause::FileInTheWay:
         return QStringLiteral("No caminho de %1 há um arquivo onde deveria haver uma pasta.").arg(where);
+    case Cause::OpenElsewhere:
+        return QStringLiteral("O arquivo %1 está aberto em outro programa. Feche-o e tente de novo.").arg(where);
     case Cause::TooLarge:
         return QStringLiteral("O arquivo %1 é grande demais para ser um arquivo de dados da Quintrela. Para proteger "
                               "os seus dados, o programa não o lê nem grava nele.")

@@ -18,6 +18,7 @@ struct FileProblem
         NotAFolder,
         FileInTheWay,       // a file stands where a folder of the path should be
         TooLarge,           // far larger than any file of hers could be
+        OpenElsewhere,      // another program holds it open (a PDF viewer on Windows)
         ForeignFile,        // belongs to another user
         ForeignFolder,
         HardLinkedFile,     // the same file has other names elsewhere

@@ -125,8 +125,20 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
         return problem;
     }
     temporary.close();
-    if (!MoveFileExW(temporary.name(), windowsPath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return problemFromWindowsError(GetLastError(), path);
+    if (!MoveFileExW(temporary.name(), windowsPath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DWORD error = GetLastError();
+        // A file held open by a viewer refuses its replacement as "access
+        // denied": asked to be opened for deleting, it tells the truth.
+        if (error == ERROR_ACCESS_DENIED) {
+            const HANDLE held = CreateFileW(windowsPath(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+            if (held == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION)
+                error = ERROR_SHARING_VIOLATION;
+            else if (held != INVALID_HANDLE_VALUE)
+                CloseHandle(held);
+        }
+        return problemFromWindowsError(error, path);
+    }
     temporary.placed();
     return {};
 }

@@ -31,6 +31,12 @@ FileProblem problemFromWindowsError(unsigned long error, const QString &path)
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
         return {Cause::FolderMissing, path, {}};
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return {Cause::OpenElsewhere, path, {}};
+    case ERROR_FILENAME_EXCED_RANGE:
+        return {Cause::Other, path, QStringLiteral("o nome ou o caminho é longo demais")};
     case ERROR_CANT_ACCESS_FILE:
     case ERROR_CANT_RESOLVE_FILENAME:
     case ERROR_STOPPED_ON_SYMLINK:
@@ -53,5 +59,15 @@ FileProblem problemFromWindowsError(unsigned long error, const QString &path)
 
 std::wstring windowsPath(const QString &path)
 {
-    return QDir::toNativeSeparators(path).toStdWString();
+    QString native = QDir::toNativeSeparators(path);
+    // Past MAX_PATH the system's calls take a full path only in its long
+    // form, whatever the machine's long-path setting.
+    constexpr qsizetype roomForAName = MAX_PATH - 12;
+    if (native.size() >= roomForAName && !native.startsWith(QLatin1String("\\\\?\\"))) {
+        if (native.startsWith(QLatin1String("\\\\")))
+            native = QLatin1String("\\\\?\\UNC\\") + native.mid(2);
+        else if (native.size() > 2 && native[1] == u':')
+            native = QLatin1String("\\\\?\\") + QDir::toNativeSeparators(QDir::cleanPath(path));
+    }
+    return native.toStdWString();
 }

@@ -132,6 +132,7 @@ TEST_F(FrmPrincipalExportTest, TheCalendarMenuAndThePdfOnDemand)
 TEST(SaveLocationTest, FileNamesLoseWhatNamesAFolder)
 {
     EXPECT_EQ(SaveLocation::fileNameFor("Ana/Bia\\Cris"), "Ana-Bia-Cris");
+    EXPECT_EQ(SaveLocation::fileNameFor("Ana? <Bia>: \"C|D*\""), "Ana- -Bia-- -C-D--");
     EXPECT_EQ(SaveLocation::fileNameFor(QString::fromUtf8(" José ")), QString::fromUtf8("José"));
 }
 

@@ -166,6 +166,37 @@ TEST_F(WindowsFilesTest, HerFilesAreHersAloneInAFolderEveryoneMayRead)
     EXPECT_EQ(TestSupport::readBytes(plain), "made by another program");
 }
 
+TEST_F(WindowsFilesTest, ALongPathWorksAndAFileHeldOpenIsToldSo)
+{
+    // Past 260 characters: her files and her pages are kept there too.
+    QString deep = dir.path();
+    while (deep.size() < 300)
+        deep += QStringLiteral("/pasta-com-um-nome-longo");
+    ASSERT_TRUE(OwnFolder::prepare(deep).ok()) << qPrintable(deep);
+    const QString records = deep + "/quintrela.dat";
+    {
+        OwnFile file(records, OwnFile::Access::Write);
+        ASSERT_TRUE(file.isOpen()) << qPrintable(file.problem().sentence());
+        ASSERT_TRUE(file.writeAt(0, "Maria"));
+    }
+    QByteArray read;
+    OwnFile again(records, OwnFile::Access::Read);
+    ASSERT_TRUE(again.isOpen() && again.readAll(read));
+    EXPECT_EQ(read, "Maria");
+    EXPECT_TRUE(saveWholeFile(deep + "/maio.pdf", "page").ok());
+
+    // A page open in a viewer that shares nothing: its own cause, not "no permission".
+    const QString pdf = at("aberto.pdf");
+    TestSupport::writeBytes(pdf, "older page");
+    const HANDLE viewer = CreateFileW(native(pdf).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+    const FileProblem held = saveWholeFile(pdf, "newer page");
+    CloseHandle(viewer);
+    EXPECT_EQ(held.cause, Cause::OpenElsewhere) << qPrintable(held.sentence());
+    EXPECT_TRUE(held.sentence().contains(QString::fromUtf8("aberto em outro programa"))) << qPrintable(held.sentence());
+    EXPECT_EQ(TestSupport::readBytes(pdf), "older page");
+}
+
 TEST(WindowsDataPlace, AnInstalledProgramKeepsHerFilesInHerAppData)
 {
     const QString home = OwnFolder::userDataHome();
