@@ -1,5 +1,7 @@
 #include "Announcer.h"
 
+#include "SystemAnnouncement.h"
+
 #include <QAccessible>
 
 Announcer::Announcer(QWidget *parent)
@@ -26,9 +28,11 @@ void Announcer::showSentence()
 {
     if (isHidden()) {
         show();
-        return;
+    } else {
+        // Shown again, so the screen reader hears the new sentence now.
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
     }
-    // Shown again, so the screen reader hears the new sentence now.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    // Once shown: a hidden object's sentence is dropped on the way.
+    SystemAnnouncement::raise(this, accessibleName());
 }

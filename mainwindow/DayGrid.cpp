@@ -122,17 +122,19 @@ void DayGrid::moveTo(const QDate &day)
 {
     if (!day.isValid())
         return;
-    if (!cellOf(day) && !m_showMonthOf(day))
+    const bool turned = !cellOf(day);
+    if (turned && !m_showMonthOf(day))
         return; // beyond the months that can be shown
     m_visited = day;
     updateTabStop();
     if (QLabel *cell = cellOf(day)) {
         cell->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        if (cell->hasFocus()) {
+        // A new month is said with the day in one sentence, so that neither
+        // cuts the other off; the same cell with a new day is said too.
+        if (turned || cell->hasFocus())
             m_sayDay(cell->toolTip());
-        } else {
+        if (!cell->hasFocus())
             cell->setFocus(Qt::OtherFocusReason);
-        }
     }
     placeFrame();
 }

@@ -21,11 +21,12 @@ class DayGrid : public QObject
     Q_OBJECT
 public:
     // cells: the 42 day labels of the calendar; before and after: the Tab
-    // stops around the days. showMonthOf shows (and announces) the month of
-    // a date; it is false when that month cannot be shown. sayDay has a day
-    // said that took the place of the one in focus in the same cell (28
-    // February, then 28 March): the focus does not move, so no screen
-    // reader would say it.
+    // stops around the days. showMonthOf shows the month of a date; it is
+    // false when that month cannot be shown. sayDay has a day said with its
+    // month: when the month turned under it (said in one sentence, so that
+    // neither cuts the other off), and when it took the place of the one in
+    // focus in the same cell (28 February, then 28 March), where the focus
+    // does not move, so no screen reader would say it.
     DayGrid(const std::array<QLabel *, 42> &cells, QWidget *before, QWidget *after,
             std::function<bool(const QDate &)> showMonthOf, std::function<void(const QPoint &)> openMenu,
             std::function<void(const QString &)> sayDay);

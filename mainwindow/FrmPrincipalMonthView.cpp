@@ -50,8 +50,7 @@ bool FrmPrincipal::showMonthOf(const QDate &day)
     m_state.ShownMonth = DateText::twoDigits(day.month());
     m_state.ShownYear = QString::number(day.year());
     ShowMonth(m_state.ShownMonth, m_state.ShownYear);
-    announceMonth();
-    return true;
+    return true; // said with the day it was turned to (DayGrid)
 }
 
 void FrmPrincipal::stepMonth(int months)
@@ -59,7 +58,8 @@ void FrmPrincipal::stepMonth(int months)
     const QDate shown = DateText::readDate(MonthGrid::firstOfMonthText(m_state.ShownMonth, m_state.ShownYear));
     if (!shown.isValid())
         return;
-    showMonthOf(shown.addMonths(months));
+    if (showMonthOf(shown.addMonths(months)))
+        announceMonth();
 }
 
 void FrmPrincipal::imgGoLeftClick()

@@ -1,13 +1,9 @@
 #include "DataFolder.h"
-#include "OwnFolder.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include <sys/stat.h>
 
@@ -79,46 +75,4 @@ TEST_F(DataFolderTest, AnOwnFolderKeepsTheRightsItHas)
     ::chmod(QFile::encodeName(folder).constData(), 0755);
     EXPECT_EQ(DataFolder::folder(DataFolder::Placement::UserData, "/usr/bin"), folder);
     EXPECT_EQ(mode(folder), 0755u);
-}
-
-TEST_F(DataFolderTest, AnXdgDataHomeThatIsNoFolderOfHersIsToldForWhatItIs)
-{
-    using C = FileProblem::Cause;
-    const QString shared = home.path() + "/shared"; // a folder anyone may write
-    const struct
-    {
-        const char *what;
-        std::function<QString()> make; // XDG_DATA_HOME
-        C cause;
-    } cases[] = {
-        {"a file, as /etc/passwd",
-         [&] {
-             QFile file(home.path() + "/passwd");
-             file.open(QIODevice::WriteOnly);
-             return file.fileName();
-         },
-         C::FileInTheWay},
-        {"a link in a folder anyone may write",
-         [&] {
-             QDir().mkpath(home.path() + "/real");
-             QDir().mkpath(shared);
-             ::chmod(QFile::encodeName(shared).constData(), 0777);
-             QFile::link(home.path() + "/real", shared + "/dados");
-             return shared + "/dados";
-         },
-         C::LinkedFolder},
-        {"her own link in her own home",
-         [&] {
-             QDir().mkpath(home.path() + "/real");
-             QFile::link(home.path() + "/real", home.path() + "/atalho");
-             return home.path() + "/atalho";
-         },
-         C::None},
-    };
-    for (const auto &c : cases) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(c.make()));
-        const QString folder = DataFolder::folder(DataFolder::Placement::UserData, "/usr/bin");
-        EXPECT_EQ(OwnFolder::prepare(folder).cause, c.cause) << c.what;
-        EXPECT_FALSE(QFileInfo::exists(home.path() + "/real/Quintrela") && c.cause != C::None) << c.what;
-    }
 }

@@ -331,6 +331,12 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     EXPECT_EQ(dayInFocus(), QString());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(dayInFocus(), utf8("quarta-feira, 21 de março de 2001"));
+    // A month turned at a day's edge: the month and the day in one sentence.
+    auto *announcer = w.imgFigCalendario()->findChild<QWidget *>("Announcer");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(announcer->accessibleName(), utf8("Fevereiro de 2001. Dias de baixo risco: 27 e 28. quarta-feira, 28 de "
+                                                "fevereiro de 2001: dia de baixo risco."));
 }
 
 TEST_F(FrmPrincipalAccessibilityTest, EachThingIsSaidOnceWhenItHappens)

@@ -120,7 +120,54 @@ settings_run "$portable/qtrconfg.exe" "$portable/qtrconf.dat"
 consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png export
 echo "portable: exactly the libraries loaded, FF FF and Maria's record beside the programs, March 2001 on screen, her calendar exported"
 
-# 3. The installer, silent: Program Files, Start menu, the uninstall entry.
+# 3. Heard on Windows: a recording UI Automation core in this Windows only
+# (Wine's delivers no events), asked first as NVDA asks, then the worked
+# example, Page Down and a day's edge; every sentence Orca hears on Linux
+# must be raised as a UI Automation notification.
+unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/heard"
+heard="$work/heard/Quintrela-$version"
+printf '\377\377' > "$heard/qtrconf.dat"
+cp "$build/tests/uia/UIAutomationCore.dll" "$WINEPREFIX/drive_c/windows/system32/UIAutomationCore.dll"
+export QUINTRELA_UIA_LOG="Z:$work/uia.log"
+WINEDLLOVERRIDES="uiautomationcore=n;mscoree,mshtml=" wine "$heard/Quintrela.exe" >/dev/null 2>&1 &
+id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
+xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+wine "$build/tests/uia/uia_client.exe" "Quintrela Eletr" || fail "the window did not answer WM_GETOBJECT"
+sleep 0.5
+type_worked_example 1.5
+# Each sentence waits for the events before it to settle (600 ms); Wine is slower.
+sleep 3
+xdotool key Next          # Page Down: April
+sleep 3
+xdotool key Tab Tab Tab Tab Tab   # to the days, at 1 April
+sleep 0.5
+xdotool key Left          # a day's edge: 31 March
+sleep 1.5
+wineserver -k 2>/dev/null || true
+wineserver -w
+unset QUINTRELA_UIA_LOG
+/usr/bin/python3 - "$work/uia.log" <<'PY' || fail "UI Automation was not told what Orca hears"
+import sys
+said = open(sys.argv[1], encoding="utf-8").read().splitlines() if len(sys.argv) > 1 else []
+expected = [
+    "Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28.",
+    "Abril de 2001. Próxima menstruação: dia 24.",
+    "Março de 2001. Última menstruação informada: dia 1.",  # at the edge, with the day
+]
+pending = list(expected)
+for line in said:
+    if pending and line.startswith(pending[0]):
+        if pending[0] == expected[2] and "sábado, 31 de março de 2001" not in line:
+            continue
+        pending.pop(0)
+for line in said:
+    print("   UIA notification:", line[:160])
+if pending:
+    sys.exit("never raised: %r" % pending[0])
+PY
+echo "heard on Windows: the consultation, Page Down and a day's edge, each raised as a UI Automation notification"
+
+# 4. The installer, silent: Program Files, Start menu, the uninstall entry.
 wine "$out/Quintrela-$version-setup.exe" /S
 wineserver -w
 c="$WINEPREFIX/drive_c"
@@ -138,7 +185,7 @@ written="$(find "$installed" -newer "$work/installed" -print)"
 [ -z "$written" ] || fail "written in Program Files: $written"
 echo "installed: FF FF and Maria's record in her AppData, nothing written in Program Files"
 
-# 4. Uninstalled: the programs go, her data stays.
+# 5. Uninstalled: the programs go, her data stays.
 wine "$installed/Desinstalar.exe" /S
 wineserver -w
 [ ! -e "$installed" ] || fail "Program Files still holds: $(ls "$installed")"
