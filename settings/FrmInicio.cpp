@@ -74,6 +74,11 @@ void FrmInicio::createControls()
     setTabOrder(m_cmdGo, m_optUm);
     setTabOrder(m_optUm, m_optDois);
     m_cmdGo->setFocus();
+    // What a screen reader does not say of its own: the button's key, and
+    // where each option stands in the group.
+    m_cmdGo->setAccessibleDescription(QStringLiteral("Tecla Alt+Z"));
+    m_optUm->setAccessibleDescription(QStringLiteral("Opção 1 de 2"));
+    m_optDois->setAccessibleDescription(QStringLiteral("Opção 2 de 2"));
     // The two options are one stop for Tab, at the selected one, as in any
     // radio group; the arrow keys move the choice.
     for (OptionButton *option : {m_optUm, m_optDois})

@@ -1,9 +1,11 @@
 #include "CycleProjection.h"
 #include "PdfWords.h"
 #include "PrintCalendar.h"
+#include "PrintedPdf.h"
 #include "QtPrinterSurface.h"
 #include "fQuintrela.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
@@ -11,6 +13,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,4 +125,29 @@ TEST(QtPrinterSurfaceTest, LinesAreTheSameWidthOnAnyPrinter)
     const int expected = int(0.2 * 600 / 25.4 + 0.5); // 5 rows
     EXPECT_NEAR(thickness[0], expected, 1);
     EXPECT_NEAR(thickness[1], expected, 1);
+}
+
+TEST(PrintedPdfTest, ThePdfOfferedWhenPrintingFailedNeverAsksThePrintService)
+{
+    // A print service that only counts who knocks: the page kept as a PDF
+    // must not wait on, nor depend on, the service that has just failed.
+    QTemporaryDir dir;
+    const QByteArray socketPath = QFile::encodeName(dir.filePath("cups.sock"));
+    const int service = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path);
+    ASSERT_EQ(::bind(service, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(service, 8), 0);
+    const QByteArray saved = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", socketPath);
+    const QPageLayout layout = defaultPdfLayout();
+    drawPrintedPdf(layout, [](PrinterSurface &) { return true; });
+    qputenv("CUPS_SERVER", saved);
+    int knocks = 0;
+    while (::accept(service, nullptr, nullptr) >= 0)
+        ++knocks;
+    ::close(service);
+    EXPECT_EQ(knocks, 0);
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
 }

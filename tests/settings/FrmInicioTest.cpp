@@ -2,6 +2,7 @@
 #include "OptionButton.h"
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
@@ -145,6 +146,11 @@ TEST_F(FrmInicioTest, AltZPressesTheButton)
     QTest::mouseClick(w->optUm(), Qt::LeftButton);
     QSignalSpy saved(w.get(), &FrmInicio::saved);
     ASSERT_EQ(w->cmdGo()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Z)) << qPrintable(w->cmdGo()->shortcut().toString());
+    // Said to a screen reader, with each option's place in the group.
+    const std::pair<QWidget *, const char *> said[] = {
+        {w->cmdGo(), "Tecla Alt+Z"}, {w->optUm(), "Opção 1 de 2"}, {w->optDois(), "Opção 2 de 2"}};
+    for (const auto &[widget, words] : said)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description), QString::fromUtf8(words));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::AltModifier);
     // A shortcut presses the button visibly: the click lands a moment later.
     EXPECT_TRUE(QTest::qWaitFor([&] { return saved.count() == 1; }, 2000));
