@@ -20,8 +20,9 @@ QString home();
 // unset, empty or not absolute; her roaming AppData folder on Windows.
 QString userDataHome();
 
-// Whether a program installed there stands in the system's own folder
-// (Windows' Program Files), where her files cannot be kept.
+// Whether a program there was installed (Windows' Program Files, or her own
+// %LOCALAPPDATA%\Programs for an install for her alone): its folder holds
+// programs, not her files.
 bool isSystemProgramFolder(const QString &programFolder);
 
 } // namespace OwnFolder

@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
 
 #include <windows.h>
 #include <shlobj.h>
@@ -82,12 +85,18 @@ QString userDataHome()
 bool isSystemProgramFolder(const QString &programFolder)
 {
     const QString folder = QDir::cleanPath(programFolder) + u'/';
-    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86, FOLDERID_ProgramFilesX64}) {
-        const QString system = knownFolder(id);
-        if (!system.isEmpty() && folder.startsWith(system + u'/', Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    // Her own %LOCALAPPDATA%\Programs too, where the installer puts a copy
+    // "somente para mim": installed either way, her data is in her AppData.
+    QStringList installed;
+    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86, FOLDERID_ProgramFilesX64,
+                                FOLDERID_UserProgramFiles})
+        installed << knownFolder(id);
+    // Where the system names no such folder (Wine 8), the installer's own fallback.
+    if (const QString local = knownFolder(FOLDERID_LocalAppData); !local.isEmpty())
+        installed << local + QStringLiteral("/Programs");
+    return std::any_of(installed.begin(), installed.end(), [&](const QString &place) {
+        return !place.isEmpty() && folder.startsWith(place + u'/', Qt::CaseInsensitive);
+    });
 }
 
 } // namespace OwnFolder

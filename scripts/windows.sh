@@ -46,8 +46,12 @@ zip_file="$out/Quintrela-$version-windows-x64.zip"
 rm -f "$zip_file"
 (cd "$out" && TZ=UTC zip -q -r -X -9 "$zip_file" "Quintrela-$version")
 size_kb="$(du -sk "$folder" | cut -f1)"
+# What the uninstaller removes: exactly the files installed, deepest folders last.
+files="$out/installed-files.nsh"
+(cd "$folder" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+ cd "$folder" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') > "$files"
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE="$folder" -DICON="$build/mainwindow/quintrela.ico" \
-  -DSIZE_KB="$size_kb" -DOUTFILE="$out/Quintrela-$version-setup.exe" "$root/packaging/windows/Quintrela.nsi"
+  -DSIZE_KB="$size_kb" -DFILES="$files" -DOUTFILE="$out/Quintrela-$version-setup.exe" "$root/packaging/windows/Quintrela.nsi"
 ls -l "$zip_file" "$out/Quintrela-$version-setup.exe"
 
 [ "${1:-}" = "--test" ] || exit 0

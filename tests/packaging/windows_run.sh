@@ -167,29 +167,49 @@ if pending:
 PY
 echo "heard on Windows: the consultation, Page Down and a day's edge, each raised as a UI Automation notification"
 
-# 4. The installer, silent: Program Files, Start menu, the uninstall entry.
-wine "$out/Quintrela-$version-setup.exe" /S
-wineserver -w
+# 4. The installer, silent, each way: for all users (Program Files, the
+# machine's Start menu and uninstall entry) and for her alone (her
+# LOCALAPPDATA, her Start menu, her uninstall entry, no administrator).
+# Installed either way, her files go to her AppData; uninstalled, the
+# programs go and her data stays.
 c="$WINEPREFIX/drive_c"
-installed="$c/Program Files/Quintrela"
-menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quintrela"
-[ -f "$installed/Quintrela.exe" ] && [ -f "$installed/qtrconfg.exe" ] || fail "not installed in Program Files"
-[ -f "$menu/Quintrela.lnk" ] && [ -f "$menu/Configuração da Quintrela.lnk" ] || fail "no Start-menu entries"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintrela'
-wine reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Desinstalar.exe' || fail "no uninstall entry"
-touch "$work/installed"
-appdata="$(ls -d "$c"/users/*/AppData/Roaming | grep -v '/Public/' | head -n1)"
-settings_run "$installed/qtrconfg.exe" "$appdata/Quintrela/qtrconf.dat"
-consultation "$installed/Quintrela.exe" "$appdata/Quintrela/quintrela.dat" quintrela-wine-installed.png
-written="$(find "$installed" -newer "$work/installed" -print)"
-[ -z "$written" ] || fail "written in Program Files: $written"
-echo "installed: FF FF and Maria's record in her AppData, nothing written in Program Files"
+profile="$(ls -d "$c"/users/*/AppData | grep -v '/Public/' | head -n1)"
+appdata="$profile/Roaming"
+key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintrela'
+installed_run() { # SCOPE FOLDER MENU HIVE
+  local scope="$1" installed="$2" menu="$3" hive="$4"
+  rm -rf "$appdata/Quintrela" # each as on her first day
+  wine "$out/Quintrela-$version-setup.exe" /S "/$scope"
+  wineserver -w
+  [ -f "$installed/Quintrela.exe" ] && [ -f "$installed/qtrconfg.exe" ] || fail "$scope: not installed in $installed"
+  [ -f "$menu/Quintrela.lnk" ] && [ -f "$menu/Configuração da Quintrela.lnk" ] || fail "$scope: no Start-menu entries"
+  wine reg query "$hive\\$key" /v UninstallString 2>/dev/null | grep -q 'Desinstalar.exe' || fail "$scope: no uninstall entry in $hive"
+  touch "$work/installed"
+  settings_run "$installed/qtrconfg.exe" "$appdata/Quintrela/qtrconf.dat"
+  consultation "$installed/Quintrela.exe" "$appdata/Quintrela/quintrela.dat" "quintrela-wine-$scope.png"
+  written="$(find "$installed" -newer "$work/installed" -print)"
+  [ -z "$written" ] || fail "$scope: written beside the installed programs: $written"
+  wine "$installed/Desinstalar.exe" /S
+  wineserver -w
+  [ ! -e "$installed" ] || fail "$scope: the install folder still holds: $(ls "$installed")"
+  [ ! -e "$menu" ] || fail "$scope: the Start-menu entries are still there"
+  wine reg query "$hive\\$key" >/dev/null 2>&1 && fail "$scope: the uninstall entry is still there"
+  [ "$(stat -c %s "$appdata/Quintrela/quintrela.dat")" -eq 132 ] || fail "$scope: uninstalling took her records"
+  echo "$scope: installed in $(basename "$(dirname "$installed")"), FF FF and Maria's record in her AppData, nothing beside the programs; uninstalled, her records kept"
+}
+installed_run AllUsers "$c/Program Files/Quintrela" "$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quintrela" HKLM
+installed_run CurrentUser "$profile/Local/Programs/Quintrela" "$appdata/Microsoft/Windows/Start Menu/Programs/Quintrela" HKCU
 
-# 5. Uninstalled: the programs go, her data stays.
-wine "$installed/Desinstalar.exe" /S
+# 5. Installed into a folder that holds other programs (/D=), then
+# uninstalled: exactly what was installed goes, nothing else.
+shared="$c/Compartilhada"
+mkdir -p "$shared"
+printf 'outro' > "$shared/outro.exe"
+printf 'outro' > "$shared/outro.dll"
+wine "$out/Quintrela-$version-setup.exe" /S /AllUsers '/D=C:\Compartilhada'
 wineserver -w
-[ ! -e "$installed" ] || fail "Program Files still holds: $(ls "$installed")"
-[ ! -e "$menu" ] || fail "the Start-menu entries are still there"
-wine reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry is still there"
-[ "$(stat -c %s "$appdata/Quintrela/quintrela.dat")" -eq 132 ] || fail "uninstalling took her records"
-echo "uninstalled: programs and entries gone, her records kept"
+[ -f "$shared/Quintrela.exe" ] || fail "/D= was not followed"
+wine "$shared/Desinstalar.exe" /S
+wineserver -w
+[ "$(ls "$shared")" = "$(printf 'outro.dll\noutro.exe')" ] || fail "uninstalling left or took the wrong files: $(ls "$shared")"
+echo "uninstalled from a shared folder: its own files gone, outro.exe and outro.dll kept"
