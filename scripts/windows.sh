@@ -18,7 +18,8 @@ $SUDO apt-get install -y --no-install-recommends \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools \
   cmake ninja-build pkg-config python3 dpkg-dev patch xz-utils zip unzip \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libical-dev googletest \
-  fonts-liberation2 nsis wine wine64 xvfb xauth xdotool x11-utils imagemagick
+  fonts-liberation2 nsis wine wine64 xvfb xauth xdotool x11-utils imagemagick \
+  python3-pil python3-icalendar
 [ "${1:-}" = "--setup" ] && exit 0
 
 prefix="$(bash scripts/windows-deps.sh | tail -n1)"
@@ -62,4 +63,13 @@ rm -rf "$WINEPREFIX"
 WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine wineboot -i >/dev/null 2>&1
 wineserver -w
 (cd "$build" && ctest --output-on-failure)
-QUINTRELA_MINGW_PREFIX="$prefix" bash "$root/tests/packaging/windows_run.sh" "$out" "$version" "$build" "$root/${QUINTRELA_LINUX_BUILD:-build}/tests/record_saver"
+# The records exchange needs the Linux build's record saver: built here
+# (with the Linux packages) when this command runs alone.
+linux_saver="$root/${QUINTRELA_LINUX_BUILD:-build}/tests/record_saver"
+if [ ! -x "$linux_saver" ]; then
+  bash scripts/setup.sh
+  cmake -S . -B "$root/build" -DQUINTRELA_BENCH=OFF >/dev/null
+  cmake --build "$root/build" --target record_saver --parallel "$(nproc)"
+  linux_saver="$root/build/tests/record_saver"
+fi
+QUINTRELA_MINGW_PREFIX="$prefix" bash "$root/tests/packaging/windows_run.sh" "$out" "$version" "$build" "$linux_saver"
