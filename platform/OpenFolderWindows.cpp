@@ -1,5 +1,6 @@
 #include "OpenFolder.h"
 
+#include "HerRights.h"
 #include "OwnFolder.h"
 #include "Redirect.h"
 #include "WindowsError.h"
@@ -25,7 +26,7 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
     // Held without FILE_SHARE_DELETE: while it is open, nobody can rename it
     // away and put a junction in its place. The link itself is opened, never
     // followed, and refused below.
-    const HANDLE handle = CreateFileW(windowsPath(m_path).c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+    const HANDLE handle = CreateFileW(windowsPath(m_path).c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | READ_CONTROL,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -41,6 +42,11 @@ OpenFolder::OpenFolder(const QString &folder, Use use)
         refused = FileProblem::Cause::NotAFolder;
     else if (redirectsElsewhere(handle))
         refused = FileProblem::Cause::LinkedFolder;
+    // Another account's folder is never used, as on Linux; one that others
+    // may only write in is harmless, since each file of hers carries her
+    // own access list.
+    else if (use != Use::SaveHere && !HerRights().ownsOrTrusted(handle))
+        refused = FileProblem::Cause::ForeignFolder;
     if (refused != FileProblem::Cause::None) {
         m_problem = {refused, m_path, {}, use == Use::Read};
         CloseHandle(handle);

@@ -197,6 +197,20 @@ TEST_F(WindowsFilesTest, ALongPathWorksAndAFileHeldOpenIsToldSo)
     EXPECT_EQ(TestSupport::readBytes(pdf), "older page");
 }
 
+TEST_F(WindowsFilesTest, AFolderOfAnotherAccountIsNeverUsed)
+{
+    // Under Wine a folder's owner is its Unix owner: the build planted one
+    // of another user's (QUINTRELA_FOREIGN_FOLDER).
+    const QString foreign = qEnvironmentVariable("QUINTRELA_FOREIGN_FOLDER");
+    if (foreign.isEmpty())
+        GTEST_SKIP() << "no folder of another account to try";
+    EXPECT_EQ(SettingsFile(SettingsFile::inFolder(foreign)).write(SettingsFile::valueEndIsNext) ? Cause::None
+                                                                                                 : Cause::ForeignFolder,
+              Cause::ForeignFolder);
+    EXPECT_EQ(OwnFile(foreign + "/quintrela.dat", OwnFile::Access::Read).problem().cause, Cause::ForeignFolder);
+    EXPECT_FALSE(QFileInfo::exists(foreign + "/qtrconf.dat"));
+}
+
 TEST(WindowsDataPlace, AnInstalledProgramKeepsHerFilesInHerAppData)
 {
     const QString home = OwnFolder::userDataHome();
