@@ -19,7 +19,7 @@ $SUDO apt-get install -y --no-install-recommends \
   cmake ninja-build pkg-config python3 dpkg-dev patch xz-utils zip unzip \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libical-dev googletest \
   fonts-liberation2 nsis wine wine64 xvfb xauth xdotool x11-utils imagemagick \
-  python3-pil python3-icalendar
+  python3-pil python3-icalendar cups cups-client cups-bsd
 [ "${1:-}" = "--setup" ] && exit 0
 
 prefix="$(bash scripts/windows-deps.sh | tail -n1)"

@@ -167,7 +167,75 @@ if pending:
 PY
 echo "heard on Windows: the consultation, Page Down and a day's edge, each raised as a UI Automation notification"
 
-# 4. The installer, silent, each way: for all users (Program Files, the
+# 4. Printing told truly: Wine's spooler hands jobs to a CUPS scheduler of
+# the run's own (own folders and socket). A queue that takes the job gets it
+# and nothing is said; a queue that refuses jobs makes EndDoc fail, and she
+# must be told and offered the PDF, never left to think it printed.
+cups="$work/cups"
+for sub in etc spool cache run log lib; do mkdir -p "$cups/$sub"; done
+mkdir -m 1777 -p "$cups/tmp"
+for sub in filter cgi-bin daemon monitor notifier backend; do ln -s "/usr/lib/cups/$sub" "$cups/lib/$sub"; done
+cat > "$cups/etc/cupsd.conf" <<CONF
+Listen $cups/cups.sock
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Policy default>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+CONF
+cat > "$cups/etc/cups-files.conf" <<CONF
+ServerRoot $cups/etc
+RequestRoot $cups/spool
+CacheDir $cups/cache
+StateDir $cups/run
+TempDir $cups/tmp
+AccessLog $cups/log/access_log
+ErrorLog $cups/log/error_log
+PageLog $cups/log/page_log
+ServerBin $cups/lib
+DataDir /usr/share/cups
+FileDevice Yes
+User lp
+Group lp
+SystemGroup root
+CONF
+/usr/sbin/cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" &
+cupsd_pid=$!
+trap 'kill "$cupsd_pid" 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+export CUPS_SERVER="$cups/cups.sock" CUPS_SERVERROOT="$cups/etc"
+for _ in $(seq 100); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
+lpadmin -p Fila -E -v file:///dev/null -m raw 2>/dev/null || fail "no CUPS queue for Wine's spooler"
+lpadmin -d Fila
+wineserver -k 2>/dev/null || true
+wineserver -w
+unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/print"
+printf '\377\377' > "$work/print/Quintrela-$version/qtrconf.dat"
+wine "$work/print/Quintrela-$version/Quintrela.exe" >/dev/null 2>&1 &
+id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
+xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+sleep 0.5
+type_worked_example 1.5
+sleep 2
+xdotool key ctrl+p
+for _ in $(seq 150); do [ -n "$(lpstat -W all -o Fila 2>/dev/null)" ] && break; sleep 0.2; done
+[ -n "$(lpstat -W all -o Fila 2>/dev/null)" ] || fail "the page never reached the CUPS queue"
+xdotool search --name "^Erro:" >/dev/null 2>&1 && fail "a page that printed was told as failed"
+cupsreject Fila
+xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+xdotool key ctrl+p
+window "^Erro:" >/dev/null || fail "a job the spooler refused was told as printed"
+wineserver -k 2>/dev/null || true
+wineserver -w
+kill "$cupsd_pid" 2>/dev/null || true
+unset CUPS_SERVER CUPS_SERVERROOT
+echo "printing: the job reached the CUPS queue behind Wine's spooler; refused, it was told and the PDF offered"
+
+# 5. The installer, silent, each way: for all users (Program Files, the
 # machine's Start menu and uninstall entry) and for her alone (her
 # LOCALAPPDATA, her Start menu, her uninstall entry, no administrator).
 # Installed either way, her files go to her AppData; uninstalled, the
@@ -200,7 +268,7 @@ installed_run() { # SCOPE FOLDER MENU HIVE
 installed_run AllUsers "$c/Program Files/Quintrela" "$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quintrela" HKLM
 installed_run CurrentUser "$profile/Local/Programs/Quintrela" "$appdata/Microsoft/Windows/Start Menu/Programs/Quintrela" HKCU
 
-# 5. Installed into a folder that holds other programs (/D=), then
+# 6. Installed into a folder that holds other programs (/D=), then
 # uninstalled: exactly what was installed goes, nothing else.
 shared="$c/Compartilhada"
 mkdir -p "$shared"
