@@ -33,6 +33,6 @@ void Announcer::showSentence()
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
-    // Once shown: a hidden object's sentence is dropped on the way.
+    // Raised on the shown announcer, the object the sentence belongs to.
     SystemAnnouncement::raise(this, accessibleName());
 }

@@ -24,11 +24,6 @@ QByteArray tokenUser()
     return sid;
 }
 
-bool isWellKnown(PSID sid, WELL_KNOWN_SID_TYPE type)
-{
-    return IsWellKnownSid(sid, type);
-}
-
 } // namespace
 
 HerRights::HerRights()
@@ -71,7 +66,7 @@ bool HerRights::ownsOrTrusted(HANDLE object) const
         != ERROR_SUCCESS)
         return true; // a disk without owners (FAT, a network share) has no other account to fear
     const bool trusted = !owner || (!m_user.isEmpty() && EqualSid(owner, PSID(m_user.data())))
-        || isWellKnown(owner, WinLocalSystemSid) || isWellKnown(owner, WinBuiltinAdministratorsSid);
+        || IsWellKnownSid(owner, WinLocalSystemSid) || IsWellKnownSid(owner, WinBuiltinAdministratorsSid);
     LocalFree(descriptor);
     return trusted;
 }

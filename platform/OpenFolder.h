@@ -39,6 +39,14 @@ public:
     // A folder that is not there, when reading: nothing of hers is in it.
     bool missing() const { return m_missing; }
     const FileProblem &problem() const { return m_problem; }
+    // The same, told of a file in it: a missing folder is "the folder of <file>".
+    FileProblem problemFor(const QString &file) const
+    {
+        FileProblem told = m_problem;
+        if (told.cause == FileProblem::Cause::FolderMissing)
+            told.path = file;
+        return told;
+    }
     NativeFolderHandle handle() const { return m_handle; }
     // The folder as it was asked for, clean and absolute.
     const QString &path() const { return m_path; }

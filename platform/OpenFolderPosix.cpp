@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,7 +53,6 @@ public:
         m_fd = fd;
     }
     int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;

@@ -41,9 +41,7 @@ OwnFile::OwnFile(const QString &path, Access access)
     if (!folder.isOpen()) {
         m_missing = folder.missing();
         if (!m_missing)
-            m_problem = folder.problem();
-        if (m_problem.cause == FileProblem::Cause::FolderMissing)
-            m_problem.path = path; // "the folder of <her file>"
+            m_problem = folder.problemFor(path);
         return;
     }
     // O_NONBLOCK: a pipe planted under the name must not hang the program.
@@ -71,9 +69,10 @@ OwnFile::OwnFile(const QString &path, Access access)
         return;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    // One of hers found open to others is closed as soon as it is seen, read or written.
-    if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0 && ::fchmod(fd, info.st_mode & 0700) != 0
-        && access == Access::Write) {
+    // One of hers found open to others is closed as soon as it is seen, read
+    // or written; only a write depends on it.
+    const bool narrowed = info.st_uid != ::geteuid() || (info.st_mode & 077) == 0 || ::fchmod(fd, info.st_mode & 0700) == 0;
+    if (!narrowed && access == Access::Write) {
         m_problem = FileProblem::fromErrno(errno, path, use);
         ::close(fd);
         return;

@@ -48,9 +48,7 @@ OwnFile::OwnFile(const QString &path, Access access)
     if (!folder.isOpen()) {
         m_missing = folder.missing();
         if (!m_missing)
-            m_problem = folder.problem();
-        if (m_problem.cause == FileProblem::Cause::FolderMissing)
-            m_problem.path = path;
+            m_problem = folder.problemFor(path);
         return;
     }
     const std::wstring name = windowsPath(path);

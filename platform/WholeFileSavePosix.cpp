@@ -137,12 +137,8 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
 {
     const QFileInfo place(path);
     const OpenFolder folder(place.absolutePath(), OpenFolder::Use::SaveHere);
-    if (!folder.isOpen()) {
-        FileProblem problem = folder.problem();
-        if (problem.cause == FileProblem::Cause::FolderMissing)
-            problem.path = path; // "the folder of <the file>"
-        return problem;
-    }
+    if (!folder.isOpen())
+        return folder.problemFor(path);
     const QByteArray name = QFile::encodeName(place.fileName());
     if (FileProblem refused = refusalOfExisting(folder, name, path))
         return refused;
