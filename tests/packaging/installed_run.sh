@@ -34,7 +34,7 @@ touch "$work/before"
 
 # An X server any user may draw on.
 exec 3<> "$work/display"
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb -displayfd 3 -ac -noreset -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
 xserver=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"

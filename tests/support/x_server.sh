@@ -6,8 +6,11 @@
 set -euo pipefail
 fifo="$(mktemp -u)"
 mkfifo -m 600 "$fifo"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$fifo" >/dev/null 2>&1 &
 server=$!
+# -noreset: the accessibility bus launcher connects and leaves first; the
+# reset that follows the last client leaving refused the program's own
+# connection now and then ("could not connect to display").
 # Waited for: a server still going down removes its socket after the next
 # one has taken the same display, which then no client can reach.
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$fifo"' EXIT
