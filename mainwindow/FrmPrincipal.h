@@ -2,6 +2,7 @@
 // Quintrela's one window: the input bar, the month calendar, the legend and
 // notice bars, and the advertising banner.
 
+#include "HistoryProblem.h"
 #include "UserRecordsFile.h"
 #include "WindowServices.h"
 
@@ -50,6 +51,7 @@ public:
     void imgPublicitarioClick();
     void exportToCalendar();
     void savePdf();
+    void openHistory();
 
     // Controls, by their design names
     QComboBox *cmbNome() const { return m_cmbNome; }
@@ -134,6 +136,7 @@ private:
     // Calculate
     bool checkInputs();
     void saveConsultation();
+    void keepInHistory(const QList<UserRecord> &before);
     void showError(bool stop, const QString &text, QWidget *focus);
 
     fQuintrela &m_state;
@@ -141,6 +144,7 @@ private:
     UserRecordsFile m_records;
     QString m_dataFolder;
     bool m_toldRecordsUnreadable = false;
+    HistoryProblem::Cause m_toldHistoryProblem = HistoryProblem::Cause::None;
     bool m_noticeSaid = false; // the window has been left once: its notice was heard
 
     PictureBox *m_picEntrada = nullptr;

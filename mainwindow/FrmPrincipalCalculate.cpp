@@ -5,6 +5,8 @@
 #include "BusyCursor.h"
 #include "CycleProjection.h"
 #include "DateText.h"
+#include "HistoryStore.h"
+#include "HistoryTexts.h"
 #include "ImageButton.h"
 #include "MainWindowTexts.h"
 #include "PictureBox.h"
@@ -13,6 +15,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+
+#include <cmath>
 
 #include <optional>
 
@@ -85,6 +89,7 @@ void FrmPrincipal::imgCalcularClick()
 
 void FrmPrincipal::saveConsultation()
 {
+    const UserRecordsFile::ReadResult before = m_records.readAll();
     const auto result = m_records.SaveUserRecord(m_cmbNome->currentText(), m_txtUltima->text(), m_txtPeriodo->text(), [this] {
         return m_services.askYesNo(this, MainWindowTexts::questionTitle, MainWindowTexts::addName);
     });
@@ -95,4 +100,33 @@ void FrmPrincipal::saveConsultation()
         // The same cause keeps the list from being read again: said once is enough.
         m_toldRecordsUnreadable = true;
     }
+    // Kept only for a name she chose to have remembered.
+    if (result.status == UserRecordsFile::SaveStatus::Updated || result.status == UserRecordsFile::SaveStatus::Added)
+        keepInHistory(before.records);
+}
+
+void FrmPrincipal::keepInHistory(const QList<UserRecord> &before)
+{
+    const QString name = m_cmbNome->currentText();
+    const QDate typed = DateText::readDate(m_txtUltima->text());
+    // A date still to come is not a period that started.
+    if (typed > m_services.today())
+        return;
+    QDate stored;
+    int storedLength = 0;
+    for (const UserRecord &record : before) {
+        if (record.matches(name)) {
+            stored = DateText::readDate(record.Ultima);
+            storedLength = DateText::trimBlanks(record.Periodo).toInt();
+        }
+    }
+    const double cycle = DateText::leadingNumber(m_txtPeriodo->text());
+    const int typedLength = cycle == std::floor(cycle) ? int(cycle) : 0;
+    const HistoryProblem problem =
+        HistoryStore(m_dataFolder).recordConsultation(name, typed, typedLength, stored, storedLength);
+    // Told once for the same cause: she consults again, the calendar works.
+    if (problem && problem.cause != m_toldHistoryProblem)
+        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle,
+                           HistoryTexts::notKept.arg(problem.sentence()));
+    m_toldHistoryProblem = problem.cause;
 }

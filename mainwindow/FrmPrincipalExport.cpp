@@ -31,6 +31,7 @@ void FrmPrincipal::createCalendarMenu()
     command(exportAction, QKeySequence(Qt::CTRL | Qt::Key_E), &FrmPrincipal::exportToCalendar);
     command(pdfAction, QKeySequence(Qt::CTRL | Qt::Key_S), &FrmPrincipal::savePdf);
     command(printAction, QKeySequence(Qt::CTRL | Qt::Key_P), &FrmPrincipal::imgImprimirClick);
+    command(historyAction, QKeySequence(Qt::CTRL | Qt::Key_H), &FrmPrincipal::openHistory);
     m_imgFigCalendario->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_imgFigCalendario, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_calendarMenu->popup(m_imgFigCalendario->mapToGlobal(at)); });

@@ -65,6 +65,7 @@ inline const QString pdfFailed = QStringLiteral(
 inline const QString exportAction = QStringLiteral("Exportar para a agenda (iCalendar)…");
 inline const QString pdfAction = QStringLiteral("Salvar o calendário em PDF…");
 inline const QString printAction = QStringLiteral("Imprimir");
+inline const QString historyAction = QStringLiteral("Histórico dos ciclos…");
 inline const QString calendarMenuName = QStringLiteral("Menu do calendário");
 inline const QString exportTitle = QStringLiteral("Exportar para a agenda");
 inline const QString exportFilter = QStringLiteral("Agendas iCalendar (*.ics)");

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -88,6 +91,22 @@ WindowServices WindowServices::standard()
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();
+    };
+    services.chooseOpenPath = [](QWidget *parent, const QString &title, const QString &filter) {
+        translateQtTexts();
+        forgetFileDialogState();
+        QFileDialog dialog(parent, title, QDir::homePath(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    };
+    services.askText = [](QWidget *parent, const QString &title, const QString &label) {
+        translateQtTexts();
+        bool given = false;
+        const QString text = QInputDialog::getText(shownOrNone(parent), title, label, QLineEdit::Normal, {}, &given);
+        return given ? text : QString();
     };
     return services;
 }

@@ -26,6 +26,11 @@ struct WindowServices
     std::function<QString(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)>
         chooseSavePath;
 
+    // A file to read: a dialog with this title showing files of the filter;
+    // empty when the user gives up.
+    std::function<QString(QWidget *parent, const QString &title, const QString &filter)> chooseOpenPath;
+    // A line she types in a box with this title and label; null when she gives up.
+    std::function<QString(QWidget *parent, const QString &title, const QString &label)> askText;
     // Real boxes, the system date and the default browser.
     static WindowServices standard();
 };

@@ -9,7 +9,7 @@ $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
   build-essential cmake pkg-config git \
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins \
-  libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev libical-dev libcups2-dev \
+  libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev libical-dev libcups2-dev libsqlite3-dev sqlite3 \
   fontconfig fonts-liberation fonts-dejavu-core \
   xvfb xauth x11-utils xdotool \
   locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 orca openbox \

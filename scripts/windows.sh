@@ -19,10 +19,12 @@ $SUDO apt-get install -y --no-install-recommends \
   cmake ninja-build pkg-config python3 dpkg-dev patch xz-utils zip unzip \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libical-dev googletest \
   fonts-liberation2 nsis wine wine64 xvfb xauth xdotool x11-utils imagemagick \
-  python3-pil python3-icalendar cups cups-client cups-bsd
+  python3-pil python3-icalendar cups cups-client cups-bsd \
+  libsqlite3-dev sqlite3 tcl
 [ "${1:-}" = "--setup" ] && exit 0
 
 prefix="$(bash scripts/windows-deps.sh | tail -n1)"
+sqlite="$(bash scripts/windows-sqlite.sh | tail -n1)"
 version="$(sed -n '1s/^quintrela (\([0-9.]*\)).*/\1/p' debian/changelog)"
 out="$root/build-windows"
 build="$out/build"
@@ -32,6 +34,7 @@ mkdir -p "$out"
 cmake -S . -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/packaging/windows/mingw-w64-x86_64.cmake" \
   -DQUINTRELA_MINGW_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+  -DSQLite3_INCLUDE_DIR="$sqlite/include" -DSQLite3_LIBRARY="$sqlite/lib/libsqlite3.a" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/support/wine_run.sh" \

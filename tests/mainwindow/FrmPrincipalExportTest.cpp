@@ -116,7 +116,8 @@ TEST_F(FrmPrincipalExportTest, TheCalendarMenuAndThePdfOnDemand)
     EXPECT_EQ(said->text(QAccessible::Name), QString::fromUtf8("Menu do calendário"));
     menu->close();
     EXPECT_EQ(items, QStringList({QString::fromUtf8("Exportar para a agenda (iCalendar)…\tCtrl+E"),
-                                  QString::fromUtf8("Salvar o calendário em PDF…\tCtrl+S"), "Imprimir\tCtrl+P"}));
+                                  QString::fromUtf8("Salvar o calendário em PDF…\tCtrl+S"), "Imprimir\tCtrl+P",
+                                  QString::fromUtf8("Histórico dos ciclos…\tCtrl+H")}));
 
     // Ctrl+S keeps the month on view as the printed page, with or without a printer.
     answer = dir.filePath("marco.pdf");

@@ -1,0 +1,128 @@
+#include "CycleStatistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace CycleStatistics {
+
+bool countable(int length)
+{
+    return length >= shortestCountable && length <= longestCountable;
+}
+
+QList<HistoryCycle> cycles(QList<QDate> starts)
+{
+    std::sort(starts.begin(), starts.end(), std::greater<>());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    QList<HistoryCycle> told;
+    told.reserve(starts.size());
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        HistoryCycle cycle;
+        cycle.start = starts[i];
+        if (i > 0) {
+            cycle.length = int(starts[i].daysTo(starts[i - 1]));
+            cycle.counted = countable(cycle.length);
+        }
+        told.append(cycle);
+    }
+    return told;
+}
+
+std::optional<CycleFigures> figures(const QList<HistoryCycle> &cycles)
+{
+    QList<int> lengths;
+    for (const HistoryCycle &cycle : cycles) {
+        if (cycle.counted && lengths.size() < recentCycles)
+            lengths.append(cycle.length);
+    }
+    if (lengths.size() < cyclesForAverage)
+        return std::nullopt;
+    CycleFigures told;
+    told.cycles = int(lengths.size());
+    double sum = 0;
+    for (int length : lengths)
+        sum += length;
+    told.mean = sum / told.cycles;
+    double squares = 0;
+    for (int length : lengths)
+        squares += (length - told.mean) * (length - told.mean);
+    told.deviation = std::sqrt(squares / told.cycles);
+    std::sort(lengths.begin(), lengths.end());
+    const qsizetype middle = lengths.size() / 2;
+    told.median = lengths.size() % 2 ? lengths[middle] : (lengths[middle - 1] + lengths[middle]) / 2.0;
+    told.shortest = lengths.constFirst();
+    told.longest = lengths.constLast();
+    return told;
+}
+
+int roundedMean(const CycleFigures &figures)
+{
+    return int(std::lround(figures.mean));
+}
+
+QString days(double value)
+{
+    // One decimal at most, with the Brazilian comma, whatever the process locale.
+    const long tenths = std::lround(value * 10);
+    QString text = QString::number(tenths / 10);
+    if (tenths % 10)
+        text += u',' + QString::number(std::labs(tenths % 10));
+    return text;
+}
+
+namespace {
+
+QString cyclesWord(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 ciclo") : QStringLiteral("%1 ciclos").arg(count);
+}
+
+} // namespace
+
+QString summary(const QList<HistoryCycle> &cycles)
+{
+    if (cycles.isEmpty())
+        return QStringLiteral("Ainda não há datas no seu histórico. Cada consulta guarda a data da última menstruação.");
+    const qsizetype completed = cycles.size() - 1;
+    if (completed == 0)
+        return QStringLiteral("Há uma data no seu histórico: a duração dos ciclos aparece a partir da próxima.");
+    const auto counted = std::count_if(cycles.begin(), cycles.end(), [](const HistoryCycle &c) { return c.counted; });
+    QStringList sentences;
+    const std::optional<CycleFigures> found = figures(cycles);
+    if (!found) {
+        sentences << QStringLiteral("O seu histórico tem %1 completo%2 nas contas: a média aparece a partir de %3.")
+                         .arg(cyclesWord(counted), counted == 1 ? QString() : QStringLiteral("s"))
+                         .arg(cyclesForAverage);
+    } else {
+        const CycleFigures &f = *found;
+        sentences << QStringLiteral("Nos seus últimos %1: média de %2 dias, o mais curto com %3 e o mais longo com %4.")
+                         .arg(cyclesWord(f.cycles), days(f.mean))
+                         .arg(f.shortest)
+                         .arg(f.longest);
+        sentences << QStringLiteral("Mediana de %1 dias; desvio padrão de %2 dias.").arg(days(f.median), days(f.deviation));
+        const int spread = f.longest - f.shortest;
+        if (spread > irregularSpread) {
+            const int first = std::max(1, f.shortest - calendarRuleFirst);
+            const int last = std::max(first, f.longest - calendarRuleLast);
+            sentences << QStringLiteral("Os seus ciclos variam %1 dias do mais curto ao mais longo, mais de %2: "
+                                        "para você, os dias coloridos do calendário são menos certos.")
+                             .arg(spread)
+                             .arg(irregularSpread);
+            sentences << QStringLiteral("Só como informação: pela regra do calendário, com os seus ciclos, "
+                                        "os dias férteis iriam do %1.º ao %2.º dia do ciclo.")
+                             .arg(first)
+                             .arg(last);
+        }
+    }
+    const qsizetype left = completed - counted;
+    if (left > 0)
+        sentences << QStringLiteral("%1 com menos de %2 ou mais de %3 dias %4 fora das contas: "
+                                    "pode faltar uma data, ou ter havido uma gravidez.")
+                         .arg(left == 1 ? QStringLiteral("Um ciclo") : QStringLiteral("%1 ciclos").arg(left))
+                         .arg(shortestCountable)
+                         .arg(longestCountable)
+                         .arg(left == 1 ? QStringLiteral("fica") : QStringLiteral("ficam"));
+    return sentences.join(u' ');
+}
+
+} // namespace CycleStatistics

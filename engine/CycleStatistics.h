@@ -1,0 +1,65 @@
+#pragma once
+// How her own cycles behave, from the dates her periods started: each
+// cycle's length, and over her most recent cycles the mean, median,
+// shortest, longest and standard deviation. No store here: the dates come in.
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct HistoryCycle
+{
+    QDate start;
+    int length = 0;       // days to the next start; 0 for the cycle still going on
+    bool counted = false; // taken into the figures (see countable())
+};
+
+struct CycleFigures
+{
+    int cycles = 0; // how many recent counted cycles the figures are over
+    double mean = 0;
+    double median = 0;
+    int shortest = 0;
+    int longest = 0;
+    double deviation = 0; // population standard deviation, in days
+};
+
+namespace CycleStatistics {
+
+// Figures are over at most this many of her most recent counted cycles.
+constexpr int recentCycles = 12;
+// And only once she has this many.
+constexpr int cyclesForAverage = 3;
+// A length outside these cannot be one cycle: a start left out (far longer),
+// a pregnancy, or a bleed that was not a period (far shorter). Listed, not counted.
+constexpr int shortestCountable = 16;
+constexpr int longestCountable = 60;
+// What the cycle-length field takes, her mean included.
+constexpr int shortestTyped = 16;
+constexpr int longestTyped = 40;
+// Shortest to longest beyond this, and the coloured days are less certain for her.
+constexpr int irregularSpread = 7;
+// The calendar rule: fertile from the shortest cycle less 18 to the longest less 11.
+constexpr int calendarRuleFirst = 18;
+constexpr int calendarRuleLast = 11;
+
+bool countable(int length);
+
+// Her cycles, newest first, from starts in any order (repeats ignored).
+QList<HistoryCycle> cycles(QList<QDate> starts);
+
+// Over her most recent counted cycles; nothing before she has cyclesForAverage.
+std::optional<CycleFigures> figures(const QList<HistoryCycle> &cycles);
+
+// The mean rounded to whole days, as the cycle-length field takes it.
+int roundedMean(const CycleFigures &figures);
+
+// What she is told of her cycles, in Portuguese sentences.
+QString summary(const QList<HistoryCycle> &cycles);
+
+// Days as Brazilians write them: "29", "28,5".
+QString days(double value);
+
+} // namespace CycleStatistics

@@ -1,0 +1,32 @@
+#pragma once
+// Her cycle lengths as bars, oldest on the left, the mean as a line. Drawn
+// in the calendar's colours on the window's own palette, so it reads in a
+// dark theme; a screen reader gets the same lengths in words.
+
+#include "CycleStatistics.h"
+
+#include <QWidget>
+
+class CycleChart : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CycleChart(QWidget *parent = nullptr);
+
+    // Newest first, as CycleStatistics gives them.
+    void setCycles(const QList<HistoryCycle> &cycles);
+    // What the bars show, in words.
+    QString words() const;
+
+    QSize sizeHint() const override;
+
+    // Bars for at most this many recent cycles.
+    static constexpr int shownCycles = 24;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<HistoryCycle> m_shown; // oldest first, completed cycles only
+    std::optional<CycleFigures> m_figures;
+};

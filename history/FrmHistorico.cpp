@@ -1,0 +1,248 @@
+#include "FrmHistorico.h"
+
+#include "Announcer.h"
+#include "CycleChart.h"
+#include "DateText.h"
+#include "HistoryCsv.h"
+#include "HistoryTexts.h"
+#include "WholeFileSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace HistoryTexts;
+
+FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent)
+    : QDialog(parent), m_name(DateText::trimBlanks(name)), m_store(std::move(store)), m_services(std::move(services))
+{
+    setWindowTitle(title.arg(m_name));
+    setObjectName(QStringLiteral("FrmHistorico"));
+    auto *layout = new QVBoxLayout(this);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lblResumo"));
+    m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::PlainText);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_summary);
+    auto *middle = new QHBoxLayout;
+    createTable();
+    m_chart = new CycleChart(this);
+    m_chart->setObjectName(QStringLiteral("grfCiclos"));
+    middle->addWidget(m_table, 2);
+    middle->addWidget(m_chart, 3);
+    layout->addLayout(middle, 1);
+    createButtons();
+    m_announcer = new Announcer(this);
+    reload();
+}
+
+void FrmHistorico::createTable()
+{
+    m_table = new QTableWidget(0, 3, this);
+    m_table->setObjectName(QStringLiteral("tblDatas"));
+    m_table->setAccessibleName(tableName);
+    m_table->setHorizontalHeaderLabels({startHeader, lengthHeader, noteHeader});
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+    auto *del = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(del, &QShortcut::activated, this, &FrmHistorico::removeDate);
+}
+
+void FrmHistorico::createButtons()
+{
+    auto *row = new QHBoxLayout;
+    auto button = [&](const QString &text, const char *objectName, void (FrmHistorico::*run)()) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(objectName));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, run);
+        row->addWidget(b);
+        return b;
+    };
+    m_useMean = button(useMeanButton, "cmdUsarMedia", &FrmHistorico::useMean);
+    button(addDateButton, "cmdAcrescentar", &FrmHistorico::addDate);
+    m_remove = button(removeDateButton, "cmdRemover", &FrmHistorico::removeDate);
+    m_export = button(exportCsvButton, "cmdExportar", &FrmHistorico::exportCsv);
+    button(importCsvButton, "cmdImportar", &FrmHistorico::importCsv);
+    m_erase = button(eraseButton, "cmdApagar", &FrmHistorico::eraseHistory);
+    row->addStretch(1);
+    auto *closing = new QPushButton(closeButton, this);
+    closing->setObjectName(QStringLiteral("cmdFechar"));
+    connect(closing, &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(closing);
+    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+}
+
+QString FrmHistorico::summary() const
+{
+    return m_summary->text();
+}
+
+void FrmHistorico::reload()
+{
+    const HistoryStore::Starts read = m_store.starts(m_name);
+    if (read.problem)
+        tellProblem(unreadable, read.problem);
+    m_cycles = CycleStatistics::cycles(read.starts);
+    fill();
+}
+
+void FrmHistorico::fill()
+{
+    m_summary->setText(CycleStatistics::summary(m_cycles));
+    m_table->setRowCount(int(m_cycles.size()));
+    for (int row = 0; row < m_cycles.size(); ++row) {
+        const HistoryCycle &cycle = m_cycles[row];
+        auto *start = new QTableWidgetItem(DateText::formatDdMmYyyy(cycle.start));
+        start->setData(Qt::UserRole, cycle.start);
+        m_table->setItem(row, 0, start);
+        m_table->setItem(row, 1, new QTableWidgetItem(cycle.length ? daysText.arg(cycle.length) : QString()));
+        m_table->setItem(row, 2, new QTableWidgetItem(cycle.length == 0 ? goingOn : cycle.counted ? QString() : leftOut));
+    }
+    if (!m_cycles.isEmpty() && m_table->currentRow() < 0)
+        m_table->setCurrentCell(0, 0);
+    m_chart->setCycles(m_cycles);
+    const bool any = !m_cycles.isEmpty();
+    m_useMean->setEnabled(CycleStatistics::figures(m_cycles).has_value());
+    m_remove->setEnabled(any);
+    m_erase->setEnabled(any);
+    m_export->setEnabled(any);
+    setAccessibleDescription(m_summary->text());
+}
+
+void FrmHistorico::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Said as the window opens, on both systems by the month sentence's way.
+    m_announcer->announce(m_summary->text());
+}
+
+void FrmHistorico::tellProblem(const QString &frame, const HistoryProblem &problem)
+{
+    m_services.message(this, QMessageBox::Warning, errorTitle, frame.arg(problem.sentence()));
+}
+
+void FrmHistorico::useMean()
+{
+    const auto figures = CycleStatistics::figures(m_cycles);
+    if (!figures)
+        return;
+    const int days = CycleStatistics::roundedMean(*figures);
+    // A mean the field would refuse stays hers to type.
+    if (days < CycleStatistics::shortestTyped || days > CycleStatistics::longestTyped)
+        return;
+    emit meanChosen(days);
+    accept();
+}
+
+namespace {
+
+QDate typedDate(const QString &text)
+{
+    return DateText::readDate(text);
+}
+
+} // namespace
+
+void FrmHistorico::addDate()
+{
+    const QString text = m_services.askText(this, addTitle, addLabel);
+    if (text.isNull())
+        return;
+    const QDate date = typedDate(text);
+    QString wrong;
+    if (!date.isValid())
+        wrong = badDate.arg(text.trimmed());
+    else if (date > m_services.today())
+        wrong = futureDate.arg(DateText::formatDdMmYyyy(date));
+    else if (date.year() < 1900)
+        wrong = oldDate.arg(DateText::formatDdMmYyyy(date));
+    else if (std::any_of(m_cycles.begin(), m_cycles.end(), [&](const HistoryCycle &c) { return c.start == date; }))
+        wrong = alreadyThere.arg(DateText::formatDdMmYyyy(date));
+    if (!wrong.isEmpty()) {
+        m_services.message(this, QMessageBox::Information, addTitle, wrong);
+        return;
+    }
+    if (!m_services.askYesNo(this, questionTitle, confirmAdd.arg(DateText::formatDdMmYyyy(date), m_name)))
+        return;
+    if (const HistoryStore::Added added = m_store.add(m_name, {date}); added.problem)
+        tellProblem(notKept, added.problem);
+    reload();
+}
+
+void FrmHistorico::removeDate()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_cycles.size())
+        return;
+    const QDate date = m_cycles[row].start;
+    if (!m_services.askYesNo(this, questionTitle, confirmRemove.arg(DateText::formatDdMmYyyy(date), m_name)))
+        return;
+    if (const HistoryProblem problem = m_store.remove(m_name, date))
+        tellProblem(notKept, problem);
+    reload();
+}
+
+void FrmHistorico::eraseHistory()
+{
+    if (!m_services.askYesNo(this, questionTitle, confirmErase.arg(m_name)))
+        return;
+    if (const HistoryProblem problem = m_store.erase(m_name))
+        tellProblem(notKept, problem);
+    reload();
+}
+
+void FrmHistorico::exportCsv()
+{
+    const QString suggested = QDir::home().filePath(QStringLiteral("Histórico %1.csv").arg(m_name));
+    const QString path = m_services.chooseSavePath(this, csvTitle, suggested, csvFilter);
+    if (path.isEmpty())
+        return;
+    if (const FileProblem problem = saveWholeFile(path, HistoryCsv::write(m_cycles)))
+        m_services.message(this, QMessageBox::Critical, errorTitle, csvNotSaved.arg(problem.sentence()));
+    else
+        m_announcer->announce(csvSaved.arg(QDir::toNativeSeparators(path)));
+}
+
+void FrmHistorico::importCsv()
+{
+    const QString path = m_services.chooseOpenPath(this, csvImportTitle, csvFilter);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(HistoryCsv::maxBytes + 1);
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        m_services.message(this, QMessageBox::Critical, errorTitle, csvUnreadable.arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    const HistoryCsv::Read read = HistoryCsv::read(bytes, m_services.today());
+    if (!read.ok()) {
+        m_services.message(this, QMessageBox::Warning, csvImportTitle, read.sentence());
+        return;
+    }
+    const HistoryStore::Added added = m_store.add(m_name, read.starts);
+    if (added.problem) {
+        tellProblem(notKept, added.problem);
+    } else {
+        const auto distinct = QSet<QDate>(read.starts.begin(), read.starts.end()).size();
+        m_services.message(this, QMessageBox::Information, csvImportTitle,
+                           added.added == distinct ? importedAll.arg(added.added)
+                                                   : imported.arg(added.added).arg(distinct));
+    }
+    reload();
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The "Histórico" window: her period starts with each cycle's length, the
+// summary of her cycles, a chart of them, and what she can do with them.
+
+#include "CycleStatistics.h"
+#include "HistoryServices.h"
+#include "HistoryStore.h"
+
+#include <QDialog>
+
+class Announcer;
+class CycleChart;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+class FrmHistorico : public QDialog
+{
+    Q_OBJECT
+public:
+    FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
+
+    QString summary() const;
+
+signals:
+    // "Usar a média": her rounded mean, for the cycle-length field.
+    void meanChosen(int days);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createTable();
+    void createButtons();
+    void reload();
+    void fill();
+
+    void useMean();
+    void addDate();
+    void removeDate();
+    void eraseHistory();
+    void exportCsv();
+    void importCsv();
+    void tellProblem(const QString &frame, const HistoryProblem &problem);
+
+    QString m_name;
+    HistoryStore m_store;
+    HistoryServices m_services;
+    QList<HistoryCycle> m_cycles;
+
+    QLabel *m_summary = nullptr;
+    QTableWidget *m_table = nullptr;
+    CycleChart *m_chart = nullptr;
+    QPushButton *m_useMean = nullptr;
+    QPushButton *m_remove = nullptr;
+    QPushButton *m_erase = nullptr;
+    QPushButton *m_export = nullptr;
+    Announcer *m_announcer = nullptr;
+};

@@ -1,0 +1,109 @@
+#include "HistoryCsv.h"
+
+#include "DateText.h"
+
+#include <QRegularExpression>
+#include <QStringView>
+
+#include <algorithm>
+
+namespace HistoryCsv {
+
+QByteArray write(const QList<HistoryCycle> &cycles)
+{
+    QString text = header + QStringLiteral("\r\n");
+    for (auto cycle = cycles.crbegin(); cycle != cycles.crend(); ++cycle) {
+        text += cycle->start.toString(QStringLiteral("dd/MM/yyyy")) + u';';
+        if (cycle->length > 0)
+            text += QString::number(cycle->length);
+        text += QStringLiteral("\r\n");
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QString Read::sentence() const
+{
+    return QStringLiteral("Linha %1 do arquivo: %2 Nenhuma data foi importada.").arg(badLine).arg(why);
+}
+
+namespace {
+
+QString unquoted(QString field)
+{
+    field = field.trimmed();
+    if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
+        field = field.mid(1, field.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")).trimmed();
+    return field;
+}
+
+QDate dateOf(const QString &field)
+{
+    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    if (const auto m = dayFirst.match(field); m.hasMatch())
+        return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    if (const auto m = iso.match(field); m.hasMatch())
+        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    return {};
+}
+
+QChar separatorOf(QStringView line)
+{
+    for (QChar c : {QChar(u';'), QChar(u'\t'), QChar(u',')}) {
+        if (line.contains(c))
+            return c;
+    }
+    return u';';
+}
+
+} // namespace
+
+Read read(QByteArrayView bytes, const QDate &today)
+{
+    Read told;
+    auto wrong = [&told](int line, const QString &why) {
+        told.starts.clear();
+        told.badLine = line;
+        told.why = why;
+        return told;
+    };
+    if (bytes.size() > maxBytes)
+        return wrong(1, QStringLiteral("o arquivo é grande demais para ser um histórico."));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    const QString text = QString::fromUtf8(bytes);
+    const QList<QStringView> lines = QStringView(text).split(u'\n');
+    bool first = true;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = int(i + 1);
+        QStringView line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        const QList<QStringView> fields = line.split(separatorOf(line));
+        const QString dateField = unquoted(fields[0].toString());
+        const QDate date = dateOf(dateField);
+        const bool isHeader = first && !date.isValid() && std::any_of(dateField.begin(), dateField.end(), [](QChar c) { return c.isLetter(); });
+        first = false;
+        if (isHeader)
+            continue;
+        if (!date.isValid())
+            return wrong(number, QStringLiteral("\"%1\" não é uma data (dd/mm/aaaa ou aaaa-mm-dd).").arg(dateField));
+        if (date > today)
+            return wrong(number, QStringLiteral("%1 é uma data no futuro.").arg(DateText::formatDdMmYyyy(date)));
+        if (date.year() < 1900)
+            return wrong(number, QStringLiteral("%1 é anterior a 1900.").arg(DateText::formatDdMmYyyy(date)));
+        if (fields.size() > 1) {
+            // The length is told again from the dates; here it only has to be days.
+            const QString length = unquoted(fields[1].toString());
+            static const QRegularExpression days(QStringLiteral("^\\d{1,3}$"));
+            if (!length.isEmpty() && !days.match(length).hasMatch())
+                return wrong(number, QStringLiteral("\"%1\" não é uma duração de ciclo em dias.").arg(length));
+        }
+        told.starts.append(date);
+    }
+    return told;
+}
+
+} // namespace HistoryCsv

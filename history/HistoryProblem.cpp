@@ -1,0 +1,31 @@
+#include "HistoryProblem.h"
+
+#include <QDir>
+
+QString HistoryProblem::sentence() const
+{
+    const QString where = QDir::toNativeSeparators(path);
+    switch (cause) {
+    case Cause::None:
+        return {};
+    case Cause::File:
+        return file.sentence();
+    case Cause::Damaged:
+        return QStringLiteral("O arquivo do histórico %1 está danificado. A Quintrela não o altera nem o apaga: "
+                              "guarde uma cópia dele, ou apague-o para começar um histórico novo.")
+            .arg(where);
+    case Cause::Foreign:
+        return QStringLiteral("O arquivo %1 não é um histórico da Quintrela. A Quintrela não o altera nem o apaga.")
+            .arg(where);
+    case Cause::Newer:
+        return QStringLiteral("O histórico %1 foi gravado por uma versão mais nova da Quintrela. Para não "
+                              "estragá-lo, esta versão não o lê nem grava nele.")
+            .arg(where);
+    case Cause::Locked:
+        return QStringLiteral("O histórico %1 está em uso por outra Quintrela aberta. Espere um pouco e tente de novo.")
+            .arg(where);
+    case Cause::Other:
+        return QStringLiteral("O histórico %1 não pôde ser usado (erro número %2 do SQLite).").arg(where).arg(code);
+    }
+    return {};
+}

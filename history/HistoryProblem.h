@@ -1,0 +1,31 @@
+#pragma once
+// Why her history could not be read or kept, in words she can act on. The
+// calendar goes on working whatever this says.
+
+#include "FileProblem.h"
+
+#include <QString>
+
+struct HistoryProblem
+{
+    enum class Cause {
+        None,
+        File,    // the file or its folder: see `file`
+        Damaged, // not a database, or one with broken pages: left as it is
+        Foreign, // a database, but not a history of this program
+        Newer,   // written by a newer version of the program
+        Locked,  // another copy of the program is writing it
+        Other,   // SQLite's result code in `code`
+    };
+
+    Cause cause = Cause::None;
+    QString path;
+    FileProblem file;
+    int code = 0;
+
+    bool ok() const { return cause == Cause::None; }
+    explicit operator bool() const { return !ok(); }
+
+    // One or two Portuguese sentences; never SQLite's own (English) words.
+    QString sentence() const;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// What the history window asks of the world outside it: boxes, the date, the
+// file dialogs. The main window hands in its own; tests hand in theirs.
+
+#include <QDate>
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+struct HistoryServices
+{
+    std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)> message;
+    std::function<bool(QWidget *parent, const QString &title, const QString &text)> askYesNo;
+    // A line of text she types; a null string when she gives up.
+    std::function<QString(QWidget *parent, const QString &title, const QString &label)> askText;
+    std::function<QDate()> today;
+    std::function<QString(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)>
+        chooseSavePath;
+    std::function<QString(QWidget *parent, const QString &title, const QString &filter)> chooseOpenPath;
+};

@@ -1,0 +1,59 @@
+#pragma once
+// Her history: every period start she has typed or added, by name, in an
+// SQLite database beside quintrela.dat, which stays as it always was.
+//
+// The database is held to the rules of her other files: checked as hers
+// alone, never a link, before SQLite opens it (and SQLite told not to
+// follow one); its journal takes the database's rights. Every change is one
+// transaction, synced in full before it is reported; a database that is
+// damaged, newer, of another program or in use is told, and left untouched.
+//
+// Schema (user_version 1), also in the README:
+//   period_start(name_key, name, start 'yyyy-MM-dd', typed_length or NULL),
+//   one row per name and date.
+
+#include "HistoryProblem.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class HistoryStore
+{
+public:
+    static constexpr int schemaVersion = 1;
+    static inline const QString fileName = QStringLiteral("historico.db");
+
+    explicit HistoryStore(QString folder);
+    QString path() const;
+
+    // The name as quintrela.dat matches it: the part its field keeps,
+    // without surrounding blanks, in capitals.
+    static QString keyOf(const QString &name);
+
+    struct Starts
+    {
+        HistoryProblem problem;
+        QList<QDate> starts; // oldest first; none when there is no history yet
+    };
+    Starts starts(const QString &name) const;
+
+    // A consultation's date and cycle length. A name with no history yet
+    // starts it with the date quintrela.dat held for her (stored, when valid).
+    HistoryProblem recordConsultation(const QString &name, const QDate &typed, int typedLength, const QDate &stored,
+                                      int storedLength) const;
+
+    struct Added
+    {
+        HistoryProblem problem;
+        int added = 0; // dates that were not in her history yet
+    };
+    // All of them or, on any failure, none.
+    Added add(const QString &name, const QList<QDate> &starts) const;
+    HistoryProblem remove(const QString &name, const QDate &start) const;
+    // Her rows deleted, and the file rebuilt so that their bytes are gone from it.
+    HistoryProblem erase(const QString &name) const;
+
+private:
+    QString m_folder;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The history window's words.
+
+#include <QString>
+
+namespace HistoryTexts {
+
+inline const QString title = QStringLiteral("Histórico de %1");
+inline const QString errorTitle = QStringLiteral("Erro");
+inline const QString noName = QStringLiteral("Digite o seu nome para ver o seu histórico.");
+inline const QString notKept =
+    QStringLiteral("O seu histórico não foi guardado. O calendário não foi afetado.\n\n%1");
+inline const QString unreadable = QStringLiteral("O seu histórico não pôde ser lido.\n\n%1");
+
+inline const QString startHeader = QStringLiteral("Início da menstruação");
+inline const QString lengthHeader = QStringLiteral("Ciclo");
+inline const QString noteHeader = QStringLiteral("Observação");
+inline const QString goingOn = QStringLiteral("ciclo atual");
+inline const QString leftOut = QStringLiteral("fora das contas");
+inline const QString daysText = QStringLiteral("%1 dias");
+inline const QString tableName = QStringLiteral("Datas do histórico");
+inline const QString chartName = QStringLiteral("Gráfico da duração dos ciclos");
+
+inline const QString useMeanButton = QStringLiteral("&Usar a média");
+inline const QString addDateButton = QStringLiteral("&Acrescentar data…");
+inline const QString removeDateButton = QStringLiteral("&Remover data");
+inline const QString exportCsvButton = QStringLiteral("E&xportar CSV…");
+inline const QString importCsvButton = QStringLiteral("&Importar CSV…");
+inline const QString eraseButton = QStringLiteral("Apagar o &histórico");
+inline const QString closeButton = QStringLiteral("&Fechar");
+
+inline const QString addTitle = QStringLiteral("Acrescentar data");
+inline const QString addLabel = QStringLiteral("Data em que uma menstruação começou (dd/mm/aaaa):");
+inline const QString badDate = QStringLiteral("\"%1\" não é uma data válida. Digite no formato dd/mm/aaaa.");
+inline const QString futureDate = QStringLiteral("A data %1 ainda não chegou.");
+inline const QString oldDate = QStringLiteral("A data %1 é anterior a 1900.");
+inline const QString alreadyThere = QStringLiteral("A data %1 já está no seu histórico.");
+inline const QString confirmAdd = QStringLiteral("Acrescentar %1 ao histórico de %2?");
+inline const QString confirmRemove = QStringLiteral("Remover %1 do histórico de %2?");
+inline const QString confirmErase = QStringLiteral(
+    "Apagar todo o histórico de %1? As datas são apagadas do arquivo e não podem ser recuperadas. "
+    "O nome e a última consulta continuam guardados.");
+inline const QString questionTitle = QStringLiteral("Pergunta");
+
+inline const QString csvTitle = QStringLiteral("Exportar o histórico");
+inline const QString csvImportTitle = QStringLiteral("Importar um histórico");
+inline const QString csvFilter = QStringLiteral("Planilhas CSV (*.csv)");
+inline const QString csvSaved = QStringLiteral("Histórico salvo em %1");
+inline const QString csvNotSaved = QStringLiteral("O histórico não foi exportado.\n\n%1");
+inline const QString csvUnreadable = QStringLiteral("O arquivo %1 não pôde ser lido.");
+inline const QString imported = QStringLiteral("%1 de %2 datas importadas; as outras já estavam no seu histórico.");
+inline const QString importedAll = QStringLiteral("%1 datas importadas.");
+inline const QString meanUsed = QStringLiteral("Média de %1 dias posta em Período. Pressione Calcular.");
+
+} // namespace HistoryTexts

@@ -1,0 +1,30 @@
+// Her history's window, opened for the name in the name box.
+
+#include "FrmPrincipal.h"
+
+#include "DateText.h"
+#include "FrmHistorico.h"
+#include "HistoryTexts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+void FrmPrincipal::openHistory()
+{
+    const QString name = DateText::trimBlanks(m_cmbNome->currentText());
+    if (name.isEmpty()) {
+        m_services.message(this, QMessageBox::Information, HistoryTexts::title.arg(QString()).trimmed(),
+                           HistoryTexts::noName);
+        m_cmbNome->setFocus();
+        return;
+    }
+    HistoryServices services{m_services.message, m_services.askYesNo, m_services.askText, m_services.today,
+                             m_services.chooseSavePath, m_services.chooseOpenPath};
+    FrmHistorico window(name, HistoryStore(m_dataFolder), std::move(services), this);
+    connect(&window, &FrmHistorico::meanChosen, this, [this](int days) {
+        // Her mean in Período; the calendar changes only when she calculates.
+        m_txtPeriodo->setText(QString::number(days));
+        m_txtPeriodo->setFocus();
+    });
+    window.exec();
+}

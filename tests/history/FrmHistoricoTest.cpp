@@ -1,0 +1,156 @@
+#include "FrmHistorico.h"
+
+#include "HistoryCsv.h"
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+class FrmHistoricoTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    HistoryStore store{dir.path()};
+    std::vector<QString> messages;
+    std::deque<bool> answers; // yes when empty
+    QString typed;
+    QString openPath, savePath;
+
+    HistoryServices services()
+    {
+        HistoryServices s;
+        s.message = [this](QWidget *, QMessageBox::Icon, const QString &, const QString &text) { messages.push_back(text); };
+        s.askYesNo = [this](QWidget *, const QString &, const QString &) {
+            if (answers.empty())
+                return true;
+            const bool a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        s.askText = [this](QWidget *, const QString &, const QString &) { return typed; };
+        s.today = [] { return QDate(2026, 12, 7); };
+        s.chooseSavePath = [this](QWidget *, const QString &, const QString &, const QString &) { return savePath; };
+        s.chooseOpenPath = [this](QWidget *, const QString &, const QString &) { return openPath; };
+        return s;
+    }
+
+    std::unique_ptr<FrmHistorico> open(const QString &name = "Maria")
+    {
+        auto window = std::make_unique<FrmHistorico>(name, store, services());
+        window->show();
+        return window;
+    }
+
+    static void click(FrmHistorico &w, const char *button)
+    {
+        auto *b = w.findChild<QPushButton *>(button);
+        ASSERT_NE(b, nullptr) << button;
+        b->click();
+    }
+
+    static QStringList column(FrmHistorico &w, int c)
+    {
+        auto *table = w.findChild<QTableWidget *>("tblDatas");
+        QStringList cells;
+        for (int r = 0; r < table->rowCount(); ++r)
+            cells << table->item(r, c)->text();
+        return cells;
+    }
+};
+
+} // namespace
+
+TEST_F(FrmHistoricoTest, HerCyclesNewestFirstWithTheSummaryAndHerMeanForTheField)
+{
+    ASSERT_TRUE(store.add("Maria", {QDate(2026, 6, 1), QDate(2026, 6, 29), QDate(2026, 7, 29), QDate(2026, 8, 26),
+                                    QDate(2026, 12, 1)}).problem.ok());
+    auto w = open();
+    EXPECT_EQ(column(*w, 0), (QStringList{"01/12/2026", "26/08/2026", "29/07/2026", "29/06/2026", "01/06/2026"}));
+    EXPECT_EQ(column(*w, 1), (QStringList{"", "97 dias", "28 dias", "30 dias", "28 dias"}));
+    EXPECT_EQ(column(*w, 2), (QStringList{"ciclo atual", "fora das contas", "", "", ""}));
+    EXPECT_TRUE(w->summary().startsWith("Nos seus últimos 3 ciclos: média de 28,7 dias")) << w->summary().toStdString();
+    EXPECT_EQ(w->accessibleDescription(), w->summary());
+    auto *table = w->findChild<QTableWidget *>("tblDatas");
+    QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(table);
+    ASSERT_NE(cells->tableInterface(), nullptr) << "not a table to a screen reader";
+    EXPECT_EQ(cells->tableInterface()->columnCount(), 3);
+
+    QSignalSpy chosen(w.get(), &FrmHistorico::meanChosen);
+    click(*w, "cmdUsarMedia");
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.first().first().toInt(), 29);
+}
+
+TEST_F(FrmHistoricoTest, DatesComeAndGoOnlyWhenConfirmedAndRight)
+{
+    ASSERT_TRUE(store.add("Maria", {QDate(2026, 10, 5)}).problem.ok());
+    auto w = open();
+    const struct
+    {
+        QString typed;
+        bool answer;
+        const char *told; // nullptr: added
+        QStringList after;
+    } cases[] = {
+        {"08/12/2026", true, "ainda não chegou", {"05/10/2026"}},
+        {"31/02/2026", true, "não é uma data válida", {"05/10/2026"}},
+        {"05/10/2026", true, "já está no seu histórico", {"05/10/2026"}},
+        {"07/09/2026", false, nullptr, {"05/10/2026"}},
+        {"7/9/2026", true, nullptr, {"05/10/2026", "07/09/2026"}},
+    };
+    for (const auto &c : cases) {
+        messages.clear();
+        typed = c.typed;
+        answers = {c.answer};
+        click(*w, "cmdAcrescentar");
+        if (c.told) {
+            ASSERT_EQ(messages.size(), 1u) << c.typed.toStdString();
+            EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.told))) << messages[0].toStdString();
+        }
+        EXPECT_EQ(column(*w, 0), c.after) << c.typed.toStdString();
+    }
+    w->findChild<QTableWidget *>("tblDatas")->setCurrentCell(1, 0);
+    answers = {false};
+    click(*w, "cmdRemover");
+    EXPECT_EQ(column(*w, 0).size(), 2);
+    click(*w, "cmdRemover");
+    EXPECT_EQ(column(*w, 0), QStringList{"05/10/2026"});
+    answers = {false};
+    click(*w, "cmdApagar");
+    EXPECT_EQ(column(*w, 0).size(), 1);
+    click(*w, "cmdApagar");
+    EXPECT_TRUE(column(*w, 0).isEmpty());
+    EXPECT_TRUE(store.starts("Maria").starts.isEmpty());
+}
+
+TEST_F(FrmHistoricoTest, ImportTakesAllOrNothingAndTwiceAddsNothing)
+{
+    auto w = open();
+    openPath = dir.filePath("in.csv");
+    TestSupport::writeBytes(openPath, "Início;Ciclo\r\n05/10/2026;28\r\n2026-11-02;\r\n");
+    click(*w, "cmdImportar");
+    EXPECT_EQ(messages.back(), "2 datas importadas.");
+    click(*w, "cmdImportar");
+    EXPECT_EQ(messages.back(), "0 de 2 datas importadas; as outras já estavam no seu histórico.");
+    TestSupport::writeBytes(openPath, "01/01/2026\n30/02/2026\n");
+    click(*w, "cmdImportar");
+    EXPECT_TRUE(messages.back().startsWith("Linha 2 do arquivo")) << messages.back().toStdString();
+    EXPECT_EQ(column(*w, 0), (QStringList{"02/11/2026", "05/10/2026"}));
+
+    savePath = dir.filePath("out.csv");
+    click(*w, "cmdExportar");
+    const HistoryCsv::Read back = HistoryCsv::read(TestSupport::readBytes(savePath), QDate(2026, 12, 7));
+    EXPECT_EQ(back.starts, (QList<QDate>{QDate(2026, 10, 5), QDate(2026, 11, 2)}));
+}
