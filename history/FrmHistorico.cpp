@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -42,6 +44,11 @@ FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServi
     createButtons();
     m_announcer = new Announcer(this);
     reload();
+    const QFontMetrics metrics = fontMetrics();
+    QSize size(metrics.averageCharWidth() * 120, metrics.height() * 28);
+    if (screen())
+        size = size.boundedTo(screen()->availableGeometry().size());
+    resize(size);
 }
 
 void FrmHistorico::createTable()
@@ -114,6 +121,7 @@ void FrmHistorico::fill()
     }
     if (!m_cycles.isEmpty() && m_table->currentRow() < 0)
         m_table->setCurrentCell(0, 0);
+    fitTable();
     m_chart->setCycles(m_cycles);
     const bool any = !m_cycles.isEmpty();
     m_useMean->setEnabled(CycleStatistics::figures(m_cycles).has_value());
@@ -123,8 +131,17 @@ void FrmHistorico::fill()
     setAccessibleDescription(m_summary->text());
 }
 
+void FrmHistorico::fitTable()
+{
+    // Every column whole, in the style's own font: the table never scrolls sideways.
+    m_table->resizeColumnsToContents();
+    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + 2 * m_table->frameWidth()
+                             + m_table->verticalScrollBar()->sizeHint().width());
+}
+
 void FrmHistorico::showEvent(QShowEvent *event)
 {
+    fitTable();
     QDialog::showEvent(event);
     // Said as the window opens, on both systems by the month sentence's way.
     m_announcer->announce(m_summary->text());

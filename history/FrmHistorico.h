@@ -34,6 +34,7 @@ private:
     void createButtons();
     void reload();
     void fill();
+    void fitTable();
 
     void useMean();
     void addDate();
