@@ -35,7 +35,7 @@ public:
         sqlite3_busy_timeout(db, 2000);
         // Deleted rows are overwritten, nothing goes to a temporary file
         // elsewhere, and a commit is on the disk before it returns.
-        return exec("PRAGMA secure_delete=ON; PRAGMA temp_store=MEMORY; PRAGMA journal_mode=DELETE;"
+        return exec("PRAGMA secure_delete=ON; PRAGMA temp_store=MEMORY; PRAGMA journal_mode=TRUNCATE;"
                     "PRAGMA synchronous=FULL;");
     }
 
@@ -203,7 +203,7 @@ void bindText(sqlite3_stmt *s, int index, const QString &text)
 
 enum class Need { Existing, Writable };
 
-// Checked as her other files are, then opened by SQLite; the check's handle
+// Checked as her other files are, with its journal, then opened by SQLite; the check's handle
 // is closed first, since closing any handle of a file drops the locks
 // SQLite holds on it through another.
 std::unique_ptr<Connection> connect(const QString &folderPath, const QString &path, Need need, HistoryProblem &problem,
@@ -223,6 +223,16 @@ std::unique_ptr<Connection> connect(const QString &folderPath, const QString &pa
             none = file.missing();
             if (!none)
                 problem = fileProblem(file.problem(), path);
+            return nullptr;
+        }
+        // The journal holds her pages while a change is made. Made here, hers
+        // alone like the database, and kept (truncated, not deleted) between
+        // changes: SQLite would make it with the folder's default rights on
+        // Windows. One found must be hers too.
+        const QString journalPath = path + QStringLiteral("-journal");
+        const OwnFile journal(journalPath, need == Need::Writable ? OwnFile::Access::Write : OwnFile::Access::Read);
+        if (!journal.isOpen() && !journal.missing()) {
+            problem = fileProblem(journal.problem(), journalPath);
             return nullptr;
         }
     }

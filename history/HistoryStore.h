@@ -4,7 +4,7 @@
 //
 // The database is held to the rules of her other files: checked as hers
 // alone, never a link, before SQLite opens it (and SQLite told not to
-// follow one); its journal takes the database's rights. Every change is one
+// follow one); its journal is made as hers alone too, and kept between changes. Every change is one
 // transaction, synced in full before it is reported; a database that is
 // damaged, newer, of another program or in use is told, and left untouched.
 //

@@ -57,7 +57,10 @@ TEST(HistoryStoreTest, EachDateOnceByTheRecordsNameStartingWithTheStoredOne)
     struct stat st{};
     ASSERT_EQ(::stat(QFile::encodeName(store.path()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
-    EXPECT_FALSE(QFile::exists(store.path() + "-journal")) << "a journal was left behind";
+    // Kept between changes, empty, hers alone.
+    ASSERT_EQ(::stat(QFile::encodeName(store.path() + "-journal").constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(st.st_size, 0);
 #endif
 }
 
@@ -111,6 +114,11 @@ TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
         {"a link", [&](const QString &p) {
              writeBytes(p + ".elsewhere", database);
              QFile::link(p + ".elsewhere", p);
+         }, Cause::File, FileProblem::Cause::LinkedFile},
+        {"a link as its journal", [&](const QString &p) {
+             writeBytes(p, database);
+             writeBytes(p + ".elsewhere", "");
+             QFile::link(p + ".elsewhere", p + "-journal");
          }, Cause::File, FileProblem::Cause::LinkedFile},
         {"another user's file", [&](const QString &p) {
              writeBytes(p, database);

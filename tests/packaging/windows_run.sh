@@ -3,7 +3,7 @@
 # server of its own: records exchanged with the Linux build, the portable
 # folder from the zip, then the installer, the installed programs and the
 # uninstaller. Screenshots of both windows are kept in OUT/shots.
-# usage: windows_run.sh OUT VERSION BUILD LINUX_RECORD_SAVER
+# usage: windows_run.sh OUT VERSION BUILD LINUX_TESTS (the Linux build's record_saver, history_tool)
 #        (QUINTRELA_MINGW_PREFIX: the cross-built libraries)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -11,7 +11,7 @@ source "$here/../support/worked_example.sh"
 if [ -z "${QUINTRELA_ON_X:-}" ]; then
   QUINTRELA_ON_X=1 exec bash "$here/../support/x_server.sh" bash "$0" "$@"
 fi
-out="$1" version="$2" build="$3" linux_saver="$4"
+out="$1" version="$2" build="$3" linux_saver="$4/record_saver" linux_history="$4/history_tool"
 : "${QUINTRELA_MINGW_PREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
 work="$(mktemp -d)"
@@ -119,6 +119,17 @@ done <<<"$loaded"
 settings_run "$portable/qtrconfg.exe" "$portable/qtrconf.dat"
 consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png export
 echo "portable: exactly the libraries loaded, FF FF and Maria's record beside the programs, March 2001 on screen, her calendar exported"
+
+# Her history, kept by the Windows program, read by Linux's sqlite3 and by
+# the Linux build; a date added there read back by the Windows build.
+[ "$(sqlite3 "$portable/historico.db" "PRAGMA integrity_check; SELECT name, start, typed_length FROM period_start")" \
+  = "$(printf 'ok\nMaria|2001-03-01|28')" ] || fail "the history is not Maria's 01/03/2001, 28 days"
+[ -f "$portable/historico.db-journal" ] && [ ! -s "$portable/historico.db-journal" ] || fail "no empty journal kept"
+[ "$("$linux_history" "$portable" maria 2001-01-31 | tr '\n' ' ')" = "2001-01-31 2001-03-01 " ] \
+  || fail "the Linux build did not read and add to the Windows history"
+[ "$(bash "$here/../support/wine_run.sh" "$build/tests/history_tool.exe" "Z:$portable" MARIA | tr -d '\r' | tr '\n' ' ')" \
+  = "2001-01-31 2001-03-01 " ] || fail "the Windows build did not read the date Linux added"
+echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by sqlite3 and the Linux build, a date added on Linux read on Windows"
 
 # 3. Heard on Windows: a recording UI Automation core in this Windows only
 # (Wine's delivers no events), asked first as NVDA asks, then the worked
