@@ -1,12 +1,14 @@
 #include "FrmHistorico.h"
 
 #include "Announcer.h"
+#include "SystemAnnouncement.h"
 #include "CycleChart.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
 #include "HistoryTexts.h"
 #include "WholeFileSave.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -18,6 +20,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace HistoryTexts;
@@ -38,6 +41,7 @@ FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServi
     createTable();
     m_chart = new CycleChart(this);
     m_chart->setObjectName(QStringLiteral("grfCiclos"));
+    m_chart->setAccessibleName(chartName);
     middle->addWidget(m_table, 2);
     middle->addWidget(m_chart, 3);
     layout->addLayout(middle, 1);
@@ -64,6 +68,7 @@ void FrmHistorico::createTable()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+    m_table->installEventFilter(this);
     auto *del = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &FrmHistorico::removeDate);
 }
@@ -98,13 +103,17 @@ QString FrmHistorico::summary() const
     return m_summary->text();
 }
 
-void FrmHistorico::reload()
+void FrmHistorico::reload(const QDate &current)
 {
     const HistoryStore::Starts read = m_store.starts(m_name);
     if (read.problem)
         tellProblem(unreadable, read.problem);
     m_cycles = CycleStatistics::cycles(read.starts);
     fill();
+    for (int row = 0; row < m_cycles.size(); ++row) {
+        if (m_cycles[row].start == current)
+            m_table->setCurrentCell(row, 0);
+    }
 }
 
 void FrmHistorico::fill()
@@ -128,7 +137,6 @@ void FrmHistorico::fill()
     m_remove->setEnabled(any);
     m_erase->setEnabled(any);
     m_export->setEnabled(any);
-    setAccessibleDescription(m_summary->text());
 }
 
 void FrmHistorico::fitTable()
@@ -143,8 +151,33 @@ void FrmHistorico::showEvent(QShowEvent *event)
 {
     fitTable();
     QDialog::showEvent(event);
-    // Said as the window opens, on both systems by the month sentence's way.
-    m_announcer->announce(m_summary->text());
+    // Screen readers read a dialog's text as it opens (Orca does); Windows'
+    // own path is raised too, as for the month sentence, once the window has settled.
+    // The first cell again then: told while the window was still opening, it is dropped.
+    QTimer::singleShot(Announcer::settleMilliseconds, m_summary, [this] {
+        SystemAnnouncement::raise(m_summary, m_summary->text());
+        tellCurrentCell();
+    });
+}
+
+bool FrmHistorico::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table && event->type() == QEvent::FocusIn)
+        tellCurrentCell();
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmHistorico::tellCurrentCell()
+{
+    // Qt tells a screen reader of a cell only as the current one changes:
+    // the cell she lands on when focus comes to the table is told too.
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_table);
+    if (!m_table->hasFocus() || !m_table->currentItem() || !table || !table->tableInterface())
+        return;
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(m_table->currentRow(), m_table->currentColumn());
+    QAccessibleEvent focus(m_table, QAccessible::Focus);
+    focus.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void FrmHistorico::tellProblem(const QString &frame, const HistoryProblem &problem)
@@ -197,7 +230,9 @@ void FrmHistorico::addDate()
         return;
     if (const HistoryStore::Added added = m_store.add(m_name, {date}); added.problem)
         tellProblem(notKept, added.problem);
-    reload();
+    // She is brought to the date she added.
+    reload(date);
+    m_table->setFocus();
 }
 
 void FrmHistorico::removeDate()

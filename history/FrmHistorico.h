@@ -28,13 +28,15 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createTable();
     void createButtons();
-    void reload();
+    void reload(const QDate &current = {});
     void fill();
     void fitTable();
+    void tellCurrentCell();
 
     void useMean();
     void addDate();
