@@ -1,0 +1,37 @@
+// Opening her history: the store read, the figures, the table and chart
+// filled, the window laid out and drawn once.
+
+#include "FrmHistorico.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+HistoryServices quietServices()
+{
+    HistoryServices s;
+    s.message = [](QWidget *, QMessageBox::Icon, const QString &, const QString &) {};
+    s.askYesNo = [](QWidget *, const QString &, const QString &) { return true; };
+    s.today = [] { return QDate(2026, 12, 7); };
+    return s;
+}
+
+void OpenHistory(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const HistoryStore store(dir.path());
+    QList<QDate> starts;
+    for (int i = 0; i < state.range(0); ++i)
+        starts.append(QDate(1980, 1, 1).addDays(i * 28 + i % 5));
+    if (store.add(QStringLiteral("Maria"), starts).problem)
+        std::abort();
+    for (auto _ : state) {
+        FrmHistorico window(QStringLiteral("Maria"), store, quietServices());
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(OpenHistory)->Arg(12)->Arg(500)->Unit(benchmark::kMillisecond);
+
+} // namespace
