@@ -133,7 +133,7 @@ echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by
 
 # 3. Heard on Windows: a recording UI Automation core in this Windows only
 # (Wine's delivers no events), asked first as NVDA asks, then the worked
-# example, Page Down and a day's edge; every sentence Orca hears on Linux
+# example, Page Down, a day's edge and her history; every sentence Orca hears on Linux
 # must be raised as a UI Automation notification.
 unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/heard"
 heard="$work/heard/Quintrela-$version"
@@ -154,6 +154,8 @@ xdotool key Tab Tab Tab Tab Tab   # to the days, at 1 April
 sleep 0.5
 xdotool key Left          # a day's edge: 31 March
 sleep 1.5
+xdotool key ctrl+h        # her history: its summary, as the window opens
+sleep 3
 wineserver -k 2>/dev/null || true
 wineserver -w
 unset QUINTRELA_UIA_LOG
@@ -164,6 +166,7 @@ expected = [
     "Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28.",
     "Abril de 2001. Próxima menstruação: dia 24.",
     "Março de 2001. Última menstruação informada: dia 1.",  # at the edge, with the day
+    "Há uma data no seu histórico: a duração dos ciclos aparece a partir da próxima.",
 ]
 pending = list(expected)
 for line in said:
@@ -176,7 +179,7 @@ for line in said:
 if pending:
     sys.exit("never raised: %r" % pending[0])
 PY
-echo "heard on Windows: the consultation, Page Down and a day's edge, each raised as a UI Automation notification"
+echo "heard on Windows: the consultation, Page Down, a day's edge and her history's summary, each raised as a UI Automation notification"
 
 # 4. Printing told truly: Wine's spooler hands jobs to a CUPS scheduler of
 # the run's own (own folders and socket). A queue that takes the job gets it
