@@ -73,8 +73,13 @@ void FrmPrincipal::imgCalcularClick()
         const BusyCursor busy;
         saveConsultation();
         m_state.CurrentName = m_cmbNome->currentText();
-        ReFillData();
-        m_cmbNome->setEditText(m_state.CurrentName);
+        // The list filled again only when the file's names differ from it: a
+        // refill clears the box and types her name back, and a screen reader
+        // says her name again from wherever she is.
+        if (listedNamesDiffer()) {
+            ReFillData();
+            m_cmbNome->setEditText(m_state.CurrentName);
+        }
         m_cmbNome->lineEdit()->selectAll();
         first = ProjectCycles(m_state, m_txtUltima->text(), m_txtPeriodo->text());
     }
@@ -85,6 +90,18 @@ void FrmPrincipal::imgCalcularClick()
     m_picPrevinir->hide();
     describeWindow();
     announceMonth();
+}
+
+bool FrmPrincipal::listedNamesDiffer() const
+{
+    const UserRecordsFile::NamesResult read = m_records.readNames();
+    if (!read.ok || read.names.size() != m_cmbNome->count())
+        return true;
+    for (int i = 0; i < m_cmbNome->count(); ++i) {
+        if (m_cmbNome->itemText(i) != read.names[i])
+            return true;
+    }
+    return false;
 }
 
 void FrmPrincipal::saveConsultation()

@@ -490,3 +490,32 @@ TEST_F(FrmPrincipalAccessibilityTest, AConsultationTellsOfChangedDaysOnly)
 }
 
 
+
+TEST_F(FrmPrincipalAccessibilityTest, TheNameBoxIsLeftAloneWhenItsListDoesNotChange)
+{
+    FrmPrincipal &w = open();
+    const struct
+    {
+        const char *name;
+        bool textChanges; // in the name box while the consultation is made
+        QStringList listed;
+    } cases[] = {
+        {"Maria", true, {"Maria"}},        // a new name: the list filled again, her name typed back
+        {"Maria", false, {"Maria"}},       // remembered: not a word from the name box
+        {"Ana", true, {"Maria", "Ana"}},
+        {"Maria", false, {"Maria", "Ana"}},
+    };
+    for (const auto &c : cases) {
+        type(w.cmbNome(), c.name);
+        type(w.txtUltima(), "01/03/2001");
+        type(w.txtPeriodo(), "28");
+        QSignalSpy changed(w.cmbNome()->lineEdit(), &QLineEdit::textChanged);
+        QTest::keyClick(w.txtUltima(), Qt::Key_Return);
+        EXPECT_EQ(!changed.isEmpty(), c.textChanges) << c.name << ": " << changed.size();
+        EXPECT_EQ(w.cmbNome()->currentText(), c.name);
+        QStringList listed;
+        for (int i = 0; i < w.cmbNome()->count(); ++i)
+            listed << w.cmbNome()->itemText(i);
+        EXPECT_EQ(listed, c.listed) << c.name;
+    }
+}
