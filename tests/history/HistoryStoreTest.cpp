@@ -64,6 +64,38 @@ TEST(HistoryStoreTest, EachDateOnceByTheRecordsNameStartingWithTheStoredOne)
 #endif
 }
 
+TEST(HistoryStoreTest, KilledWhileErasingLeavesAllOrNothingAndNoByteOfWhatWentAway)
+{
+    POSIX_ONLY();
+#ifndef _WIN32
+    QList<QDate> many;
+    for (int i = 0; i < 3000; ++i)
+        many.append(QDate(1900, 1, 1).addDays(28 * i));
+    int erased = 0, kept = 0;
+    for (int round = 0; round < 16; ++round) {
+        QTemporaryDir dir;
+        const HistoryStore store(dir.path());
+        ASSERT_TRUE(store.add("Maria", many).problem.ok());
+        ASSERT_TRUE(store.add("Ana", {march}).problem.ok());
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(store.erase("Maria").ok() ? 0 : 1);
+        ::usleep(useconds_t(500 * round));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QList<QDate> left = startsOf(store, "Maria");
+        EXPECT_TRUE(left.isEmpty() || left.size() == many.size()) << "round " << round << ": " << left.size();
+        (left.isEmpty() ? erased : kept)++;
+        // Erased is erased even when killed before the file was rebuilt.
+        if (left.isEmpty()) {
+            EXPECT_FALSE(readBytes(store.path()).contains("MARIA")) << "round " << round;
+        }
+        EXPECT_EQ(startsOf(store, "Ana"), QList<QDate>{march});
+    }
+    std::printf("killed while erasing: %d erased, %d kept whole\n", erased, kept);
+#endif
+}
+
 TEST(HistoryStoreTest, TheSqliteToolReadsHerSchemaAndRows)
 {
     QTemporaryDir dir;
