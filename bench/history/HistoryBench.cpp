@@ -2,6 +2,7 @@
 // filled, the window laid out and drawn once.
 
 #include "FrmHistorico.h"
+#include "HistoryCsv.h"
 
 #include <QTemporaryDir>
 
@@ -33,5 +34,23 @@ void OpenHistory(benchmark::State &state)
     }
 }
 BENCHMARK(OpenHistory)->Arg(12)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// A CSV of 100,000 lines read and imported in one transaction: every day
+// from 1900 on is only some 46,000 dates, so 40,000 of them, repeated.
+void ImportCsv(benchmark::State &state)
+{
+    QList<HistoryCycle> cycles;
+    for (int i = 0; i < state.range(0); ++i)
+        cycles.prepend({QDate(1900, 1, 1).addDays(i % 40000), 1, false});
+    const QByteArray csv = HistoryCsv::write(cycles);
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        const HistoryCsv::Read read = HistoryCsv::read(csv, QDate(2026, 12, 7));
+        if (!read.ok() || HistoryStore(dir.path()).add(QStringLiteral("Maria"), read.starts).added != 40000)
+            std::abort();
+    }
+    state.counters["bytes"] = double(csv.size());
+}
+BENCHMARK(ImportCsv)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
