@@ -1,6 +1,7 @@
 #include "FrmHistorico.h"
 
 #include "Announcer.h"
+#include "CurrentItemTeller.h"
 #include "SystemAnnouncement.h"
 #include "CycleChart.h"
 #include "DateText.h"
@@ -8,7 +9,6 @@
 #include "HistoryTexts.h"
 #include "WholeFileSave.h"
 
-#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -68,7 +68,7 @@ void FrmHistorico::createTable()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setTabKeyNavigation(false); // Tab leaves the table for the buttons
-    m_table->installEventFilter(this);
+    new CurrentItemTeller(m_table);
     auto *del = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &FrmHistorico::removeDate);
 }
@@ -156,28 +156,8 @@ void FrmHistorico::showEvent(QShowEvent *event)
     // The first cell again then: told while the window was still opening, it is dropped.
     QTimer::singleShot(Announcer::settleMilliseconds, m_summary, [this] {
         SystemAnnouncement::raise(m_summary, m_summary->text());
-        tellCurrentCell();
+        CurrentItemTeller::tell(m_table);
     });
-}
-
-bool FrmHistorico::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_table && event->type() == QEvent::FocusIn)
-        tellCurrentCell();
-    return QDialog::eventFilter(watched, event);
-}
-
-void FrmHistorico::tellCurrentCell()
-{
-    // Qt tells a screen reader of a cell only as the current one changes:
-    // the cell she lands on when focus comes to the table is told too.
-    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_table);
-    if (!m_table->hasFocus() || !m_table->currentItem() || !table || !table->tableInterface())
-        return;
-    QAccessibleInterface *cell = table->tableInterface()->cellAt(m_table->currentRow(), m_table->currentColumn());
-    QAccessibleEvent focus(m_table, QAccessible::Focus);
-    focus.setChild(table->indexOfChild(cell));
-    QAccessible::updateAccessibility(&focus);
 }
 
 void FrmHistorico::tellProblem(const QString &frame, const HistoryProblem &problem)

@@ -28,7 +28,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createTable();
@@ -36,7 +35,6 @@ private:
     void reload(const QDate &current = {});
     void fill();
     void fitTable();
-    void tellCurrentCell();
 
     void useMean();
     void addDate();

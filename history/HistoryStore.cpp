@@ -6,6 +6,8 @@
 #include "SystemError.h"
 #include "UserRecord.h"
 
+#include <QFileInfo>
+
 #include <sqlite3.h>
 
 #include <cerrno>
@@ -92,7 +94,8 @@ public:
         if (version == HistoryStore::schemaVersion) {
             if (intValue("SELECT count(*) FROM sqlite_schema WHERE name = 'period_start'") != 1)
                 return told(HistoryProblem::Cause::Foreign);
-            return true;
+            dropStaleTail();
+            return ok();
         }
         if (tables != 0)
             return told(HistoryProblem::Cause::Foreign);
@@ -100,7 +103,11 @@ public:
             m_empty = true;
             return true;
         }
-        return exec("BEGIN IMMEDIATE;"
+        // auto_vacuum before the first table: a page freed by a deletion is
+        // cut off the file in the same commit, so an erase killed before its
+        // VACUUM leaves nothing of hers in free pages.
+        return exec("PRAGMA auto_vacuum = FULL;"
+                    "BEGIN IMMEDIATE;"
                     "CREATE TABLE period_start ("
                     " name_key TEXT NOT NULL,"
                     " name TEXT NOT NULL,"
@@ -172,6 +179,16 @@ public:
     }
 
 private:
+    // A change killed between its commit and cutting the file short leaves
+    // the old pages past the database's end, her erased dates among them:
+    // rebuilt now, not at some later change. A failure here changes nothing.
+    void dropStaleTail()
+    {
+        const qint64 used = qint64(intValue("PRAGMA page_count")) * intValue("PRAGMA page_size");
+        if (ok() && used > 0 && QFileInfo(m_path).size() > used)
+            sqlite3_exec(m_db.get(), "VACUUM", nullptr, nullptr, nullptr);
+    }
+
     QByteArray quickCheck()
     {
         Statement s = prepare("PRAGMA quick_check(1)");

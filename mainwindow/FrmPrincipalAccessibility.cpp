@@ -6,6 +6,7 @@
 
 #include "AccessibleFactory.h"
 #include "Announcer.h"
+#include "CurrentItemTeller.h"
 #include "DateText.h"
 #include "DayGrid.h"
 #include "DayWords.h"
@@ -52,6 +53,8 @@ void FrmPrincipal::createKeysAndWords()
     m_lblLabel[1]->setBuddy(m_txtPeriodo);
     m_lblLabel[2]->setBuddy(m_imgCalcular);
     m_lblLabel[5]->setBuddy(m_imgImprimir);
+    // The name list, as it drops down, says the name it stands on.
+    new CurrentItemTeller(m_cmbNome->view());
     m_txtUltima->setAccessibleDescription(dateFieldDescription);
     m_txtPeriodo->setAccessibleDescription(cycleFieldDescription);
     // Heard when the window opens; the title bar keeps the web address.
