@@ -1,6 +1,7 @@
 #include "FrmHistorico.h"
 
 #include "Announcer.h"
+#include "Artwork.h"
 #include "CurrentItemTeller.h"
 #include "SystemAnnouncement.h"
 #include "CycleChart.h"
@@ -29,6 +30,8 @@ FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServi
     : QDialog(parent), m_name(DateText::trimBlanks(name)), m_store(std::move(store)), m_services(std::move(services))
 {
     setWindowTitle(title.arg(m_name));
+    // The program's own face, as its other windows: not a system's serif fallback (Wine).
+    setFont(Artwork::uiFont(9.75));
     setObjectName(QStringLiteral("FrmHistorico"));
     auto *layout = new QVBoxLayout(this);
     m_summary = new QLabel(this);
