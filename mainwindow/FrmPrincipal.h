@@ -137,7 +137,7 @@ private:
     bool checkInputs();
     void saveConsultation();
     void keepInHistory(const QList<UserRecord> &before);
-    bool listedNamesDiffer() const;
+    void takeNewNames();
     void showError(bool stop, const QString &text, QWidget *focus);
 
     fQuintrela &m_state;

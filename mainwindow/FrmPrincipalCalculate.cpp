@@ -73,13 +73,7 @@ void FrmPrincipal::imgCalcularClick()
         const BusyCursor busy;
         saveConsultation();
         m_state.CurrentName = m_cmbNome->currentText();
-        // The list filled again only when the file's names differ from it: a
-        // refill clears the box and types her name back, and a screen reader
-        // says her name again from wherever she is.
-        if (listedNamesDiffer()) {
-            ReFillData();
-            m_cmbNome->setEditText(m_state.CurrentName);
-        }
+        takeNewNames();
         m_cmbNome->lineEdit()->selectAll();
         first = ProjectCycles(m_state, m_txtUltima->text(), m_txtPeriodo->text());
     }
@@ -92,16 +86,28 @@ void FrmPrincipal::imgCalcularClick()
     announceMonth();
 }
 
-bool FrmPrincipal::listedNamesDiffer() const
+void FrmPrincipal::takeNewNames()
 {
+    // The list as the file has it, touched as little as can be: a refill
+    // clears the box and types her name back, and a screen reader says each
+    // change (on Windows as a spoken notification) wherever she is.
     const UserRecordsFile::NamesResult read = m_records.readNames();
-    if (!read.ok || read.names.size() != m_cmbNome->count())
-        return true;
-    for (int i = 0; i < m_cmbNome->count(); ++i) {
-        if (m_cmbNome->itemText(i) != read.names[i])
-            return true;
+    QStringList listed;
+    for (int i = 0; i < m_cmbNome->count(); ++i)
+        listed << m_cmbNome->itemText(i);
+    if (read.ok && read.names == listed)
+        return;
+    const QString typed = m_cmbNome->currentText();
+    if (read.ok && read.names.size() > listed.size() && read.names.mid(0, listed.size()) == listed) {
+        // A name added at the end, as a save adds it.
+        const QSignalBlocker blocker(m_cmbNome);
+        m_cmbNome->addItems(read.names.mid(listed.size()));
+        if (m_cmbNome->currentText() != typed)
+            m_cmbNome->setEditText(typed);
+        return;
     }
-    return false;
+    ReFillData();
+    m_cmbNome->setEditText(typed);
 }
 
 void FrmPrincipal::saveConsultation()

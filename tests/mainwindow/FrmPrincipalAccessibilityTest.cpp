@@ -5,6 +5,7 @@
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
 #include "PictureBox.h"
+#include "UserRecord.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -491,21 +492,28 @@ TEST_F(FrmPrincipalAccessibilityTest, AConsultationTellsOfChangedDaysOnly)
 
 
 
-TEST_F(FrmPrincipalAccessibilityTest, TheNameBoxIsLeftAloneWhenItsListDoesNotChange)
+TEST_F(FrmPrincipalAccessibilityTest, TheNameBoxIsLeftAloneWhenItsListOnlyGrows)
 {
     FrmPrincipal &w = open();
     const struct
     {
         const char *name;
-        bool textChanges; // in the name box while the consultation is made
+        QStringList fileBefore; // written by another copy meanwhile; empty: left as it is
+        bool textChanges;       // in the name box while the consultation is made
         QStringList listed;
     } cases[] = {
-        {"Maria", true, {"Maria"}},        // a new name: the list filled again, her name typed back
-        {"Maria", false, {"Maria"}},       // remembered: not a word from the name box
-        {"Ana", true, {"Maria", "Ana"}},
-        {"Maria", false, {"Maria", "Ana"}},
+        {"Maria", {}, false, {"Maria"}}, // the first name: added to the list, the box left alone
+        {"Maria", {}, false, {"Maria"}}, // remembered: the list as it was
+        {"Ana", {}, false, {"Maria", "Ana"}},
+        {"Maria", {"Bia", "Maria"}, true, {"Bia", "Maria"}}, // another order: filled again, her name kept
     };
     for (const auto &c : cases) {
+        if (!c.fileBefore.isEmpty()) {
+            QByteArray bytes;
+            for (const QString &name : c.fileBefore)
+                bytes += UserRecord{name, "28", "01/03/2001"}.encode();
+            TestSupport::writeBytes(recordsPath(), bytes);
+        }
         type(w.cmbNome(), c.name);
         type(w.txtUltima(), "01/03/2001");
         type(w.txtPeriodo(), "28");
