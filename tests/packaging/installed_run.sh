@@ -57,7 +57,7 @@ done
 as_user "$root/usr/bin/qtrconfg" &
 settings=$!
 id="$(window "^Configura")" || fail "no qtrconfg window"
-xdotool windowfocus --sync "$id"
+focus_window "$id" || fail "the window never took the focus"
 sleep 0.3
 choose_first_setting
 for _ in $(seq 50); do kill -0 "$settings" 2>/dev/null || break; sleep 0.1; done
@@ -68,7 +68,7 @@ kill -0 "$settings" 2>/dev/null && fail "qtrconfg did not end after Atualizar"
 as_user "$root/usr/bin/quintrela" &
 program=$!
 id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
-xdotool windowfocus --sync "$id"
+focus_window "$id" || fail "the window never took the focus"
 sleep 0.3
 type_worked_example 1
 for _ in $(seq 50); do [ -s "$data/Quintrela/quintrela.dat" ] && break; sleep 0.1; done

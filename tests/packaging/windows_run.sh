@@ -45,7 +45,7 @@ settings_run() { # EXE FILE
   wine "$1" >/dev/null 2>&1 &
   local id
   id="$(window "^Configura")" || fail "no qtrconfg window"
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  focus_window "$id" || fail "the window never took the focus"
   sleep 0.5
   import -window "$id" "$out/shots/qtrconfg-wine.png" 2>/dev/null || true
   choose_first_setting
@@ -85,7 +85,7 @@ consultation() { # EXE RECORDS SHOT [export]
   wine "$1" >/dev/null 2>&1 &
   local id
   id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  focus_window "$id" || fail "the window never took the focus"
   sleep 0.5
   type_worked_example 1.5
   for _ in $(seq 100); do [ -s "$2" ] && break; sleep 0.1; done
@@ -142,7 +142,7 @@ cp "$build/tests/uia/UIAutomationCore.dll" "$WINEPREFIX/drive_c/windows/system32
 export QUINTRELA_UIA_LOG="Z:$work/uia.log"
 WINEDLLOVERRIDES="uiautomationcore=n;mscoree,mshtml=" wine "$heard/Quintrela.exe" >/dev/null 2>&1 &
 id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
-xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+focus_window "$id" || fail "the window never took the focus"
 wine "$build/tests/uia/uia_client.exe" "Quintrela Eletr" || fail "the window did not answer WM_GETOBJECT"
 sleep 0.5
 type_worked_example 1.5
@@ -231,7 +231,7 @@ unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/print"
 printf '\377\377' > "$work/print/Quintrela-$version/qtrconf.dat"
 wine "$work/print/Quintrela-$version/Quintrela.exe" >/dev/null 2>&1 &
 id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
-xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+focus_window "$id" || fail "the window never took the focus"
 sleep 0.5
 type_worked_example 1.5
 sleep 2
@@ -240,7 +240,7 @@ for _ in $(seq 150); do [ -n "$(lpstat -W all -o Fila 2>/dev/null)" ] && break; 
 [ -n "$(lpstat -W all -o Fila 2>/dev/null)" ] || fail "the page never reached the CUPS queue"
 xdotool search --name "^Erro:" >/dev/null 2>&1 && fail "a page that printed was told as failed"
 cupsreject Fila
-xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+focus_window "$id" || fail "the window never took the focus"
 xdotool key ctrl+p
 window "^Erro:" >/dev/null || fail "a job the spooler refused was told as printed"
 wineserver -k 2>/dev/null || true

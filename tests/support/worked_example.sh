@@ -2,6 +2,16 @@
 # Windows build's: sourced, not run.
 
 # Polled rather than --sync: xdotool ends on a window closing as it looks.
+focus_window() { # ID: keyboard focus on it, once it can take it (within 10 s)
+  # Found by name before Wine has mapped it, a window refuses the focus (BadMatch).
+  for _ in $(seq 50); do
+    xdotool windowactivate --sync "$1" 2>/dev/null && return 0
+    xdotool windowfocus --sync "$1" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 window() { # NAME → the first window so named, within 30 s
   local id
   for _ in $(seq 300); do
