@@ -8,6 +8,7 @@
 #include "DateText.h"
 #include "HistoryCsv.h"
 #include "HistoryTexts.h"
+#include "SaveLocation.h"
 #include "WholeFileSave.h"
 
 #include <QDir>
@@ -242,7 +243,8 @@ void FrmHistorico::eraseHistory()
 
 void FrmHistorico::exportCsv()
 {
-    const QString suggested = QDir::home().filePath(QStringLiteral("Histórico %1.csv").arg(m_name));
+    const QString suggested =
+        SaveLocation::suggested(QStringLiteral("Histórico %1.csv").arg(SaveLocation::fileNameFor(m_name)));
     const QString path = m_services.chooseSavePath(this, csvTitle, suggested, csvFilter);
     if (path.isEmpty())
         return;

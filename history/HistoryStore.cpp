@@ -223,22 +223,19 @@ enum class Need { Existing, Writable };
 // Checked as her other files are, with its journal, then opened by SQLite; the check's handle
 // is closed first, since closing any handle of a file drops the locks
 // SQLite holds on it through another.
-std::unique_ptr<Connection> connect(const QString &folderPath, const QString &path, Need need, HistoryProblem &problem,
-                                    bool &none)
+// No connection and no problem: there is no history yet.
+std::unique_ptr<Connection> connect(const QString &folderPath, const QString &path, Need need, HistoryProblem &problem)
 {
-    none = false;
     {
         const OpenFolder folder(folderPath, need == Need::Writable ? OpenFolder::Use::Write : OpenFolder::Use::Read);
         if (!folder.isOpen()) {
-            none = folder.missing();
-            if (!none)
+            if (!folder.missing())
                 problem = fileProblem(folder.problemFor(path), path);
             return nullptr;
         }
         const OwnFile file(path, need == Need::Writable ? OwnFile::Access::Write : OwnFile::Access::Read);
         if (!file.isOpen()) {
-            none = file.missing();
-            if (!none)
+            if (!file.missing())
                 problem = fileProblem(file.problem(), path);
             return nullptr;
         }
@@ -278,8 +275,7 @@ QString HistoryStore::keyOf(const QString &name)
 HistoryStore::Starts HistoryStore::starts(const QString &name) const
 {
     Starts told;
-    bool none = false;
-    auto db = connect(m_folder, path(), Need::Existing, told.problem, none);
+    auto db = connect(m_folder, path(), Need::Existing, told.problem);
     if (!db || db->empty())
         return told;
     auto s = db->prepare("SELECT start FROM period_start WHERE name_key = ?1 ORDER BY start");
@@ -300,23 +296,38 @@ HistoryStore::Starts HistoryStore::starts(const QString &name) const
 
 namespace {
 
-// One date of hers, kept or left as it was; its typed length updated when given.
-bool insert(Connection &db, const QString &name, const QDate &start, int typedLength)
+// Dates of hers, each kept or left as it was; its typed length updated when given.
+class Inserter
 {
-    auto s = db.prepare("INSERT INTO period_start (name_key, name, start, typed_length) VALUES (?1, ?2, ?3, ?4)"
-                        " ON CONFLICT (name_key, start) DO UPDATE SET typed_length ="
-                        " coalesce(excluded.typed_length, typed_length)");
-    if (!s)
-        return false;
-    bindText(s.get(), 1, HistoryStore::keyOf(name));
-    bindText(s.get(), 2, DateText::trimBlanks(name.left(UserRecord::nomeWidth)));
-    bindText(s.get(), 3, start.toString(QString::fromLatin1(dateFormat)));
-    if (typedLength > 0)
-        sqlite3_bind_int(s.get(), 4, typedLength);
-    else
-        sqlite3_bind_null(s.get(), 4);
-    return db.step(s.get()) == SQLITE_DONE;
-}
+public:
+    explicit Inserter(Connection &db)
+        : m_db(db),
+          m_statement(db.prepare("INSERT INTO period_start (name_key, name, start, typed_length) VALUES (?1, ?2, ?3, ?4)"
+                                 " ON CONFLICT (name_key, start) DO UPDATE SET typed_length ="
+                                 " coalesce(excluded.typed_length, typed_length)"))
+    {
+    }
+
+    bool insert(const QString &name, const QDate &start, int typedLength)
+    {
+        sqlite3_stmt *s = m_statement.get();
+        if (!s)
+            return false;
+        sqlite3_reset(s);
+        bindText(s, 1, HistoryStore::keyOf(name));
+        bindText(s, 2, DateText::trimBlanks(name.left(UserRecord::nomeWidth)));
+        bindText(s, 3, start.toString(QString::fromLatin1(dateFormat)));
+        if (typedLength > 0)
+            sqlite3_bind_int(s, 4, typedLength);
+        else
+            sqlite3_bind_null(s, 4);
+        return m_db.step(s) == SQLITE_DONE;
+    }
+
+private:
+    Connection &m_db;
+    Connection::Statement m_statement;
+};
 
 int countFor(Connection &db, const QString &key)
 {
@@ -333,16 +344,16 @@ HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate
                                                 const QDate &stored, int storedLength) const
 {
     HistoryProblem problem;
-    bool none = false;
-    auto db = connect(m_folder, path(), Need::Writable, problem, none);
+    auto db = connect(m_folder, path(), Need::Writable, problem);
     if (!db)
         return problem;
     if (!db->begin())
         return db->problem();
     const bool first = countFor(*db, keyOf(name)) == 0;
+    Inserter dates(*db);
     if (first && stored.isValid() && stored != typed)
-        insert(*db, name, stored, storedLength);
-    insert(*db, name, typed, typedLength);
+        dates.insert(name, stored, storedLength);
+    dates.insert(name, typed, typedLength);
     if (!db->ok() || !db->commit()) {
         db->rollback();
         return db->problem();
@@ -353,8 +364,7 @@ HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate
 HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &starts) const
 {
     Added told;
-    bool none = false;
-    auto db = connect(m_folder, path(), Need::Writable, told.problem, none);
+    auto db = connect(m_folder, path(), Need::Writable, told.problem);
     if (!db)
         return told;
     if (!db->begin()) {
@@ -362,9 +372,12 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
         return told;
     }
     const int before = countFor(*db, keyOf(name));
-    for (const QDate &start : starts) {
-        if (!insert(*db, name, start, 0))
-            break;
+    {
+        Inserter dates(*db);
+        for (const QDate &start : starts) {
+            if (!dates.insert(name, start, 0))
+                break;
+        }
     }
     const int after = countFor(*db, keyOf(name));
     if (!db->ok() || !db->commit()) {
@@ -379,8 +392,7 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
 HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) const
 {
     HistoryProblem problem;
-    bool none = false;
-    auto db = connect(m_folder, path(), Need::Writable, problem, none);
+    auto db = connect(m_folder, path(), Need::Writable, problem);
     if (!db)
         return problem;
     auto s = db->prepare("DELETE FROM period_start WHERE name_key = ?1 AND start = ?2");
@@ -395,8 +407,7 @@ HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) con
 HistoryProblem HistoryStore::erase(const QString &name) const
 {
     HistoryProblem problem;
-    bool none = false;
-    auto db = connect(m_folder, path(), Need::Writable, problem, none);
+    auto db = connect(m_folder, path(), Need::Writable, problem);
     if (!db)
         return problem;
     auto s = db->prepare("DELETE FROM period_start WHERE name_key = ?1");

@@ -6,6 +6,7 @@
 namespace HistoryTexts {
 
 inline const QString title = QStringLiteral("Histórico de %1");
+inline const QString historyTitle = QStringLiteral("Histórico");
 inline const QString errorTitle = QStringLiteral("Erro");
 inline const QString noName = QStringLiteral("Digite o seu nome para ver o seu histórico.");
 inline const QString notKept =

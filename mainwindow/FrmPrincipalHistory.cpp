@@ -13,8 +13,7 @@ void FrmPrincipal::openHistory()
 {
     const QString name = DateText::trimBlanks(m_cmbNome->currentText());
     if (name.isEmpty()) {
-        m_services.message(this, QMessageBox::Information, HistoryTexts::title.arg(QString()).trimmed(),
-                           HistoryTexts::noName);
+        m_services.message(this, QMessageBox::Information, HistoryTexts::historyTitle, HistoryTexts::noName);
         m_cmbNome->setFocus();
         return;
     }

@@ -67,7 +67,7 @@ TEST_F(FrmPrincipalHistoryTest, CtrlHOpensHerHistoryAndHerMeanGoesToPeriodo)
     FrmPrincipal &w = open();
     QTest::keyClick(w.cmbNome(), Qt::Key_H, Qt::ControlModifier);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Digite o seu nome para ver o seu histórico.");
+    EXPECT_EQ(messages[0].title + "|" + messages[0].text, "Histórico|Digite o seu nome para ver o seu histórico.");
 
     type(w.cmbNome(), "Maria");
     QString title;
