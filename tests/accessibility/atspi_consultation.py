@@ -122,6 +122,27 @@ def main():
                                 for role, name in heard)):
         fail("the month step was not announced; heard: %r" % heard)
     print("heard:", [name for role, name in heard if role == "notification"])
+
+    # Her history, as the tree gives it: a dialog, a table with its headers
+    # and her date in a cell, a chart that says its lengths in words.
+    xdotool("key", "ctrl+h")
+    if not pump(10, lambda: find(app, "dialog", "Histórico de Maria") is not None):
+        fail("no Histórico dialog")
+    history = find(app, "dialog", "Histórico de Maria")
+    table = find(history, "table", "Datas do histórico")
+    if table is None:
+        fail("the dates are not a table")
+    cells = table.queryTable()
+    headers = [cells.getColumnDescription(c) for c in range(cells.nColumns)]
+    if headers != ["Início da menstruação", "Ciclo", "Observação"] or cells.nRows != 1:
+        fail("table: %d rows, headers %r" % (cells.nRows, headers))
+    if cells.getAccessibleAt(0, 0).name != "01/03/2001" or cells.getAccessibleAt(0, 2).name != "ciclo atual":
+        fail("the first row is not her date, the cycle going on")
+    chart = find(history, "unknown", "Gráfico da duração dos ciclos") \
+        or next((n for n in tree(history) if n.name == "Gráfico da duração dos ciclos"), None)
+    if chart is None or not chart.description.startswith("Ainda não há ciclos completos"):
+        fail("the chart says nothing: %r" % (chart and chart.description))
+    print("history:", headers, "|", chart.description)
     print("PASS")
 
 

@@ -82,9 +82,13 @@ records="$data/Quintrela/quintrela.dat"
 [ "$(stat -c %s "$records")" -eq 132 ] || fail "the records file is not one record: $(stat -c %s "$records") bytes"
 [ "$(cat "$records")" = "$(worked_example_record)" ] || fail "the record is not Maria, 28, 01/03/2001"
 [ "$(stat -c '%a %U' "$data/Quintrela")" = "700 nobody" ] || fail "data folder: $(stat -c '%a %U' "$data/Quintrela")"
-for file in "$records" "$data/Quintrela/qtrconf.dat"; do
+history="$data/Quintrela/historico.db"
+for file in "$records" "$data/Quintrela/qtrconf.dat" "$history" "$history-journal"; do
   [ "$(stat -c '%a %U' "$file")" = "600 nobody" ] || fail "$file: $(stat -c '%a %U' "$file")"
 done
+# Her history, read by the sqlite3 tool as she could read it.
+[ "$(runuser -u nobody -- sqlite3 "$history" "SELECT name, start, typed_length FROM period_start")" = "Maria|2001-03-01|28" ] \
+  || fail "the history is not Maria's 01/03/2001, 28 days"
 written="$(find "$root/usr/bin" "$root/usr/share/quintrela" -newer "$work/before" -print 2>/dev/null || true)"
 [ -z "$written" ] || fail "written beside the programs: $written"
-echo "installed run: setting and record in $data/Quintrela, projection on screen"
+echo "installed run: setting, record and history in $data/Quintrela (each 600, hers), projection on screen"
