@@ -43,6 +43,9 @@ cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 300)
 
 echo "== Windows: the zip and the installer, checked under Wine"
+# Its progress while it is still going, then its result.
+kill -0 "$windows_deps" 2>/dev/null \
+  && tail -n +1 -f --pid="$windows_deps" build-windows/deps.log | grep --line-buffered -E '^(Building|Waiting|Qt for Windows:)' || true
 wait "$windows_deps" || { tail -n 40 build-windows/deps.log; exit 1; }
 unset QT_QPA_PLATFORM
 QUINTRELA_LINUX_BUILD=build-asan bash scripts/windows.sh --test

@@ -2,67 +2,53 @@
 # Builds, once, what the Windows programs link against, from Debian's own
 # sources: Qt (qtbase), libical and GoogleTest for x86_64-w64-mingw32.
 # The result is kept outside the clone, in a folder named after the source
-# versions, and reused while it is complete.
-# usage: windows-deps.sh   (prints the prefix on its last line)
+# versions and the recipe, and reused while it is complete.
+# usage: windows-deps.sh   (prints the prefix on its last line; all else,
+#                           progress included, goes to stderr)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 toolchain="$root/packaging/windows/mingw-w64-x86_64.cmake"
 cache="${QUINTRELA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quintrela}"
 jobs="$(nproc)"
+# shellcheck source=scripts/debian-source.sh
+. "$root/scripts/debian-source.sh"
+exec 3>&1 1>&2
+
+# What is built is the recipe (between the marks below) and the toolchain
+# file; the cache's name carries the recipe's id. The recipe is checked
+# against its sum, so a changed one never reuses an older build, while how
+# the sources are fetched and the build is told may change without one.
+recipe_id=469463b1
+recipe_sum=4442f8677e7f36b7
+recipe_now="$(sed -n '/^# recipe {$/,/^# }$/p' "${BASH_SOURCE[0]}" | cat - "$toolchain" | sha256sum | cut -c1-16)"
+[ "$recipe_now" = "$recipe_sum" ] \
+  || die "the recipe changed: give recipe_id a new value, and recipe_sum=$recipe_now"
 
 version_of() { dpkg-query -W -f '${Version}' "$1" 2>/dev/null || apt-cache policy "$1" | awk '/Candidate:/ {print $2}'; }
 qt_version="$(version_of qt6-base-dev)"
 ical_version="$(version_of libical-dev)"
 gtest_version="$(version_of googletest)"
-# The recipe is part of the name: a changed one never reuses an older build.
-recipe="$(cat "${BASH_SOURCE[0]}" "$toolchain" | sha256sum | cut -c1-8)"
-prefix="$cache/mingw-qt6-base_${qt_version}-libical_${ical_version%+b*}-googletest_${gtest_version}-$recipe"
+prefix="$cache/mingw-qt6-base_${qt_version}-libical_${ical_version%+b*}-googletest_${gtest_version}-$recipe_id"
 prefix="${prefix//[:~]/_}"
-if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
+hold_cache_lock windows-deps
+if [ -f "$prefix/.complete" ]; then echo "$prefix" >&3; exit 0; fi
+echo "Building Qt, libical and GoogleTest for Windows once (about 25 minutes on two cores) into $prefix"
 
 work="$cache/work"
 # Builds of older sources or recipes are not used again.
 rm -rf "$work" "$cache"/mingw-*
-mkdir -p "$work/apt/sources" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$prefix"
-
-# Debian keeps deb-src out of the system's lists: give apt a private copy of
-# them with sources enabled, leaving the machine's own configuration alone.
-for f in /etc/apt/sources.list.d/*.sources; do
-  [ -e "$f" ] && sed "s/^Types: deb$/Types: deb-src/" "$f" > "$work/apt/sources/$(basename "$f")"
-done
-if [ -s /etc/apt/sources.list ]; then
-  sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > "$work/apt/sources/system.list"
-fi
-# Lists and caches of its own too: the system's apt may be installing
-# packages at the same time.
-apt_private=(-o Dir::Etc::SourceParts="$work/apt/sources" -o Dir::Etc::SourceList=/dev/null
-             -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache")
-apt-get "${apt_private[@]}" update >/dev/null
-(cd "$work" && apt-get "${apt_private[@]}" source --download-only "qt6-base=$qt_version")
+mkdir -p "$prefix"
+private_apt "$work"
+(cd "$work" && apt-get "${apt_private[@]}" source --download-only "qt6-base=$qt_version") \
+  || die "could not download the source of qt6-base $qt_version"
 # libical's Debian tarball has been seen missing from the mirror while the
 # upstream one was there: the upstream tarball alone is enough.
 (cd "$work" && apt-get "${apt_private[@]}" source --download-only libical3) \
-  || ls "$work"/libical3_*.orig.tar.* >/dev/null
+  || ls "$work"/libical3_*.orig.tar.* >/dev/null || die "could not download the source of libical3"
 
-# Debian's tarballs, Debian's patches in Debian's order.
-unpack() {  # PACKAGE → prints the source folder
-  local orig dir
-  orig="$(ls "$work"/"$1"_*.orig.tar.* | head -n1)"
-  dir="$work/$1-src"
-  mkdir -p "$dir"
-  tar -xf "$orig" -C "$dir" --strip-components=1
-  if ls "$work"/"$1"_*.debian.tar.* >/dev/null 2>&1; then
-    tar -xf "$(ls "$work"/"$1"_*.debian.tar.* | head -n1)" -C "$dir"
-    if [ -f "$dir/debian/patches/series" ]; then
-      grep -v '^\s*#' "$dir/debian/patches/series" | while read -r patch _; do
-        [ -n "$patch" ] && patch -d "$dir" -p1 -s < "$dir/debian/patches/$patch"
-      done
-    fi
-  fi
-  echo "$dir"
-}
-
-qt_src="$(unpack qt6-base)"
+# recipe {
+qt_src="$work/qt6-base-src"
+unpack_source qt6-base "$work" "$qt_src"
 mkdir -p "$work/qt-build"
 # Only what the two programs use, so that the first build fits beside the
 # Linux tests on two cores: no second (Direct2D) platform plugin, none of the
@@ -85,10 +71,11 @@ mkdir -p "$work/qt-build"
    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
    -DQT_USE_DEFAULT_CMAKE_OPTIMIZATION_FLAGS=ON \
    -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O1 -DNDEBUG")
-cmake --build "$work/qt-build" --parallel "$jobs"
+cmake --build "$work/qt-build" --parallel "$jobs" | progress "Qt for Windows"
 cmake --install "$work/qt-build"
 
-ical_src="$(unpack libical3)"
+ical_src="$work/libical3-src"
+unpack_source libical3 "$work" "$ical_src"
 cmake -S "$ical_src" -B "$work/ical-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DSHARED_ONLY=ON -DWITH_CXX_BINDINGS=OFF -DICAL_GLIB=OFF -DICAL_GLIB_VAPI=OFF \
@@ -104,7 +91,8 @@ cmake -S /usr/src/googletest -B "$work/gtest-build" -G Ninja -DCMAKE_TOOLCHAIN_F
   -Dgtest_disable_pthreads=OFF >/dev/null
 cmake --build "$work/gtest-build" --parallel "$jobs"
 cmake --install "$work/gtest-build" >/dev/null
+# }
 
 rm -rf "$work"
 touch "$prefix/.complete"
-echo "$prefix"
+echo "$prefix" >&3
