@@ -32,6 +32,18 @@ public:
         const QString words = widget()->accessibleName();
         return words.isEmpty() ? widget()->property("text").toString() : words;
     }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        // The item under the keyboard is the one chosen. Windows' UI
+        // Automation offers every list item for selection, and NVDA calls
+        // one reached unselected "não selecionado".
+        if (role() == QAccessible::ListItem) {
+            s.selectable = true;
+            s.selected = s.focused;
+        }
+        return s;
+    }
 };
 
 // True for a window made from a plain QWidget (not a dialog or a main window,

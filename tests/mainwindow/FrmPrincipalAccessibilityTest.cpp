@@ -311,9 +311,18 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
         {Qt::Key_PageDown, Qt::KeypadModifier, "quarta-feira, 28 de março de 2001: próxima menstruação"}, // Orca's
         {Qt::Key_Up, {}, "quarta-feira, 21 de março de 2001"},
     };
+    auto chosenDays = [&] {
+        QStringList chosen;
+        for (int i = 0; i < 42; ++i)
+            if (accessible(w.lblDia(i))->state().selected)
+                chosen << accessible(w.lblDia(i))->text(QAccessible::Name);
+        return chosen;
+    };
     for (const auto &m : moves) {
         QTest::keyClick(QApplication::focusWidget(), m.key, m.modifiers);
         EXPECT_EQ(dayInFocus(), utf8(m.day)) << m.key;
+        // The day in focus, and it alone, is the chosen one (never "não selecionado").
+        EXPECT_EQ(chosenDays(), QStringList{utf8(m.day)}) << m.key;
     }
     EXPECT_EQ(w.lblMes()->text(), utf8("Março de 2001"));
     // Shift+F10 and the Menu key open the calendar's menu on the day.
