@@ -1,6 +1,7 @@
 // Her files on Windows: links and junctions, other names of the same file,
 // the folders the program makes and where an installed copy keeps them.
 
+#include "HistoryStore.h"
 #include "OwnFile.h"
 #include "OwnFolder.h"
 #include "SettingsFile.h"
@@ -146,6 +147,11 @@ TEST_F(WindowsFilesTest, HerFilesAreHersAloneInAFolderEveryoneMayRead)
         {"the setting", shared + "/qtrconf.dat",
          [](const QString &p) { return SettingsFile(p).write(SettingsFile::valueEndIsNext); }},
         {"an export", shared + "/Quintrela Maria.ics", [](const QString &p) { return saveWholeFile(p, "agenda").ok(); }},
+        // SQLite would make both with the folder's rights; its journal,
+        // beside a new database, it deletes and makes again.
+        {"her history", shared + "/historico.db",
+         [&](const QString &) { return HistoryStore(shared).add("Maria", {QDate(2026, 11, 2)}).problem.ok(); }},
+        {"her history's journal", shared + "/historico.db-journal", [](const QString &) { return true; }},
         {"one of hers found open to all", plain,
          [](const QString &p) { return OwnFile(p, OwnFile::Access::Write).isOpen(); }},
     };
