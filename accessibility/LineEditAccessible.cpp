@@ -1,5 +1,8 @@
 #include "LineEditAccessible.h"
 
+#include "BoxFieldFocus.h"
+
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
 
@@ -31,6 +34,16 @@ QString LineEditAccessible::text(QAccessible::Text t) const
         said = QAccessibleWidget::text(t);
     if (said.isEmpty() && t == QAccessible::Description)
         said = edit()->placeholderText();
+    // An editable box hands its focus to its text field; where the field
+    // alone is announced, it carries the box's name (its own, or its
+    // caption's).
+    if (said.isEmpty() && t == QAccessible::Name && BoxFieldFocus::fieldAnnouncedAlone())
+        if (auto *box = qobject_cast<QComboBox *>(edit()->parentWidget()); box && box->lineEdit() == edit()) {
+            said = box->accessibleName();
+            const auto captions = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+            if (said.isEmpty() && !captions.isEmpty())
+                said = captions.first().first->text(QAccessible::Name);
+        }
     return said;
 }
 

@@ -1,6 +1,7 @@
 // What a screen reader, a keyboard user and a user of a dark desktop get
 // from the main window.
 
+#include "BoxFieldFocus.h"
 #include "DateText.h"
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
@@ -177,6 +178,12 @@ TEST_F(FrmPrincipalAccessibilityTest, FieldsAreNamedByTheirCaptions)
         const auto labels = accessible(field)->relations(QAccessible::Label);
         ASSERT_EQ(labels.size(), 1) << caption;
         EXPECT_EQ(static_cast<QLabel *>(labels[0].first->object())->text(), utf8(caption));
+        // The name box's text field is what Windows announces in focus, and
+        // needs the caption; where the box is announced, a named field would
+        // be said a second time.
+        if (QAccessibleInterface *inner = accessible(field)->focusChild()) {
+            EXPECT_EQ(inner->text(QAccessible::Name), BoxFieldFocus::fieldAnnouncedAlone() ? utf8(caption) : QString());
+        }
     }
 }
 

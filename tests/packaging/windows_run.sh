@@ -134,7 +134,8 @@ echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by
 # 3. Heard on Windows: a recording UI Automation core in this Windows only
 # (Wine's delivers no events), asked first as NVDA asks, then the worked
 # example, Page Down, a day's edge and her history; every sentence Orca hears on Linux
-# must be raised as a UI Automation notification.
+# must be raised as a UI Automation notification, and the name field and the
+# days must be named as they take the focus.
 unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/heard"
 heard="$work/heard/Quintrela-$version"
 printf '\377\377' > "$heard/qtrconf.dat"
@@ -144,6 +145,10 @@ WINEDLLOVERRIDES="uiautomationcore=n;mscoree,mshtml=" wine "$heard/Quintrela.exe
 id="$(window "Quintrela Eletr")" || fail "no Quintrela window"
 focus_window "$id" || fail "the window never took the focus"
 wine "$build/tests/uia/uia_client.exe" "Quintrela Eletr" || fail "the window did not answer WM_GETOBJECT"
+sleep 0.5
+xdotool key shift+Tab     # away and back: the name field's focus, now that a client listens
+sleep 0.5
+xdotool key Tab
 sleep 0.5
 type_worked_example 1.5
 # Each sentence waits for the events before it to settle (600 ms); Wine is slower.
@@ -162,24 +167,27 @@ unset QUINTRELA_UIA_LOG
 /usr/bin/python3 - "$work/uia.log" <<'PY' || fail "UI Automation was not told what Orca hears"
 import sys
 said = open(sys.argv[1], encoding="utf-8").read().splitlines() if len(sys.argv) > 1 else []
+edge = "Março de 2001. Última menstruação informada: dia 1."  # with the day
 expected = [
+    "UIA focus: Digite o seu nome abaixo:",  # the box's text field, by the box's caption
     "Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28.",
     "Abril de 2001. Próxima menstruação: dia 24.",
-    "Março de 2001. Última menstruação informada: dia 1.",  # at the edge, with the day
+    "UIA focus: domingo, 1 de abril de 2001",
+    edge,
     "Há uma data no seu histórico: a duração dos ciclos aparece a partir da próxima.",
 ]
 pending = list(expected)
 for line in said:
     if pending and line.startswith(pending[0]):
-        if pending[0] == expected[2] and "sábado, 31 de março de 2001" not in line:
+        if pending[0] == edge and "sábado, 31 de março de 2001" not in line:
             continue
         pending.pop(0)
 for line in said:
-    print("   UIA notification:", line[:160])
+    print("  ", line[:160] if line.startswith("UIA focus:") else "UIA notification: " + line[:160])
 if pending:
     sys.exit("never raised: %r" % pending[0])
 PY
-echo "heard on Windows: the consultation, Page Down, a day's edge and her history's summary, each raised as a UI Automation notification"
+echo "heard on Windows: the consultation, Page Down, a day's edge and her history's summary, each raised as a UI Automation notification; the name field and the days named in focus"
 
 # 4. Printing told truly: Wine's spooler hands jobs to a CUPS scheduler of
 # the run's own (own folders and socket). A queue that takes the job gets it

@@ -1,0 +1,10 @@
+#include "BoxFieldFocus.h"
+
+namespace BoxFieldFocus {
+
+bool fieldAnnouncedAlone()
+{
+    return false;
+}
+
+} // namespace BoxFieldFocus
