@@ -27,6 +27,7 @@ QString printFailure(const PrintOutcome &outcome)
     using Status = PrintOutcome::Status;
     switch (outcome.status) {
     case Status::Printed:
+    case Status::Cancelled:
         return {};
     case Status::NoPrinter:
         return noPrinter;

@@ -21,6 +21,7 @@ struct PrintOutcome
         Refused,     // the queue does not accept jobs
         Stopped,     // the queue is stopped
         Failed,      // the service refused or lost the job: `detail` says why
+        Cancelled,   // she closed the printer's own file dialog: nothing to tell
     };
     Status status = Status::Printed;
     QString detail; // the print service's own words

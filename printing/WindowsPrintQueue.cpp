@@ -1,6 +1,7 @@
 #include "WindowsPrintQueue.h"
 
 #include "QtPrinterSurface.h"
+#include "SpoolerWatch.h"
 
 #include <QPrinter>
 
@@ -8,37 +9,6 @@
 #include <winspool.h>
 
 namespace {
-
-// Qt 6.4's Windows print engine tells a page or document the spooler
-// refused (EndPage, EndDoc) only in its log ("QWin32PrintEngine::end:
-// EndDoc failed", as a critical message), then ends as if it had printed:
-// that line is all there is to go by. A message handler is a
-// plain function, so what it saw is kept here, for the one print under way.
-bool spoolerRefused = false;
-QtMessageHandler passedOn = nullptr;
-
-void watchSpooler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if ((type == QtWarningMsg || type == QtCriticalMsg) && message.startsWith(QLatin1String("QWin32PrintEngine::"))
-        && message.contains(QLatin1String(" failed")))
-        spoolerRefused = true;
-    if (passedOn)
-        passedOn(type, context, message);
-}
-
-class SpoolerWatch
-{
-public:
-    SpoolerWatch()
-    {
-        spoolerRefused = false;
-        passedOn = qInstallMessageHandler(watchSpooler);
-    }
-    ~SpoolerWatch() { qInstallMessageHandler(passedOn); }
-    SpoolerWatch(const SpoolerWatch &) = delete;
-    SpoolerWatch &operator=(const SpoolerWatch &) = delete;
-    bool refused() const { return spoolerRefused; }
-};
 
 // The spooler's own word on the printer. Only a paused, failed or deleted
 // printer is refused; one low on toner or out of paper takes the job, as
@@ -53,14 +23,17 @@ PrintOutcome::Status spoolerState(const QString &printer)
     DWORD needed = 0;
     const bool known = GetPrinterW(handle, 6, reinterpret_cast<BYTE *>(&info), sizeof info, &needed);
     ClosePrinter(handle);
-    if (!known)
-        return PrintOutcome::Status::Stopped;
-    if (info.dwStatus & (PRINTER_STATUS_PAUSED | PRINTER_STATUS_ERROR | PRINTER_STATUS_PENDING_DELETION))
-        return PrintOutcome::Status::Stopped;
-    return PrintOutcome::Status::Printed;
+    return known ? WindowsPrintQueue::statusOf(info.dwStatus) : PrintOutcome::Status::Stopped;
 }
 
 } // namespace
+
+PrintOutcome::Status WindowsPrintQueue::statusOf(unsigned long spoolerStatus)
+{
+    if (spoolerStatus & (PRINTER_STATUS_PAUSED | PRINTER_STATUS_ERROR | PRINTER_STATUS_PENDING_DELETION))
+        return PrintOutcome::Status::Stopped;
+    return PrintOutcome::Status::Printed;
+}
 
 WindowsPrintQueue::WindowsPrintQueue()
     : m_printer(QPrinterInfo::defaultPrinter())
@@ -91,7 +64,9 @@ PrintOutcome WindowsPrintQueue::print(const QByteArray &, const QString &title,
         QtPrinterSurface surface(printer);
         printed = draw(surface);
     } // the document is handed to the spooler here
-    if (watch.refused())
+    if (watch.seen() == SpoolerWatch::Seen::Cancelled)
+        return {PrintOutcome::Status::Cancelled, {}};
+    if (watch.seen() == SpoolerWatch::Seen::Refused)
         return {PrintOutcome::Status::Refused, {}};
     if (!printed || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return {PrintOutcome::Status::Failed, {}};

@@ -17,6 +17,9 @@ public:
     PrintOutcome print(const QByteArray &pdf, const QString &title,
                        const std::function<bool(PrinterSurface &)> &draw) const override;
 
+    // A printer in the spooler's state (PRINTER_INFO_6) takes a job or not.
+    static PrintOutcome::Status statusOf(unsigned long spoolerStatus);
+
 private:
     QPrinterInfo m_printer;
 };

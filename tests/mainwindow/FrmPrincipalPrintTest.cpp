@@ -111,3 +111,15 @@ TEST_F(FrmPrincipalPrintTest, AFailingPrinterIsNotReportedAsPrinted)
     EXPECT_EQ(messages[0].text, QString::fromUtf8("Não foi possível salvar o calendário no arquivo PDF escolhido. "
                                                   "A pasta de /nonexistent-folder/saved.pdf não existe."));
 }
+
+TEST_F(FrmPrincipalPrintTest, ACancelledPrinterFileDialogSaysNothing)
+{
+    // A print-to-file printer ("Microsoft Print to PDF") whose own dialog she closed.
+    openWith([] { return std::make_unique<FakePrintQueue>(QString(), PrintOutcome{},
+                                                          PrintOutcome{PrintOutcome::Status::Cancelled, {}}); },
+             pdfPath());
+    QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(QFile::exists(pdfPath()));
+}
