@@ -15,9 +15,25 @@ cp "$1" "$work/program/Quintrela"
 printf '\377\377' > "$work/program/qtrconf.dat"
 # Speech goes nowhere: Orca writes every utterance to its log all the same.
 # (speech-dispatcher, with no sound device here, stalls Orca's first word.)
-cat > "$work/home/.local/share/orca/user-settings.conf" <<'JSON'
-{"general": {"enableSpeech": false},
- "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": false}},
+speech=false
+# QUINTRELA_ORCA_SPEECH=FILE (bench/accessibility/orca_live_evening.sh): speech
+# on, as she hears it, in Portuguese through speech-dispatcher and espeak-ng,
+# its sound written to FILE (raw, 22050 Hz, 16-bit, mono) as fast as it is
+# made, so that FILE's length is the time she spends listening.
+if [ -n "${QUINTRELA_ORCA_SPEECH:-}" ]; then
+  speech=true
+  rm -f "$QUINTRELA_ORCA_SPEECH"
+  mkdir -p "$work/home/.config/speech-dispatcher"
+  printf 'pcm.!default { type file; slave.pcm "sink"; file "%s"; format "raw"; truncate false }\npcm.sink { type null }\n' \
+    "$QUINTRELA_ORCA_SPEECH" > "$work/home/.asoundrc"
+  printf '%s\n' 'AudioOutputMethod "alsa"' 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"' \
+    'DefaultModule espeak-ng' 'DefaultLanguage "pt-BR"' > "$work/home/.config/speech-dispatcher/speechd.conf"
+  export LANG=pt_BR.UTF-8 LC_ALL=pt_BR.UTF-8
+fi
+cat > "$work/home/.local/share/orca/user-settings.conf" <<JSON
+{"general": {"enableSpeech": $speech, "speechServerFactory": "orca.speechdispatcherfactory"},
+ "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": $speech,
+                          "speechServerFactory": "orca.speechdispatcherfactory"}},
  "pronunciations": {}, "keybindings": {}}
 JSON
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/home/run" XDG_CONFIG_HOME="$work/home/.config"
@@ -38,4 +54,5 @@ bash "$here/../support/x_server.sh" dbus-run-session -- bash -c '
   /usr/bin/python3 "$2/orca_evening.py" "$LOG" || rc=$?
   kill "$program" "$orca" "$wm" "$launcher" 2>/dev/null || true
   wait "$program" 2>/dev/null || true
+  pkill -u "$(id -u)" -x speech-dispatcher 2>/dev/null || true
   exit "$rc"' run "$work/program/Quintrela" "$here" | tee "${2:-/dev/null}"
