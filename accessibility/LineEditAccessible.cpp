@@ -37,13 +37,14 @@ QString LineEditAccessible::text(QAccessible::Text t) const
     // An editable box hands its focus to its text field; where the field
     // alone is announced, it carries the box's name (its own, or its
     // caption's).
-    if (said.isEmpty() && t == QAccessible::Name && BoxFieldFocus::fieldAnnouncedAlone())
-        if (auto *box = qobject_cast<QComboBox *>(edit()->parentWidget()); box && box->lineEdit() == edit()) {
-            said = box->accessibleName();
-            const auto captions = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
-            if (said.isEmpty() && !captions.isEmpty())
-                said = captions.first().first->text(QAccessible::Name);
-        }
+    auto *box = qobject_cast<QComboBox *>(edit()->parentWidget());
+    if (said.isEmpty() && t == QAccessible::Name && BoxFieldFocus::fieldAnnouncedAlone() && box
+        && box->lineEdit() == edit()) {
+        said = box->accessibleName();
+        const auto captions = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+        if (said.isEmpty() && !captions.isEmpty())
+            said = captions.first().first->text(QAccessible::Name);
+    }
     return said;
 }
 
