@@ -16,6 +16,6 @@ struct ProjectedCycle
 
 // Clears the day marks and writes 36 projected cycles from the last
 // menstruation; keeps them in state.Projection and returns the first
-// projected menstruation. The inputs must have passed the calculate
-// command's checks.
-QDate ProjectCycles(fQuintrela &state, const QString &lastMenstruation, const QString &cycleLength);
+// projected menstruation. The inputs must have passed the consultation's
+// checks (a date of 1981-2075, a length of 16-40 days).
+QDate ProjectCycles(fQuintrela &state, const QDate &lastMenstruation, double cycleLength);

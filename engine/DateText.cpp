@@ -83,11 +83,6 @@ QString formatDdMmYyyy(const QDate &date)
     return QString(reinterpret_cast<const QChar *>(text), 10);
 }
 
-QString defaultText(const QDate &date)
-{
-    return formatDdMmYyyy(date);
-}
-
 QString monthAndYear(const QDate &date)
 {
     return brazil().monthName(date.month(), QLocale::LongFormat) + QStringLiteral(" de ")

@@ -15,8 +15,6 @@ bool isValidDate(const QString &text);
 
 // "dd/mm/yyyy"
 QString formatDdMmYyyy(const QDate &date);
-// The default text of a date; readDate() turns it back into the same day.
-QString defaultText(const QDate &date);
 // "março de 2001": the locale's month name, " de ", the year.
 QString monthAndYear(const QDate &date);
 // "Março de 2001": as the month view and the printed page show it.

@@ -1,15 +1,12 @@
 #include "DayMarkTable.h"
 
-#include "DateText.h"
-
 void DayMarkTable::ClearMarks()
 {
     m_cells.fill(0);
 }
 
-void DayMarkTable::SetMark(const QString &dateText, qint32 colour)
+void DayMarkTable::SetMark(const QDate &date, qint32 colour)
 {
-    const QDate date = DateText::readDate(dateText);
     if (!date.isValid())
         return;
     set(date.day(), date.month(), date.year(), colour);

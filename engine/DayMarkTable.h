@@ -2,7 +2,7 @@
 // The colour of every day from 1980 to 2080, as the month view and the
 // printed calendar draw its number.
 
-#include <QString>
+#include <QDate>
 
 #include <array>
 
@@ -20,13 +20,13 @@ public:
     // marks can survive into a new consultation.
     void ClearMarks();
 
-    // Stores the colour in the cell of the day the text names (read day
-    // first). A text that is no date, or a date outside 1980-2080, is ignored.
-    void SetMark(const QString &dateText, qint32 colour);
+    // Stores the colour in the cell of the day. A date outside 1980-2080 is ignored.
+    void SetMark(const QDate &date, qint32 colour);
 
     // Direct cell access for the readers; out-of-range indexes read 0 and
     // are not written.
     qint32 at(int day, int month, int year) const;
+    qint32 at(const QDate &date) const { return at(date.day(), date.month(), date.year()); }
     void set(int day, int month, int year, qint32 colour);
 
     const std::array<qint32, cellCount> &cells() const { return m_cells; }

@@ -24,32 +24,17 @@ int weekdayColumn(const QString &weekdayName)
     return -1;
 }
 
-QString firstOfMonthText(const QString &month, const QString &year)
-{
-    return QStringLiteral("01/") + month + u'/' + year;
-}
-
-QString nextDayText(const QString &dateText)
-{
-    const qint64 day = DateText::roundHalfEven(DateText::leadingNumber(dateText.left(2)));
-    return DateText::twoDigits(day + 1) + u'/' + dateText.right(7);
-}
-
-Layout layout(const QString &month, const QString &year)
+Layout layout(int month, int year)
 {
     Layout result;
-    const QDate first = DateText::readDate(firstOfMonthText(month, year));
+    const QDate first(year, month, 1);
     if (!first.isValid())
         return result;
     result.valid = true;
     result.caption = DateText::monthCaption(first);
     result.firstColumn = std::max(0, weekdayColumn(DateText::weekdayName(first)));
-    QString text = DateText::formatDdMmYyyy(first);
-    do {
-        result.dates.append(first.addDays(result.dayTexts.size()));
-        result.dayTexts.append(text);
-        text = nextDayText(text);
-    } while (DateText::isValidDate(text) && result.dayTexts.size() < 31);
+    for (int day = 0; day < first.daysInMonth(); ++day)
+        result.dates.append(first.addDays(day));
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "CycleProjection.h"
 #include "DayMarkTable.h"
 
+#include <QDate>
 #include <QString>
 
 class fQuintrela
@@ -12,11 +13,18 @@ class fQuintrela
 public:
     DayMarkTable DayMarks;
     bool EndDateIsNext = false;
-    QString ShownMonth;  // "3" or "03"
-    QString ShownYear;   // "2001"
+    int ShownMonth = 0; // 1 to 12; 0 before any month is shown
+    int ShownYear = 0;
     QString CurrentName; // name of the last successful consultation
     QList<ProjectedCycle> Projection; // its 36 cycles, empty before any
 
+    QDate shownMonthStart() const { return QDate(ShownYear, ShownMonth, 1); }
+    void setShownMonth(const QDate &day)
+    {
+        ShownMonth = day.month();
+        ShownYear = day.year();
+    }
+
     void ClearMarks() { DayMarks.ClearMarks(); }
-    void SetMark(const QString &dateText, qint32 colour) { DayMarks.SetMark(dateText, colour); }
+    void SetMark(const QDate &date, qint32 colour) { DayMarks.SetMark(date, colour); }
 };

@@ -1,5 +1,7 @@
 #include "CalendarExport.h"
 
+#include "NameKey.h"
+
 #include "DateText.h"
 #include "SharedTexts.h"
 #include "WholeFileSave.h"
@@ -129,8 +131,7 @@ icalcomponent *reminder(const QDate &start)
 QString uid(const char *kind, int cycle, const QString &name)
 {
     const QByteArray who =
-        QCryptographicHash::hash(QLocale(QLocale::Portuguese, QLocale::Brazil).toUpper(name).toUtf8(),
-                                 QCryptographicHash::Sha256)
+        QCryptographicHash::hash(NameKey::of(name).toUtf8(), QCryptographicHash::Sha256)
             .toHex()
             .left(16);
     return QStringLiteral("%1-%2-%3@quintrela.com.br")
@@ -169,7 +170,7 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
     }
     char *text = icalcomponent_as_ical_string_r(cal.get());
     const QByteArray bytes(text);
-    std::free(text);
+    icalmemory_free_buffer(text);
     return withCalendarName(bytes, title);
 }
 

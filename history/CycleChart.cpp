@@ -1,5 +1,6 @@
 #include "CycleChart.h"
 
+#include "BgrColour.h"
 #include "MarkColors.h"
 
 #include <QPainter>
@@ -9,10 +10,6 @@
 
 namespace {
 
-QColor fromBgr(qint32 bgr)
-{
-    return QColor(MarkColors::red(bgr), MarkColors::green(bgr), MarkColors::blue(bgr));
-}
 
 } // namespace
 

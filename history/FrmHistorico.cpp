@@ -225,7 +225,7 @@ void FrmHistorico::removeDate()
     if (row < 0 || row >= m_cycles.size())
         return;
     const QDate date = m_cycles[row].start;
-    if (!m_services.askYesNo(this, questionTitle, confirmRemove.arg(DateText::formatDdMmYyyy(date), m_name)))
+    if (!m_services.askToDestroy(this, questionTitle, confirmRemove.arg(DateText::formatDdMmYyyy(date), m_name)))
         return;
     if (const HistoryProblem problem = m_store.remove(m_name, date))
         tellProblem(notKept, problem);
@@ -234,7 +234,7 @@ void FrmHistorico::removeDate()
 
 void FrmHistorico::eraseHistory()
 {
-    if (!m_services.askYesNo(this, questionTitle, confirmErase.arg(m_name)))
+    if (!m_services.askToDestroy(this, questionTitle, confirmErase.arg(m_name)))
         return;
     if (const HistoryProblem problem = m_store.erase(m_name))
         tellProblem(notKept, problem);

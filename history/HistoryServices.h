@@ -12,6 +12,8 @@ struct HistoryServices
 {
     std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)> message;
     std::function<bool(QWidget *parent, const QString &title, const QString &text)> askYesNo;
+    // For what cannot be undone: "Não" is the default button.
+    std::function<bool(QWidget *parent, const QString &title, const QString &text)> askToDestroy;
     // A line of text she types; a null string when she gives up.
     std::function<QString(QWidget *parent, const QString &title, const QString &label)> askText;
     std::function<QDate()> today;

@@ -1,16 +1,15 @@
-// Construction and start-up.
+// Construction, start-up and the web links.
 
 #include "FrmPrincipal.h"
 
 #include "AccessibleFactory.h"
-#include "Artwork.h"
+#include "Announcer.h"
+#include "ConsultationTexts.h"
 #include "DateText.h"
 #include "ImageButton.h"
 #include "MainWindowDesign.h"
-#include "MainWindowTexts.h"
-#include "MarkColors.h"
 #include "PictureBox.h"
-#include "SettingsFile.h"
+#include "SavedLine.h"
 #include "fQuintrela.h"
 
 #include <QApplication>
@@ -35,13 +34,17 @@ WindowServices withArrowOverBoxes(WindowServices services)
         const ArrowPointer arrow;
         message(parent, icon, title, text);
     };
-    auto ask = services.askYesNo;
-    services.askYesNo = [ask](QWidget *parent, const QString &title, const QString &text) {
-        const ArrowPointer arrow;
-        return ask(parent, title, text);
-    };
+    for (auto *question : {&services.askYesNo, &services.askToDestroy}) {
+        *question = [ask = *question](QWidget *parent, const QString &title, const QString &text) {
+            const ArrowPointer arrow;
+            return ask(parent, title, text);
+        };
+    }
     return services;
 }
+
+// The advertiser's link works from this day on.
+const QDate advertisingStart(2001, 3, 10);
 
 } // namespace
 
@@ -49,70 +52,103 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     : QWidget(parent)
     , m_state(state)
     , m_services(withArrowOverBoxes(std::move(services)))
-    , m_records(UserRecordsFile::inFolder(dataFolder))
     , m_dataFolder(dataFolder)
+    , m_consultation(state, dataFolder, m_services.today)
+    , m_files(state)
+    , m_hover(this, m_ui)
 {
     // Before any control exists, so that each is described by it from the start.
     AccessibleFactory::install();
-    createWindow();
+    m_ui.setupUi(this);
+    m_savedLine = new SavedLine(m_ui.imgFigCalendario, m_ui.lblDia);
 
-    connect(m_imgCalcular, &ImageButton::clicked, this, &FrmPrincipal::imgCalcularClick);
-    connect(m_imgGoLeft, &ImageButton::clicked, this, &FrmPrincipal::imgGoLeftClick);
-    connect(m_imgGoRight, &ImageButton::clicked, this, &FrmPrincipal::imgGoRightClick);
-    connect(m_imgImprimir, &ImageButton::clicked, this, &FrmPrincipal::imgImprimirClick);
-    connect(m_imgQuintrela, &ImageButton::clicked, this, &FrmPrincipal::imgQuintrelaClick);
-    connect(m_imgQuintrela1, &ImageButton::clicked, this, &FrmPrincipal::imgQuintrelaClick);
-    connect(m_imgPublicitario, &ImageButton::clicked, this, &FrmPrincipal::imgPublicitarioClick);
-    connect(m_cmbNome, &QComboBox::activated, this, &FrmPrincipal::FillData);
+    connect(m_ui.imgCalcular, &ImageButton::clicked, this, &FrmPrincipal::imgCalcularClick);
+    connect(m_ui.imgGoLeft, &ImageButton::clicked, this, &FrmPrincipal::imgGoLeftClick);
+    connect(m_ui.imgGoRight, &ImageButton::clicked, this, &FrmPrincipal::imgGoRightClick);
+    connect(m_ui.imgImprimir, &ImageButton::clicked, this, &FrmPrincipal::imgImprimirClick);
+    connect(m_ui.imgQuintrela, &ImageButton::clicked, this, &FrmPrincipal::imgQuintrelaClick);
+    connect(m_ui.imgQuintrela1, &ImageButton::clicked, this, &FrmPrincipal::imgQuintrelaClick);
+    connect(m_ui.imgPublicitario, &ImageButton::clicked, this, &FrmPrincipal::imgPublicitarioClick);
+    connect(m_ui.cmbNome, &QComboBox::activated, this, &FrmPrincipal::FillData);
     // The name box holds the focus for its line edit, and a key its line edit
     // leaves unused comes back to it: watching the box sees every key once.
-    for (QObject *field : {static_cast<QObject *>(m_cmbNome), static_cast<QObject *>(m_txtUltima),
-                           static_cast<QObject *>(m_txtPeriodo)})
+    for (QObject *field : {static_cast<QObject *>(m_ui.cmbNome), static_cast<QObject *>(m_ui.txtUltima),
+                           static_cast<QObject *>(m_ui.txtPeriodo)})
         field->installEventFilter(this);
-    watchMouseMoves();
+    m_hover.watch(this);
     createKeysAndWords();
     createCalendarMenu();
 
     Load();
-    m_cmbNome->setFocus();
+    watchTyping();
+    m_ui.cmbNome->setFocus();
 }
 
 FrmPrincipal::~FrmPrincipal()
 {
     // The controls go after this part of the window: a focus change while
     // they are torn down must not reach FillData and the records file.
-    m_cmbNome->disconnect(this);
+    m_ui.cmbNome->disconnect(this);
+    m_ui.txtUltima->disconnect(this);
+    m_ui.txtPeriodo->disconnect(this);
     for (QObject *child : findChildren<QObject *>())
         child->removeEventFilter(this);
 }
 
 void FrmPrincipal::Load()
 {
-    // 1. Settings
-    const SettingsFile::ReadResult settings = SettingsFile(SettingsFile::inFolder(m_dataFolder)).readWithWriteBack();
-    m_state.EndDateIsNext = settings.status != SettingsFile::Status::Unreadable && settings.value != 0;
-    if (settings.status == SettingsFile::Status::Unreadable)
-        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle,
-                           MainWindowTexts::settingsUnreadable.arg(settings.problem.sentence()).trimmed());
+    const std::optional<Consultation::Message> settings = m_consultation.start();
+    tell(settings, ConsultationTexts::errorTitle);
 
-    // 2. Banner
-    m_imgPublicitario->setPixmap(m_imgPub[0]->pixmap());
-
-    // 3. Legend
+    m_ui.imgPublicitario->setPixmap(m_ui.imgPub[0]->pixmap());
     for (int i = 0; i < int(legend.size()); ++i)
-        m_legendBox[i]->setBackground(fromBgr(legend[i].colour));
+        m_ui.legendBox[i]->setBackground(fromBgr(legend[i].colour));
 
-    // 4-6. Today, marked; a year outside the table gets no mark.
-    m_state.ClearMarks();
-    const QDate today = m_services.today();
-    m_txtUltima->setText(DateText::formatDdMmYyyy(today));
-    m_state.DayMarks.set(today.day(), today.month(), today.year(), MarkColors::markHoje);
-
-    // 7-8. The current month
-    m_state.ShownMonth = QString::number(today.month());
-    m_state.ShownYear = QString::number(today.year());
-    ShowMonth(m_state.ShownMonth, m_state.ShownYear);
-
-    // 9. Remembered names
+    m_ui.txtUltima->setText(DateText::formatDdMmYyyy(m_services.today()));
+    ShowMonth(m_state.shownMonthStart());
     ReFillData();
+}
+
+void FrmPrincipal::watchTyping()
+{
+    // Anything that changes the date or the cycle after start-up is hers:
+    // typed, pasted, or filled from her record or her mean.
+    for (QLineEdit *field : {m_ui.txtUltima, m_ui.txtPeriodo})
+        connect(field, &QLineEdit::textChanged, this, [this] { m_startupDefaults = false; });
+}
+
+void FrmPrincipal::tell(const std::optional<Consultation::Message> &message, const QString &title)
+{
+    if (!message)
+        return;
+    using Kind = Consultation::Message::Kind;
+    const QMessageBox::Icon icon = message->kind == Kind::Error   ? QMessageBox::Critical
+                                   : message->kind == Kind::Warning ? QMessageBox::Warning
+                                                                    : QMessageBox::Information;
+    m_services.message(this, icon, title, message->text);
+    if (!message->focus)
+        return;
+    switch (*message->focus) {
+    case Consultation::Field::Name:
+        m_ui.cmbNome->setFocus();
+        break;
+    case Consultation::Field::Date:
+        m_ui.txtUltima->setFocus();
+        break;
+    case Consultation::Field::Cycle:
+        m_ui.txtPeriodo->setFocus();
+        break;
+    }
+}
+
+void FrmPrincipal::imgQuintrelaClick()
+{
+    m_services.openUrl(QUrl(productAddress));
+}
+
+void FrmPrincipal::imgPublicitarioClick()
+{
+    if (DateText::daysBetween(m_services.today(), advertisingStart) > 0)
+        return;
+    m_services.openUrl(QUrl(makerAddress));
 }

@@ -15,6 +15,7 @@
 #include "MainWindowTexts.h"
 #include "MonthGrid.h"
 #include "PictureBox.h"
+#include "SavedLine.h"
 #include "fQuintrela.h"
 
 #include <QComboBox>
@@ -22,24 +23,23 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QShortcut>
-#include <QToolTip>
 
 void FrmPrincipal::createKeysAndWords()
 {
     using namespace MainWindowTexts;
     // First: a container's reading order must be known before anything asks
     // it for its children.
-    m_announcer = new Announcer(m_imgFigCalendario);
+    m_announcer = new Announcer(m_ui.imgFigCalendario);
     setReadingOrder();
 
     const std::tuple<QWidget *, QString, QString> named[] = {
-        {m_imgCalcular, calcularName, calcularDescription},
-        {m_imgImprimir, imprimirName, imprimirDescription},
-        {m_imgGoLeft, goLeftName, goLeftDescription},
-        {m_imgGoRight, goRightName, goRightDescription},
-        {m_imgQuintrela, productName, productDescription},
-        {m_imgQuintrela1, productName, productDescription},
-        {m_imgPublicitario, bannerName, bannerDescription},
+        {m_ui.imgCalcular, calcularName, calcularDescription},
+        {m_ui.imgImprimir, imprimirName, imprimirDescription},
+        {m_ui.imgGoLeft, goLeftName, goLeftDescription},
+        {m_ui.imgGoRight, goRightName, goRightDescription},
+        {m_ui.imgQuintrela, productName, productDescription},
+        {m_ui.imgQuintrela1, productName, productDescription},
+        {m_ui.imgPublicitario, bannerName, bannerDescription},
     };
     for (const auto &[widget, name, description] : named) {
         widget->setAccessibleName(name);
@@ -48,37 +48,37 @@ void FrmPrincipal::createKeysAndWords()
     }
 
     // The captions name their fields; a screen reader reads them on focus.
-    m_lblLabel[0]->setBuddy(m_cmbNome);
-    m_lblLabel[3]->setBuddy(m_txtUltima);
-    m_lblLabel[1]->setBuddy(m_txtPeriodo);
-    m_lblLabel[2]->setBuddy(m_imgCalcular);
-    m_lblLabel[5]->setBuddy(m_imgImprimir);
+    m_ui.lblLabel[0]->setBuddy(m_ui.cmbNome);
+    m_ui.lblLabel[3]->setBuddy(m_ui.txtUltima);
+    m_ui.lblLabel[1]->setBuddy(m_ui.txtPeriodo);
+    m_ui.lblLabel[2]->setBuddy(m_ui.imgCalcular);
+    m_ui.lblLabel[5]->setBuddy(m_ui.imgImprimir);
     // The name list, as it drops down, says the name it stands on.
-    new CurrentItemTeller(m_cmbNome->view());
-    m_txtUltima->setAccessibleDescription(dateFieldDescription);
-    m_txtPeriodo->setAccessibleDescription(cycleFieldDescription);
+    new CurrentItemTeller(m_ui.cmbNome->view());
+    m_ui.txtUltima->setAccessibleDescription(dateFieldDescription);
+    m_ui.txtPeriodo->setAccessibleDescription(cycleFieldDescription);
     // Heard when the window opens; the title bar keeps the web address.
     setAccessibleName(windowSpokenName);
     describeWindow();
     // Each legend entry is one object: the coloured box, named by its caption.
     for (int i = 0; i < int(MainWindowDesign::legend.size()); ++i) {
         const QString text = QString::fromUtf8(MainWindowDesign::legend[i].text);
-        AccessibleFactory::setRole(m_legendBox[i], QAccessible::Graphic);
-        m_legendBox[i]->setAccessibleName(text);
-        m_legendBox[i]->setAccessibleDescription(QString::fromUtf8(MainWindowDesign::legend[i].colourName));
-        m_legendBox[i]->setToolTip(text);
+        AccessibleFactory::setRole(m_ui.legendBox[i], QAccessible::Graphic);
+        m_ui.legendBox[i]->setAccessibleName(text);
+        m_ui.legendBox[i]->setAccessibleDescription(QString::fromUtf8(MainWindowDesign::legend[i].colourName));
+        m_ui.legendBox[i]->setToolTip(text);
     }
-    m_imgFigCalendario->setAccessibleName(calendarName);
-    m_imgFigCalendario->setToolTip(calendarKeys);
+    m_ui.imgFigCalendario->setAccessibleName(calendarName);
+    m_ui.imgFigCalendario->setToolTip(calendarKeys);
 
     // After the three fields, the picture buttons in the order they stand.
-    QWidget *chain[] = {m_txtPeriodo, m_imgCalcular, m_imgImprimir, m_imgGoLeft, m_imgGoRight,
-                        m_imgQuintrela, m_imgQuintrela1, m_imgPublicitario};
+    QWidget *chain[] = {m_ui.txtPeriodo, m_ui.imgCalcular, m_ui.imgImprimir, m_ui.imgGoLeft, m_ui.imgGoRight,
+                        m_ui.imgQuintrela, m_ui.imgQuintrela1, m_ui.imgPublicitario};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     // The days, between the arrows and the banners.
     m_dayGrid = new DayGrid(
-        m_lblDia, m_imgGoRight, m_imgQuintrela, [this](const QDate &day) { return showMonthOf(day); },
+        m_ui.lblDia, m_ui.imgGoRight, m_ui.imgQuintrela, [this](const QDate &day) { return showMonthOf(day); },
         [this](const QPoint &at) { openCalendarMenu(at); },
         [this](const QString &day) { m_announcer->announce(m_monthSentence + u' ' + day + u'.'); });
 
@@ -94,22 +94,22 @@ void FrmPrincipal::setReadingOrder()
 {
     using AccessibleFactory::setReadingOrder;
     // Top to bottom, left to right; the pictures never seen are left out.
-    setReadingOrder(this, {m_picEntrada, m_imgFigCalendario, m_picLegenda, m_picPrevinir, m_lblInfo,
-                           m_imgPublicitario->parentWidget()});
-    setReadingOrder(m_picEntrada, {m_lblLabel[0], m_cmbNome, m_lblLabel[3], m_txtUltima, m_lblLabel[1], m_txtPeriodo,
-                                   m_lblShowDias, m_lblLabel[2], m_imgCalcular, m_lblLabel[5], m_imgImprimir});
-    QList<QWidget *> calendar = {m_lblMes, m_imgGoLeft, m_imgGoRight};
-    calendar.append(QList<QWidget *>(m_lblSemana.begin(), m_lblSemana.end()));
-    calendar.append(QList<QWidget *>(m_lblDia.begin(), m_lblDia.end()));
+    setReadingOrder(this, {m_ui.picEntrada, m_ui.imgFigCalendario, m_ui.picLegenda, m_ui.picPrevinir, m_ui.lblInfo,
+                           m_ui.imgPublicitario->parentWidget()});
+    setReadingOrder(m_ui.picEntrada, {m_ui.lblLabel[0], m_ui.cmbNome, m_ui.lblLabel[3], m_ui.txtUltima, m_ui.lblLabel[1], m_ui.txtPeriodo,
+                                   m_ui.lblShowDias, m_ui.lblLabel[2], m_ui.imgCalcular, m_ui.lblLabel[5], m_ui.imgImprimir});
+    QList<QWidget *> calendar = {m_ui.lblMes, m_ui.imgGoLeft, m_ui.imgGoRight};
+    calendar.append(QList<QWidget *>(m_ui.lblSemana.begin(), m_ui.lblSemana.end()));
+    calendar.append(QList<QWidget *>(m_ui.lblDia.begin(), m_ui.lblDia.end()));
     calendar.append(m_announcer);
-    setReadingOrder(m_imgFigCalendario, calendar);
+    setReadingOrder(m_ui.imgFigCalendario, calendar);
     QList<QWidget *> legend;
     for (int i : {0, 3, 1, 2})
-        legend << m_legendBox[i];
-    legend << m_imgQuintrela1;
-    setReadingOrder(m_picLegenda, legend);
-    setReadingOrder(m_picPrevinir, {m_lblSexoSafe, m_imgQuintrela});
-    setReadingOrder(m_imgPublicitario->parentWidget(), {m_imgPublicitario});
+        legend << m_ui.legendBox[i];
+    legend << m_ui.imgQuintrela1;
+    setReadingOrder(m_ui.picLegenda, legend);
+    setReadingOrder(m_ui.picPrevinir, {m_ui.lblSexoSafe, m_ui.imgQuintrela});
+    setReadingOrder(m_ui.imgPublicitario->parentWidget(), {m_ui.imgPublicitario});
 }
 
 void FrmPrincipal::showDay(QLabel *cell, const QString &text, const QString &words)
@@ -129,7 +129,7 @@ void FrmPrincipal::describeMonth(const MonthGrid::Layout &layout)
 {
     const QDate today = m_services.today();
     m_monthSentence = DayWords::monthSummary(layout, m_state.DayMarks, today, m_informed);
-    m_imgFigCalendario->setAccessibleDescription(m_monthSentence + u' ' + MainWindowTexts::calendarKeys);
+    m_ui.imgFigCalendario->setAccessibleDescription(m_monthSentence + u' ' + MainWindowTexts::calendarKeys);
 }
 
 void FrmPrincipal::announceMonth()
@@ -140,7 +140,7 @@ void FrmPrincipal::announceMonth()
 void FrmPrincipal::describeWindow()
 {
     // Said again at every return to the window: once gone, the notice is not.
-    setAccessibleDescription(m_picPrevinir->isHidden() || m_noticeSaid ? QString() : MainWindowDesign::lblSexoSafeText);
+    setAccessibleDescription(m_ui.picPrevinir->isHidden() || m_noticeSaid ? QString() : MainWindowDesign::lblSexoSafeText);
 }
 
 void FrmPrincipal::announceStoredData(const QString &date, const QString &cycle)
@@ -152,7 +152,5 @@ void FrmPrincipal::announceStoredData(const QString &date, const QString &cycle)
 void FrmPrincipal::tellSaved(const QString &sentence)
 {
     m_announcer->announce(sentence);
-    constexpr int shownMilliseconds = 8000;
-    QToolTip::showText(m_imgFigCalendario->mapToGlobal(QPoint(0, m_imgFigCalendario->height())), sentence,
-                       m_imgFigCalendario, {}, shownMilliseconds);
+    m_savedLine->tell(sentence);
 }

@@ -3,15 +3,13 @@
 
 #include "FrmPrincipal.h"
 
-#include "CalendarExport.h"
+#include "ConsultationTexts.h"
 #include "MainWindowTexts.h"
 #include "PictureBox.h"
-#include "SaveLocation.h"
 #include "fQuintrela.h"
 
 #include <QAction>
 #include <QDateTime>
-#include <QDir>
 #include <QMenu>
 
 void FrmPrincipal::createCalendarMenu()
@@ -32,9 +30,9 @@ void FrmPrincipal::createCalendarMenu()
     command(pdfAction, QKeySequence(Qt::CTRL | Qt::Key_S), &FrmPrincipal::savePdf);
     command(printAction, QKeySequence(Qt::CTRL | Qt::Key_P), &FrmPrincipal::imgImprimirClick);
     command(historyAction, QKeySequence(Qt::CTRL | Qt::Key_H), &FrmPrincipal::openHistory);
-    m_imgFigCalendario->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_imgFigCalendario, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { m_calendarMenu->popup(m_imgFigCalendario->mapToGlobal(at)); });
+    m_ui.imgFigCalendario->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui.imgFigCalendario, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_calendarMenu->popup(m_ui.imgFigCalendario->mapToGlobal(at)); });
 }
 
 void FrmPrincipal::openCalendarMenu(const QPoint &at)
@@ -53,18 +51,15 @@ bool FrmPrincipal::isMenuKey(const QKeySequence &keys) const
 void FrmPrincipal::exportToCalendar()
 {
     using namespace MainWindowTexts;
-    if (m_state.Projection.isEmpty()) {
-        m_services.message(this, QMessageBox::Information, exportTitle, nothingToExport);
+    if (const auto nothing = m_files.nothingToExport()) {
+        tell(nothing, exportTitle);
         return;
     }
-    const QString suggested = SaveLocation::suggested(
-        QStringLiteral("Quintrela %1.ics").arg(SaveLocation::fileNameFor(m_state.CurrentName)));
-    const QString path = m_services.chooseSavePath(this, exportTitle, suggested, exportFilter);
+    const QString path = m_services.chooseSavePath(this, exportTitle, m_files.suggestedExportPath(), exportFilter);
     if (path.isEmpty())
         return;
-    if (const FileProblem problem =
-            CalendarExport::save(path, m_state.CurrentName, m_state.Projection, QDateTime::currentDateTimeUtc()))
-        m_services.message(this, QMessageBox::Critical, errorTitle, exportFailed.arg(problem.sentence()));
-    else
-        tellSaved(exportSaved.arg(QDir::toNativeSeparators(path)));
+    const CalendarFiles::Saved saved = m_files.exportTo(path, QDateTime::currentDateTimeUtc());
+    tell(saved.failure, ConsultationTexts::errorTitle);
+    if (!saved.failure)
+        tellSaved(saved.sentence);
 }

@@ -11,19 +11,19 @@
 
 void FrmPrincipal::openHistory()
 {
-    const QString name = DateText::trimBlanks(m_cmbNome->currentText());
+    const QString name = DateText::trimBlanks(m_ui.cmbNome->currentText());
     if (name.isEmpty()) {
         m_services.message(this, QMessageBox::Information, HistoryTexts::historyTitle, HistoryTexts::noName);
-        m_cmbNome->setFocus();
+        m_ui.cmbNome->setFocus();
         return;
     }
-    HistoryServices services{m_services.message, m_services.askYesNo, m_services.askText, m_services.today,
+    HistoryServices services{m_services.message, m_services.askYesNo, m_services.askToDestroy, m_services.askText, m_services.today,
                              m_services.chooseSavePath, m_services.chooseOpenPath};
     FrmHistorico window(name, HistoryStore(m_dataFolder), std::move(services), this);
     connect(&window, &FrmHistorico::meanChosen, this, [this](int days) {
         // Her mean in Período; the calendar changes only when she calculates.
-        m_txtPeriodo->setText(QString::number(days));
-        m_txtPeriodo->setFocus();
+        m_ui.txtPeriodo->setText(QString::number(days));
+        m_ui.txtPeriodo->setFocus();
     });
     window.exec();
 }

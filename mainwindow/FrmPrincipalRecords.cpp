@@ -2,9 +2,9 @@
 
 #include "FrmPrincipal.h"
 
-#include "DateText.h"
+#include "ConsultationTexts.h"
+#include "SavedLine.h"
 #include "ImageButton.h"
-#include "MainWindowTexts.h"
 #include "PictureBox.h"
 
 #include <QComboBox>
@@ -16,55 +16,33 @@
 
 void FrmPrincipal::ReFillData()
 {
-    const UserRecordsFile::NamesResult read = m_records.readNames();
-    const QSignalBlocker blocker(m_cmbNome);
-    m_cmbNome->clear();
-    m_cmbNome->addItems(read.names);
-    // Filling the list picks no name.
-    m_cmbNome->setCurrentIndex(-1);
-    m_cmbNome->setEditText(QString());
-    reportUnreadable(read.ok, read.problem);
+    const Consultation::Names read = m_consultation.names();
+    fillNames(read.names);
+    tell(read.notice, ConsultationTexts::errorTitle);
 }
 
-void FrmPrincipal::reportUnreadable(bool readOk, const FileProblem &problem)
+void FrmPrincipal::fillNames(const QStringList &names)
 {
-    // Once per failure: a consultation refills the list right after saving.
-    if (!readOk && !m_toldRecordsUnreadable)
-        m_services.message(this, QMessageBox::Warning, MainWindowTexts::errorTitle,
-                           MainWindowTexts::recordsUnreadable.arg(problem.sentence()).trimmed());
-    m_toldRecordsUnreadable = !readOk;
+    const QSignalBlocker blocker(m_ui.cmbNome);
+    m_ui.cmbNome->clear();
+    m_ui.cmbNome->addItems(names);
+    // Filling the list picks no name.
+    m_ui.cmbNome->setCurrentIndex(-1);
+    m_ui.cmbNome->setEditText(QString());
 }
 
 void FrmPrincipal::FillData()
 {
-    const UserRecordsFile::ReadResult read = m_records.readAll();
-    reportUnreadable(read.ok, read.problem);
-    if (!read.ok)
+    const Consultation::Remembered found = m_consultation.remembered(m_ui.cmbNome->currentText());
+    tell(found.notice, ConsultationTexts::errorTitle);
+    if (!found.record)
         return;
-    const QString name = m_cmbNome->currentText();
-    // Every match is taken in turn: the last one in the file wins.
-    const UserRecord *found = nullptr;
-    for (const UserRecord &record : read.records) {
-        if (record.matches(name))
-            found = &record;
-    }
-    if (!found)
-        return;
-    // Each field set only when it changes: a screen reader hears every
-    // change. Her data is said when it fills the fields, once: Qt picks the
-    // typed name again as the list opens, and once more as it closes.
-    const QString storedName = DateText::trimBlanks(found->Nome);
-    const QString date = DateText::trimBlanks(found->Ultima);
-    const QString cycle = DateText::trimBlanks(found->Periodo);
-    const bool filled = m_txtUltima->text() != date || m_txtPeriodo->text() != cycle;
-    if (m_cmbNome->currentText() != storedName)
-        m_cmbNome->setEditText(storedName);
-    if (m_txtUltima->text() != date)
-        m_txtUltima->setText(date);
-    if (m_txtPeriodo->text() != cycle)
-        m_txtPeriodo->setText(cycle);
+    // Her data is said when it fills the fields, once: Qt picks the typed
+    // name again as the list opens, and once more as it closes.
+    const bool filled = m_ui.txtUltima->text() != found.record->Ultima || m_ui.txtPeriodo->text() != found.record->Periodo;
+    showFields({found.record->Nome, found.record->Ultima, found.record->Periodo});
     if (filled)
-        announceStoredData(date, cycle);
+        announceStoredData(found.record->Ultima, found.record->Periodo);
 }
 
 namespace {
@@ -101,13 +79,13 @@ bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
         event->accept();
         return true;
     }
-    if ((watched == m_imgGoLeft || watched == m_imgGoRight)
+    if ((watched == m_ui.imgGoLeft || watched == m_ui.imgGoRight)
         && opensMenu(event)) {
         const auto *arrow = static_cast<QWidget *>(watched);
         openCalendarMenu(arrow->mapToGlobal(arrow->rect().center()));
         return true;
     }
-    const bool inputField = watched == m_cmbNome || watched == m_txtUltima || watched == m_txtPeriodo;
+    const bool inputField = watched == m_ui.cmbNome || watched == m_ui.txtUltima || watched == m_ui.txtPeriodo;
     if (event->type() == QEvent::KeyPress && inputField) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Enter calculates, and the field sees no more of it: the name box
@@ -125,12 +103,12 @@ bool FrmPrincipal::eventFilter(QObject *watched, QEvent *event)
         // The control under the pointer decides, whichever container passed the move on.
         const auto *move = static_cast<QMouseEvent *>(event);
         QWidget *under = childAt(mapFromGlobal(move->globalPosition().toPoint()));
-        mouseMovedOver(under ? under : this);
-    } else if (watched == m_picPrevinir
+        m_hover.movedOver(under ? under : this);
+    } else if (watched == m_ui.picPrevinir
                && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent)) {
         // The legend lies exactly under the notice: it shows when the notice goes.
-        m_picLegenda->setVisible(event->type() == QEvent::HideToParent);
-    } else if (event->type() == QEvent::FocusIn && (watched == m_txtUltima || watched == m_txtPeriodo)) {
+        m_ui.picLegenda->setVisible(event->type() == QEvent::HideToParent);
+    } else if (event->type() == QEvent::FocusIn && (watched == m_ui.txtUltima || watched == m_ui.txtPeriodo)) {
         static_cast<QLineEdit *>(watched)->selectAll();
     }
     return QWidget::eventFilter(watched, event);

@@ -2,7 +2,9 @@
 // Texts, colours and places of the main window. Places are in twips
 // (15 to a pixel), measured inside the container's border.
 
+#include "BgrColour.h"
 #include "SharedTexts.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -21,11 +23,6 @@ constexpr QRect rect(int left, int top, int width, int height)
 // A picture box's sunken border; its children are placed inside it.
 constexpr int pictureBorder = 2;
 
-// 0x00BBGGRR, as the stored marks and the design give colours.
-inline QColor fromBgr(qint32 bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 inline const QColor pink = fromBgr(0x00FFC0FF);
 inline const QColor lineBlue = fromBgr(0x00FF0000);

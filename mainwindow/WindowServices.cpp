@@ -67,12 +67,18 @@ WindowServices WindowServices::standard()
         box.setTextFormat(Qt::PlainText);
         box.exec();
     };
-    services.askYesNo = [](QWidget *parent, const QString &title, const QString &text) {
-        translateQtTexts();
-        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, shownOrNone(parent));
-        box.setTextFormat(Qt::PlainText);
-        return box.exec() == QMessageBox::Yes;
+    const auto ask = [](QMessageBox::StandardButton byDefault) {
+        return [byDefault](QWidget *parent, const QString &title, const QString &text) {
+            translateQtTexts();
+            QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, shownOrNone(parent));
+            box.setTextFormat(Qt::PlainText);
+            box.setDefaultButton(byDefault);
+            return box.exec() == QMessageBox::Yes;
+        };
     };
+    services.askYesNo = ask(QMessageBox::Yes);
+    // Enter, pressed in haste, keeps her data.
+    services.askToDestroy = ask(QMessageBox::No);
     services.today = [] { return QDate::currentDate(); };
     // Failing to open a page is not reported: it is only a link.
     services.openUrl = [](const QUrl &address) { QDesktopServices::openUrl(address); };

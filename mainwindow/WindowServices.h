@@ -16,6 +16,8 @@ struct WindowServices
 {
     std::function<void(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)> message;
     std::function<bool(QWidget *parent, const QString &title, const QString &text)> askYesNo;
+    // The same question for what cannot be undone: "Não" is the default button.
+    std::function<bool(QWidget *parent, const QString &title, const QString &text)> askToDestroy;
     std::function<QDate()> today;
     std::function<void(const QUrl &address)> openUrl;
     // The system's default printer; it tells itself when there is none.

@@ -64,9 +64,9 @@ QString heading(const PrinterSurface &p, const QString &name, double titleLeft)
 } // namespace
 
 bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QString &productAddress,
-                   const QString &month, const QString &year, PrinterSurface &p)
+                   const QDate &month, PrinterSurface &p)
 {
-    const MonthGrid::Layout layout = MonthGrid::layout(month, year);
+    const MonthGrid::Layout layout = MonthGrid::layout(month.month(), month.year());
     if (!layout.valid)
         return false;
 
@@ -119,7 +119,7 @@ bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QSt
         const QString dayText = DateText::twoDigits(date.day());
         printAt(p, r - p.textWidth(dayText), t, dayText);
 
-        const qint32 mark = state.DayMarks.at(date.day(), date.month(), date.year());
+        const qint32 mark = state.DayMarks.at(date);
         const PrintedMark printed = printedMark(mark);
         if (printed.face >= 0) {
             const QString sample = QStringLiteral("01");

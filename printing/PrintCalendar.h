@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QPixmap>
 #include <QString>
 
@@ -11,11 +12,11 @@ class fQuintrela;
 // The four face pictures: 0 neutral, 1 sad, 2 smiling, 3 laughing.
 using FacePictures = std::array<QPixmap, 4>;
 
-// Draws the month ("3" or "03", "2026") as one landscape page with the marks
+// Draws the month of the given day as one landscape page with the marks
 // and the name of the last consultation, and sends it. False when the page
 // could not be printed.
 bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QString &productAddress,
-                   const QString &month, const QString &year, PrinterSurface &printer);
+                   const QDate &month, PrinterSurface &printer);
 
 // Which face and legend a day's mark prints with; -1 and empty for none.
 struct PrintedMark

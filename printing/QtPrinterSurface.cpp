@@ -1,5 +1,7 @@
 #include "QtPrinterSurface.h"
 
+#include "BgrColour.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -38,8 +40,7 @@ double QtPrinterSurface::millimetres(double d) const
 
 QPen QtPrinterSurface::pen(qint32 colour) const
 {
-    const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    return QPen(c, dots(m_lineWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    return QPen(fromBgr(colour), dots(m_lineWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 void QtPrinterSurface::setLandscape()

@@ -1,5 +1,7 @@
 #include "UserRecord.h"
 
+#include "NameKey.h"
+
 #include "DateText.h"
 #include "LegacyText.h"
 
@@ -62,11 +64,5 @@ bool UserRecord::canStore(const QString &text)
 
 bool UserRecord::matches(const QString &name) const
 {
-    QString given = name;
-    if (given.size() > nomeWidth)
-        given = given.left(nomeWidth);
-    // What the field kept of a long name lost its trailing blanks when read.
-    if (name.size() > nomeWidth)
-        given = DateText::trimBlanks(given);
-    return DateText::trimBlanks(Nome).toUpper() == given.toUpper();
+    return NameKey::of(Nome) == NameKey::ofTyped(name);
 }

@@ -10,8 +10,8 @@ static void ProjectCyclesWhole(benchmark::State &state)
 {
     auto q = std::make_unique<fQuintrela>();
     q->EndDateIsNext = true;
-    const QString d0 = QStringLiteral("01/03/2001");
-    const QString cycle = QStringLiteral("28");
+    const QDate d0(2001, 3, 1);
+    const double cycle = 28;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ProjectCycles(*q, d0, cycle));
         benchmark::ClobberMemory();

@@ -12,7 +12,7 @@ fQuintrela workedExample()
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     return state;
 }
 

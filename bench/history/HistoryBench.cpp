@@ -15,6 +15,7 @@ HistoryServices quietServices()
     HistoryServices s;
     s.message = [](QWidget *, QMessageBox::Icon, const QString &, const QString &) {};
     s.askYesNo = [](QWidget *, const QString &, const QString &) { return true; };
+    s.askToDestroy = s.askYesNo;
     s.today = [] { return QDate(2026, 12, 7); };
     return s;
 }

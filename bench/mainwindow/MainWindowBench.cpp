@@ -1,4 +1,5 @@
 #include "FrmPrincipal.h"
+#include "FrmPrincipalControls.h"
 #include "UserRecord.h"
 #include "fQuintrela.h"
 
@@ -20,6 +21,7 @@ WindowServices quietServices()
     WindowServices s = WindowServices::standard();
     s.message = [](QWidget *, QMessageBox::Icon, const QString &, const QString &) {};
     s.askYesNo = [](QWidget *, const QString &, const QString &) { return true; };
+    s.askToDestroy = s.askYesNo;
     return s;
 }
 
@@ -88,7 +90,7 @@ void ReFillData(benchmark::State &state)
     FrmPrincipal window(q, dir.path(), quietServices());
     for (auto _ : state)
         window.ReFillData();
-    state.counters["names"] = window.cmbNome()->count();
+    state.counters["names"] = ui(window).cmbNome()->count();
 }
 BENCHMARK(ReFillData)->Arg(1000)->Arg(40000)->Unit(benchmark::kMillisecond);
 
@@ -113,12 +115,12 @@ void CalculateCommand(benchmark::State &state)
     fQuintrela q;
     FrmPrincipal window(q, dir.path(), quietServices());
     for (auto _ : state) {
-        window.cmbNome()->setEditText(QString::fromUtf8("usuária 5000"));
-        window.txtUltima()->setText("01/03/2001");
-        window.txtPeriodo()->setText("28");
+        ui(window).cmbNome()->setEditText(QString::fromUtf8("usuária 5000"));
+        ui(window).txtUltima()->setText("01/03/2001");
+        ui(window).txtPeriodo()->setText("28");
         window.imgCalcularClick();
     }
-    if (window.lblMes()->text() != QString::fromUtf8("Março de 2001"))
+    if (ui(window).lblMes()->text() != QString::fromUtf8("Março de 2001"))
         state.SkipWithError("the consultation did not run");
 }
 BENCHMARK(CalculateCommand)->Unit(benchmark::kMillisecond);

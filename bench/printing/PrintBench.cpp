@@ -18,7 +18,7 @@ void PrintCalendarToPdf(benchmark::State &state)
     fQuintrela q;
     q.EndDateIsNext = true;
     q.CurrentName = QStringLiteral("Maria");
-    ProjectCycles(q, QStringLiteral("01/03/2001"), QStringLiteral("28"));
+    ProjectCycles(q, QDate(2001, 3, 1), 28);
     FacePictures faces;
     for (QPixmap &face : faces) {
         QImage image(32, 32, QImage::Format_ARGB32);
@@ -31,8 +31,7 @@ void PrintCalendarToPdf(benchmark::State &state)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         QtPrinterSurface surface(printer);
-        if (!PrintCalendar(q, faces, QStringLiteral("https://quintrela.com.br"), QStringLiteral("3"),
-                           QStringLiteral("2001"), surface))
+        if (!PrintCalendar(q, faces, QStringLiteral("https://quintrela.com.br"), QDate(2001, 3, 1), surface))
             state.SkipWithError("the page was not written");
     }
 }

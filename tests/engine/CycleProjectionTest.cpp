@@ -1,4 +1,5 @@
 #include "CycleProjection.h"
+#include "DateText.h"
 #include "MarkColors.h"
 #include "fQuintrela.h"
 
@@ -67,8 +68,8 @@ TEST_P(CycleProjectionTest, MarksExactly365DaysAndReturnsTheFirstStart)
     const Projection c = GetParam();
     auto state = std::make_unique<fQuintrela>();
     state->EndDateIsNext = c.endDateIsNext;
-    state->DayMarks.SetMark("07/12/2026", markHoje); // today's mark goes with the projection
-    const QDate n1 = ProjectCycles(*state, c.d0, c.cycle);
+    state->DayMarks.SetMark(QDate(2026, 12, 7), markHoje); // today's mark goes with the projection
+    const QDate n1 = ProjectCycles(*state, DateText::readDate(QString::fromLatin1(c.d0)), DateText::leadingNumber(QString::fromLatin1(c.cycle)));
     EXPECT_EQ(n1, c.n1);
 
     const Marks marks = marksOf(*state);
@@ -94,7 +95,7 @@ TEST(CycleProjectionWorkedExample, RowsOfTheExampleTable)
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     const auto &m = state.DayMarks;
     struct Row { int d, mo, y; qint32 colour; };
     const Row rows[] = {
@@ -114,7 +115,7 @@ TEST(CycleProjectionWorkedExample, RowsOfTheExampleTable)
 TEST(CycleProjectionWorkedExample, SettingOffMovesStartsTo28Days)
 {
     fQuintrela state;
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     EXPECT_EQ(state.DayMarks.at(29, 3, 2001), markProxima);
     EXPECT_EQ(state.DayMarks.at(26, 4, 2001), markProxima);
     EXPECT_EQ(state.DayMarks.at(24, 5, 2001), markProxima);
@@ -126,10 +127,10 @@ TEST(CycleProjectionEdges, EarliestDateReaches1980AndANewProjectionWipesIt)
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/01/1981", "28");
+    ProjectCycles(state, QDate(1981, 1, 1), 28);
     EXPECT_EQ(state.DayMarks.at(30, 12, 1980), markMenosP);
     EXPECT_EQ(state.DayMarks.at(31, 12, 1980), markMenosP);
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     EXPECT_EQ(state.DayMarks.at(30, 12, 1980), 0);
     EXPECT_EQ(state.DayMarks.at(31, 12, 1980), 0);
 }
@@ -138,7 +139,7 @@ TEST(CycleProjectionEdges, Cycle16LeavesTwoAndThreeFreeDaysBetweenWindows)
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "16");
+    ProjectCycles(state, QDate(2001, 3, 1), 16);
     // Start 01/03 window to 03/03; peak 08/03 window from 06/03; next start 16/03 window from 14/03.
     EXPECT_EQ(state.DayMarks.at(4, 3, 2001), 0);
     EXPECT_EQ(state.DayMarks.at(5, 3, 2001), 0);
@@ -152,7 +153,7 @@ TEST(CycleProjectionEdges, LeadingNumberOfTheCycleText)
 {
     fQuintrela a, b;
     a.EndDateIsNext = b.EndDateIsNext = true;
-    ProjectCycles(a, "01/03/2001", "28");
-    ProjectCycles(b, "01/03/2001", " 28");
+    ProjectCycles(a, QDate(2001, 3, 1), 28);
+    ProjectCycles(b, QDate(2001, 3, 1), DateText::leadingNumber(" 28"));
     EXPECT_EQ(a.DayMarks.cells(), b.DayMarks.cells());
 }

@@ -19,25 +19,25 @@ TEST_F(DayMarkTableTest, StartsEmpty)
         ASSERT_EQ(cell, 0);
 }
 
-TEST_F(DayMarkTableTest, SetMarkReadsTheTextDayFirst)
+TEST_F(DayMarkTableTest, SetMarkFindsTheDaysCell)
 {
-    table->SetMark("1/3/2001", markProxima);
+    table->SetMark(QDate(2001, 3, 1), markProxima);
     EXPECT_EQ(table->at(1, 3, 2001), markProxima);
     EXPECT_EQ(table->at(3, 1, 2001), 0);
-    table->SetMark("01/03/2001", markApice);
+    table->SetMark(QDate(2001, 3, 1), markApice);
     EXPECT_EQ(table->at(1, 3, 2001), markApice); // the last write wins
 }
 
 TEST_F(DayMarkTableTest, RangeEndsAndOutsideTexts)
 {
-    table->SetMark("31/12/2080", markHoje);
-    table->SetMark("30/12/1980", markMenosP);
+    table->SetMark(QDate(2080, 12, 31), markHoje);
+    table->SetMark(QDate(1980, 12, 30), markMenosP);
     EXPECT_EQ(table->at(31, 12, 2080), markHoje);
     EXPECT_EQ(table->at(30, 12, 1980), markMenosP);
 
     const auto before = table->cells();
-    for (const char *text : {"01/01/2081", "31/12/1979", "abc", "", "31/02/2001", "32/01/2001"})
-        table->SetMark(text, markApice);
+    for (const QDate &outside : {QDate(2081, 1, 1), QDate(1979, 12, 31), QDate(), QDate(2001, 2, 31)})
+        table->SetMark(outside, markApice);
     EXPECT_EQ(table->cells(), before);
     EXPECT_EQ(table->at(1, 1, 2081), 0);
     EXPECT_EQ(table->at(32, 1, 2001), 0);
@@ -46,10 +46,10 @@ TEST_F(DayMarkTableTest, RangeEndsAndOutsideTexts)
 TEST_F(DayMarkTableTest, ClearMarksClearsEveryYearIncluding1980)
 {
     // Marks of an earlier user in December 1980 must not survive a new consultation.
-    table->SetMark("30/12/1980", markMenosP);
-    table->SetMark("31/12/1980", markMenosP);
-    table->SetMark("15/06/2030", markApice);
-    table->SetMark("31/12/2080", markProxima);
+    table->SetMark(QDate(1980, 12, 30), markMenosP);
+    table->SetMark(QDate(1980, 12, 31), markMenosP);
+    table->SetMark(QDate(2030, 6, 15), markApice);
+    table->SetMark(QDate(2080, 12, 31), markProxima);
     table->ClearMarks();
     for (qint32 cell : table->cells())
         ASSERT_EQ(cell, 0);

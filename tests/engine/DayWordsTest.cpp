@@ -43,22 +43,22 @@ TEST(DayWordsMonth, TheWorkedConsultationInOneSentence)
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "28");
-    const auto summary = [&](const char *month, const char *year, QDate today = {}) {
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
+    const auto summary = [&](int month, int year, QDate today = {}) {
         return DayWords::monthSummary(MonthGrid::layout(month, year), state.DayMarks, today);
     };
-    EXPECT_EQ(summary("3", "2001"),
+    EXPECT_EQ(summary(3, 2001),
               utf8("Março de 2001. Próxima menstruação: dias 1 e 28. Ápice da ovulação: dia 14. "
                    "Dias de alto risco: 12, 13, 15 e 16. Dias de baixo risco: 2, 3, 26, 27, 29 e 30."));
     // February ends with the two days before the entered date; one day reads in the singular.
     state.DayMarks.set(28, 2, 2001, markMaisP);
-    EXPECT_EQ(summary("02", "2001", QDate(2001, 2, 9)),
+    EXPECT_EQ(summary(2, 2001, QDate(2001, 2, 9)),
               utf8("Fevereiro de 2001. Dia de alto risco: 28. Dia de baixo risco: 27. Hoje: dia 9."));
-    EXPECT_EQ(summary("1", "1990"), utf8("Janeiro de 1990."));
+    EXPECT_EQ(summary(1, 1990), utf8("Janeiro de 1990."));
     // The month's descriptions, made in one go, say what each day's own does.
-    const QStringList days = DayWords::dayDescriptions(MonthGrid::layout("3", "2001"), state.DayMarks, QDate(2001, 3, 9));
+    const QStringList days = DayWords::dayDescriptions(MonthGrid::layout(3, 2001), state.DayMarks, QDate(2001, 3, 9));
     ASSERT_EQ(days.size(), 31);
     for (int d = 1; d <= 31; ++d)
         EXPECT_EQ(days[d - 1], DayWords::dayDescription(QDate(2001, 3, d), state.DayMarks.at(d, 3, 2001), d == 9));
-    EXPECT_EQ(summary("13", "2001"), QString());
+    EXPECT_EQ(summary(13, 2001), QString());
 }

@@ -76,7 +76,7 @@ TEST_F(CalendarExportTest, EveryEventAgreesWithTheDayMarks)
     for (const auto &c : consultations) {
         fQuintrela state;
         state.EndDateIsNext = c.endIsNext;
-        ProjectCycles(state, c.date, c.cycle);
+        ProjectCycles(state, DateText::readDate(QString::fromLatin1(c.date)), DateText::leadingNumber(QString::fromLatin1(c.cycle)));
         const QJsonObject calendar = readBack(exported("Maria", state));
         EXPECT_EQ(calendar["name"].toString(), QString::fromUtf8("Quintrela – Maria"));
         EXPECT_EQ(calendar["version"].toString(), "2.0");
@@ -126,7 +126,7 @@ TEST_F(CalendarExportTest, NamesAreEscapedAndUidsStayTheSame)
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     const QString name = QString::fromUtf8("Ma,ria; \\ Sá");
     const QString first = exported(name, state);
     const QByteArray text = TestSupport::readBytes(first);
@@ -156,10 +156,11 @@ TEST_F(CalendarExportTest, NamesAreEscapedAndUidsStayTheSame)
     EXPECT_EQ(once.size(), 72);
     fQuintrela later;
     later.EndDateIsNext = true;
-    ProjectCycles(later, "05/03/2001", "30");
+    ProjectCycles(later, QDate(2001, 3, 5), 30);
     EXPECT_EQ(uids(exported(name, state, stamp.addDays(30))), once); // a later export
     EXPECT_EQ(uids(exported(name, later)), once);                    // a new consultation: every date moved
     EXPECT_EQ(uids(exported(name.toUpper(), state)), once);          // the name in other letters
+    EXPECT_EQ(uids(exported(" " + name + "  ", state)), once);       // as her record matches it: blanks aside
     EXPECT_TRUE(uids(exported("Ana", state)).intersect(once).isEmpty()); // another user
 }
 
@@ -167,7 +168,7 @@ TEST_F(CalendarExportTest, ARealCalendarClientImportsItAndUpdatesOnASecondImport
 {
     fQuintrela state;
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     const QString calendarFolder = dir.filePath("agenda");
     QDir().mkpath(calendarFolder);
     const QString config = dir.filePath("khal.conf");
@@ -200,7 +201,7 @@ TEST_F(CalendarExportTest, ARealCalendarClientImportsItAndUpdatesOnASecondImport
     // A new consultation moves every date: its export replaces the older events.
     fQuintrela later;
     later.EndDateIsNext = true;
-    ProjectCycles(later, "05/03/2001", "28");
+    ProjectCycles(later, QDate(2001, 3, 5), 28);
     out = run("khal", khal + QStringList{"import", "--batch", "-a", "quintrela", exported("Maria", later)}, &code);
     ASSERT_EQ(code, 0) << qPrintable(out);
     EXPECT_EQ(QDir(calendarFolder).entryList(QDir::Files).size(), files);

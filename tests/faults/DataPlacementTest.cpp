@@ -2,6 +2,7 @@
 // folder, and that they always agree on it.
 
 #include "DataFolder.h"
+#include "FrmPrincipalControls.h"
 #include "FrmInicio.h"
 #include "FrmPrincipal.h"
 #include "OptionButton.h"
@@ -46,15 +47,16 @@ protected:
         WindowServices s;
         s.message = [told](QWidget *, QMessageBox::Icon, const QString &t, const QString &x) { *told << t + "|" + x; };
         s.askYesNo = [](QWidget *, const QString &, const QString &) { return true; };
+        s.askToDestroy = s.askYesNo;
         s.today = [] { return QDate(2026, 12, 7); };
         s.openUrl = [](const QUrl &) {};
         FrmPrincipal window(state, folder, s);
-        window.cmbNome()->setEditText("Maria");
-        window.txtUltima()->setText("01/03/2001");
-        window.txtPeriodo()->setText("28");
+        ui(window).cmbNome()->setEditText("Maria");
+        ui(window).txtUltima()->setText("01/03/2001");
+        ui(window).txtPeriodo()->setText("28");
         window.imgCalcularClick();
         // The choice made in qtrconfg is the one Quintrela read: March 2001 as in the example.
-        return state.EndDateIsNext && window.lblMes()->text() == QString::fromUtf8("Março de 2001");
+        return state.EndDateIsNext && ui(window).lblMes()->text() == QString::fromUtf8("Março de 2001");
     }
 };
 

@@ -2,6 +2,7 @@
 // nothing stored is lost or damaged meanwhile.
 
 #include "FakePrintQueue.h"
+#include "FrmPrincipalControls.h"
 #include "FrmInicio.h"
 #include "FrmPrincipal.h"
 #include "ImageButton.h"
@@ -62,18 +63,19 @@ struct Session
             asked << t + "|" + x;
             return answer;
         };
+        s.askToDestroy = s.askYesNo;
         s.today = [] { return QDate(2026, 12, 7); };
         s.openUrl = [](const QUrl &) {};
         window = std::make_unique<FrmPrincipal>(state, folder, s);
     }
     void consult(const QString &name, const QString &date = "01/03/2001", const QString &cycle = "28")
     {
-        window->cmbNome()->setEditText(name);
-        window->txtUltima()->setText(date);
-        window->txtPeriodo()->setText(cycle);
+        ui(*window).cmbNome()->setEditText(name);
+        ui(*window).txtUltima()->setText(date);
+        ui(*window).txtPeriodo()->setText(cycle);
         window->imgCalcularClick();
     }
-    bool calendarShown() const { return window->lblMes()->text() == QString::fromUtf8("Março de 2001"); }
+    bool calendarShown() const { return ui(*window).lblMes()->text() == QString::fromUtf8("Março de 2001"); }
 };
 
 class FaultTest : public ::testing::Test
@@ -105,7 +107,7 @@ TEST_F(FaultTest, ReadOnlyProgramFolder)
     // Run as an ordinary user: the folder and files cannot be written.
     const int code = TestSupport::runUnprivileged([&] {
         Session main(folder);
-        if (!main.told.isEmpty() || !main.state.EndDateIsNext || main.window->cmbNome()->count() != 2)
+        if (!main.told.isEmpty() || !main.state.EndDateIsNext || ui(*main.window).cmbNome()->count() != 2)
             return 1;
         main.consult("maria"); // an update it cannot write
         if (main.told.size() != 1 || !main.told[0].startsWith(QString::fromUtf8("Erro:|Não foi possível gravar"))
@@ -141,15 +143,15 @@ TEST_F(FaultTest, EnterInTheNameBoxCalculatesOnceWhenTheSaveFails)
     const int code = TestSupport::runUnprivileged([&] {
         Session main(folder);
         main.window->show();
-        QLineEdit *name = main.window->cmbNome()->lineEdit();
+        QLineEdit *name = ui(*main.window).cmbNome()->lineEdit();
         name->setText("Maria");
-        main.window->txtUltima()->setText("01/03/2001");
-        main.window->txtPeriodo()->setText("30");
-        main.window->cmbNome()->setFocus();
-        QTest::keyClick(main.window->cmbNome(), Qt::Key_Return);
+        ui(*main.window).txtUltima()->setText("01/03/2001");
+        ui(*main.window).txtPeriodo()->setText("30");
+        ui(*main.window).cmbNome()->setFocus();
+        QTest::keyClick(ui(*main.window).cmbNome(), Qt::Key_Return);
         if (main.told.size() != 1 || !main.calendarShown())
             return 1;
-        if (main.window->txtUltima()->text() != "01/03/2001" || main.window->txtPeriodo()->text() != "30")
+        if (ui(*main.window).txtUltima()->text() != "01/03/2001" || ui(*main.window).txtPeriodo()->text() != "30")
             return 2;
         if (name->selectedText() != "Maria")
             return 3;
@@ -172,7 +174,7 @@ TEST_F(FaultTest, UnreadableFiles)
         // Told once about each file; the program goes on with the value 0.
         if (main.told.size() != 2 || !main.told[0].contains("qtrconf.dat") || !main.told[1].contains("quintrela.dat"))
             return 1;
-        if (main.state.EndDateIsNext || main.window->cmbNome()->count() != 0)
+        if (main.state.EndDateIsNext || ui(*main.window).cmbNome()->count() != 0)
             return 2;
         main.consult("Maria"); // told it was not saved, not told again it cannot be read
         if (main.told.size() != 3 || !main.told[2].startsWith(QString::fromUtf8("Erro:|Não foi possível gravar"))
@@ -226,13 +228,13 @@ TEST_F(FaultTest, OddFilesAreReadAndHealedWithoutLoss)
         writeBytes(records(), whole + QByteArray(tail, 'x'));
         Session main(dir.path());
         ASSERT_TRUE(main.told.isEmpty());
-        QComboBox *names = main.window->cmbNome();
+        QComboBox *names = ui(*main.window).cmbNome();
         ASSERT_EQ(names->count(), 3) << tail;
         EXPECT_EQ(names->itemText(2), "");
         // Picking the odd name fills its fields, and saving it again finds it.
         names->setCurrentIndex(0);
         emit names->activated(0);
-        EXPECT_EQ(main.window->txtUltima()->text(), "01/03/2001");
+        EXPECT_EQ(ui(*main.window).txtUltima()->text(), "01/03/2001");
         main.consult(names->currentText(), "04/04/2004", "29");
         EXPECT_TRUE(main.asked.isEmpty()) << tail;
         const QByteArray after = readBytes(records());
@@ -242,7 +244,7 @@ TEST_F(FaultTest, OddFilesAreReadAndHealedWithoutLoss)
         EXPECT_EQ(after.size(), whole.size() + tail);        // the tail is left for the next append
         names->setCurrentIndex(1);
         emit names->activated(1);
-        EXPECT_EQ(main.window->txtUltima()->text(), "02/02/2002");
+        EXPECT_EQ(ui(*main.window).txtUltima()->text(), "02/02/2002");
         // A new name takes the torn tail's place: only whole records remain.
         main.consult("Nova");
         EXPECT_EQ(readBytes(records()).size(), whole.size() + 132);
@@ -259,10 +261,10 @@ TEST_F(FaultTest, StoredNamesAreShownAsPlainText)
     const QString pdf = dir.path() + "/page.pdf";
     Session main(dir.path(), pdf);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(main.window->cmbNome()->itemText(i), tags[i]);
-    main.window->cmbNome()->setCurrentIndex(0);
-    emit main.window->cmbNome()->activated(0);
-    EXPECT_EQ(main.window->cmbNome()->currentText(), "<b>x</b>");
+        EXPECT_EQ(ui(*main.window).cmbNome()->itemText(i), tags[i]);
+    ui(*main.window).cmbNome()->setCurrentIndex(0);
+    emit ui(*main.window).cmbNome()->activated(0);
+    EXPECT_EQ(ui(*main.window).cmbNome()->currentText(), "<b>x</b>");
     main.consult("<b>x</b>");
     EXPECT_EQ(main.state.CurrentName, "<b>x</b>");
     EXPECT_TRUE(main.asked.isEmpty());

@@ -39,6 +39,7 @@ protected:
             answers.pop_front();
             return a;
         };
+        s.askToDestroy = s.askYesNo;
         s.askText = [this](QWidget *, const QString &, const QString &) { return typed; };
         s.today = [] { return QDate(2026, 12, 7); };
         s.chooseSavePath = [this](QWidget *, const QString &, const QString &, const QString &) { return savePath; };

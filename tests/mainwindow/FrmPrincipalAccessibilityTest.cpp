@@ -2,6 +2,7 @@
 // from the main window.
 
 #include "BoxFieldFocus.h"
+#include "FrmPrincipalControls.h"
 #include "DateText.h"
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
@@ -46,8 +47,8 @@ protected:
     QLabel *cellOfDay(int day) const
     {
         for (int i = 0; i < 42; ++i) {
-            if (window->lblDia(i)->text() == DateText::twoDigits(day))
-                return window->lblDia(i);
+            if (ui(*window).lblDia(i)->text() == DateText::twoDigits(day))
+                return ui(*window).lblDia(i);
         }
         return nullptr;
     }
@@ -120,13 +121,13 @@ TEST_F(FrmPrincipalAccessibilityTest, EveryDayCellSaysItsDateAndMeaning)
         EXPECT_EQ(cell->toolTip(), utf8(c.words));
     }
     // Cells outside the month say nothing.
-    EXPECT_EQ(w.lblDia(41)->toolTip(), QString());
-    EXPECT_EQ(accessible(w.lblDia(41))->text(QAccessible::Name), QString());
+    EXPECT_EQ(ui(w).lblDia(41)->toolTip(), QString());
+    EXPECT_EQ(accessible(ui(w).lblDia(41))->text(QAccessible::Name), QString());
     const char *legend[] = {"Próximas Menstruações", "Dias menos perigosos", "Dias mais perigosos",
                             "Ápice da Ovulação"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(accessible(w.legendBox(i))->text(QAccessible::Name), utf8(legend[i]));
-        EXPECT_EQ(accessible(w.legendBox(i))->role(), QAccessible::Graphic);
+        EXPECT_EQ(accessible(ui(w).legendBox(i))->text(QAccessible::Name), utf8(legend[i]));
+        EXPECT_EQ(accessible(ui(w).legendBox(i))->role(), QAccessible::Graphic);
     }
 }
 
@@ -135,7 +136,7 @@ TEST_F(FrmPrincipalAccessibilityTest, TheMonthIsSummedUpAndAnnounced)
     // What the announcement says; that it reaches a screen reader is the
     // accessibility bus test's to show.
     FrmPrincipal &w = open();
-    auto *announcer = w.imgFigCalendario()->findChild<QWidget *>("Announcer");
+    auto *announcer = ui(w).imgFigCalendario()->findChild<QWidget *>("Announcer");
     ASSERT_NE(announcer, nullptr);
     EXPECT_EQ(announcer->accessibleName(), QString()); // the start announces nothing
     EXPECT_EQ(accessible(announcer)->role(), QAccessible::Notification);
@@ -143,7 +144,7 @@ TEST_F(FrmPrincipalAccessibilityTest, TheMonthIsSummedUpAndAnnounced)
     const QString keys = utf8(" Setas, Home e End percorrem os dias; Page Up e Page Down mudam o mês. Menu do "
                               "calendário: tecla Menu ou Shift+F10. Exportar para a agenda: Ctrl+E. Salvar em PDF: "
                               "Ctrl+S. Imprimir: Ctrl+P.");
-    EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description),
+    EXPECT_EQ(accessible(ui(w).imgFigCalendario())->text(QAccessible::Description),
               utf8("Dezembro de 2026. Hoje: dia 7.") + keys);
 
     consult("Maria", "01/03/2001", "28");
@@ -151,9 +152,9 @@ TEST_F(FrmPrincipalAccessibilityTest, TheMonthIsSummedUpAndAnnounced)
     const QString march = utf8("Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28. "
                                "Ápice da ovulação: dia 14. Dias de alto risco: 12, 13, 15 e 16. Dias de baixo risco: "
                                "2, 3, 26, 27, 29 e 30.");
-    EXPECT_EQ(accessible(w.imgFigCalendario())->text(QAccessible::Description), march + keys);
+    EXPECT_EQ(accessible(ui(w).imgFigCalendario())->text(QAccessible::Description), march + keys);
     EXPECT_EQ(announcer->accessibleName(), march);
-    EXPECT_EQ(accessible(w.lblDia(4))->text(QAccessible::Name),
+    EXPECT_EQ(accessible(ui(w).lblDia(4))->text(QAccessible::Name),
               utf8("quinta-feira, 1 de março de 2001: última menstruação informada"));
 
     QTest::keyClick(&w, Qt::Key_PageDown);
@@ -161,7 +162,7 @@ TEST_F(FrmPrincipalAccessibilityTest, TheMonthIsSummedUpAndAnnounced)
     EXPECT_TRUE(april.startsWith(utf8("Abril de 2001. Próxima menstruação: dia 24. Ápice da ovulação: dia 10.")))
         << qPrintable(april);
     // The keypad's Page Down is the screen reader's: the month stays.
-    QTest::keyClick(w.txtPeriodo(), Qt::Key_PageDown, Qt::KeypadModifier);
+    QTest::keyClick(ui(w).txtPeriodo(), Qt::Key_PageDown, Qt::KeypadModifier);
     EXPECT_EQ(announcer->accessibleName(), april);
 }
 
@@ -169,9 +170,9 @@ TEST_F(FrmPrincipalAccessibilityTest, FieldsAreNamedByTheirCaptions)
 {
     FrmPrincipal &w = open();
     const std::pair<QWidget *, const char *> fields[] = {
-        {w.cmbNome(), "Digite o seu nome abaixo:"},
-        {w.txtUltima(), "Última Menstruação:"},
-        {w.txtPeriodo(), "Período:"},
+        {ui(w).cmbNome(), "Digite o seu nome abaixo:"},
+        {ui(w).txtUltima(), "Última Menstruação:"},
+        {ui(w).txtPeriodo(), "Período:"},
     };
     for (const auto &[field, caption] : fields) {
         EXPECT_EQ(accessible(field)->text(QAccessible::Name), utf8(caption));
@@ -191,38 +192,38 @@ TEST_F(FrmPrincipalAccessibilityTest, PictureButtonsArePressedByKeysAndScreenRea
 {
     FrmPrincipal &w = open();
     const std::pair<ImageButton *, const char *> keyed[] = {
-        {w.imgCalcular(), "Enter"}, {w.imgImprimir(), "Ctrl+P"}, {w.imgGoLeft(), "Page Up"},
-        {w.imgGoRight(), "Page Down"}};
+        {ui(w).imgCalcular(), "Enter"}, {ui(w).imgImprimir(), "Ctrl+P"}, {ui(w).imgGoLeft(), "Page Up"},
+        {ui(w).imgGoRight(), "Page Down"}};
     for (const auto &[button, key] : keyed) {
         EXPECT_TRUE(button->toolTip().contains(key)) << key;
         EXPECT_TRUE(accessible(button)->text(QAccessible::Description).contains(key)) << key;
     }
-    for (ImageButton *button : {w.imgCalcular(), w.imgImprimir(), w.imgGoLeft(), w.imgGoRight(), w.imgQuintrela(),
-                                w.imgQuintrela1(), w.imgPublicitario()}) {
+    for (ImageButton *button : {ui(w).imgCalcular(), ui(w).imgImprimir(), ui(w).imgGoLeft(), ui(w).imgGoRight(), ui(w).imgQuintrela(),
+                                ui(w).imgQuintrela1(), ui(w).imgPublicitario()}) {
         ASSERT_EQ(accessible(button)->role(), QAccessible::Button) << qPrintable(button->objectName());
         EXPECT_TRUE(accessible(button)->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     }
     // A screen reader's press steps the month (Qt animates the press first).
-    accessible(w.imgGoRight())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.lblMes()->text() == "Janeiro de 2027"; }));
+    accessible(ui(w).imgGoRight())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ui(w).lblMes()->text() == "Janeiro de 2027"; }));
 
     // Tab goes on from the fields to the buttons; Enter and Space press them.
-    w.txtPeriodo()->setFocus();
-    QTest::keyClick(w.txtPeriodo(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), w.imgCalcular());
-    for (ImageButton *next : {w.imgImprimir(), w.imgGoLeft()}) {
+    ui(w).txtPeriodo()->setFocus();
+    QTest::keyClick(ui(w).txtPeriodo(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui(w).imgCalcular());
+    for (ImageButton *next : {ui(w).imgImprimir(), ui(w).imgGoLeft()}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << qPrintable(next->objectName());
     }
-    QTest::keyClick(w.imgGoLeft(), Qt::Key_Return);
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2026");
-    QTest::keyClick(w.imgGoLeft(), Qt::Key_Space);
-    EXPECT_EQ(w.lblMes()->text(), "Novembro de 2026");
+    QTest::keyClick(ui(w).imgGoLeft(), Qt::Key_Return);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2026");
+    QTest::keyClick(ui(w).imgGoLeft(), Qt::Key_Space);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Novembro de 2026");
     // A click leaves the focus in the field the user typed in.
-    w.txtUltima()->setFocus();
-    QTest::mouseClick(w.imgGoRight(), Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), w.txtUltima());
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2026");
+    ui(w).txtUltima()->setFocus();
+    QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), ui(w).txtUltima());
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2026");
 }
 
 TEST_F(FrmPrincipalAccessibilityTest, ReadInTheOrderShownAndOnlyWhatIsShown)
@@ -230,12 +231,12 @@ TEST_F(FrmPrincipalAccessibilityTest, ReadInTheOrderShownAndOnlyWhatIsShown)
     FrmPrincipal &w = open();
     EXPECT_EQ(accessible(&w)->role(), QAccessible::Window);
     EXPECT_EQ(childrenOf(&w),
-              (QList<QObject *>{w.picEntrada(), w.imgFigCalendario(), w.picLegenda(), w.picPrevinir(), w.lblInfo(),
-                                w.imgPublicitario()->parentWidget()}));
-    const QList<QObject *> calendar = childrenOf(w.imgFigCalendario());
-    EXPECT_EQ(calendar.mid(0, 4), (QList<QObject *>{w.lblMes(), w.imgGoLeft(), w.imgGoRight(), w.lblSemana(0)}));
-    EXPECT_EQ(calendar.indexOf(w.lblDia(0)), 10);
-    EXPECT_EQ(childrenOf(w.picEntrada()).mid(0, 2), (QList<QObject *>{w.lblLabel(0), w.cmbNome()}));
+              (QList<QObject *>{ui(w).picEntrada(), ui(w).imgFigCalendario(), ui(w).picLegenda(), ui(w).picPrevinir(), ui(w).lblInfo(),
+                                ui(w).imgPublicitario()->parentWidget()}));
+    const QList<QObject *> calendar = childrenOf(ui(w).imgFigCalendario());
+    EXPECT_EQ(calendar.mid(0, 4), (QList<QObject *>{ui(w).lblMes(), ui(w).imgGoLeft(), ui(w).imgGoRight(), ui(w).lblSemana(0)}));
+    EXPECT_EQ(calendar.indexOf(ui(w).lblDia(0)), 10);
+    EXPECT_EQ(childrenOf(ui(w).picEntrada()).mid(0, 2), (QList<QObject *>{ui(w).lblLabel(0), ui(w).cmbNome()}));
 
     // Nothing reached from the window is a picture never seen.
     QList<QObject *> reached;
@@ -245,16 +246,16 @@ TEST_F(FrmPrincipalAccessibilityTest, ReadInTheOrderShownAndOnlyWhatIsShown)
             walk(node->child(i));
     };
     walk(accessible(&w));
-    for (QObject *unseen : {static_cast<QObject *>(w.imgPub(0)), static_cast<QObject *>(w.imgPub(1)),
-                            static_cast<QObject *>(w.picRosto(0))})
+    for (QObject *unseen : {static_cast<QObject *>(ui(w).imgPub(0)), static_cast<QObject *>(ui(w).imgPub(1)),
+                            static_cast<QObject *>(ui(w).picRosto(0))})
         EXPECT_FALSE(reached.contains(unseen)) << qPrintable(unseen->objectName());
 
     // The legend under the notice is not showing until the notice goes.
-    EXPECT_TRUE(accessible(w.lblInfoLegenda(0))->state().invisible);
-    EXPECT_FALSE(accessible(w.lblSexoSafe())->state().invisible);
+    EXPECT_TRUE(accessible(ui(w).lblInfoLegenda(0))->state().invisible);
+    EXPECT_FALSE(accessible(ui(w).lblSexoSafe())->state().invisible);
     consult("Maria", "01/03/2001", "28");
-    EXPECT_FALSE(accessible(w.lblInfoLegenda(0))->state().invisible);
-    EXPECT_TRUE(accessible(w.lblSexoSafe())->state().invisible);
+    EXPECT_FALSE(accessible(ui(w).lblInfoLegenda(0))->state().invisible);
+    EXPECT_TRUE(accessible(ui(w).lblSexoSafe())->state().invisible);
 }
 
 TEST_F(FrmPrincipalAccessibilityTest, CaptionsStayReadableUnderADarkPalette)
@@ -268,10 +269,10 @@ TEST_F(FrmPrincipalAccessibilityTest, CaptionsStayReadableUnderADarkPalette)
     QApplication::setPalette(dark);
 
     FrmPrincipal &w = open();
-    QList<QLabel *> captions = {w.lblLabel(0), w.lblLabel(1), w.lblLabel(2), w.lblLabel(3), w.lblLabel(5),
-                                w.lblShowDias(), w.lblMes(), w.lblSexoSafe(), w.lblInfo()};
+    QList<QLabel *> captions = {ui(w).lblLabel(0), ui(w).lblLabel(1), ui(w).lblLabel(2), ui(w).lblLabel(3), ui(w).lblLabel(5),
+                                ui(w).lblShowDias(), ui(w).lblMes(), ui(w).lblSexoSafe(), ui(w).lblInfo()};
     for (int i = 0; i < 7; ++i)
-        captions << w.lblSemana(i);
+        captions << ui(w).lblSemana(i);
     auto check = [&](const QList<QLabel *> &labels) {
         const QImage shot = w.grab().toImage();
         for (QLabel *label : labels) {
@@ -282,7 +283,7 @@ TEST_F(FrmPrincipalAccessibilityTest, CaptionsStayReadableUnderADarkPalette)
     };
     check(captions);
     consult("Maria", "01/03/2001", "28");
-    check({w.lblInfoLegenda(0), w.lblInfoLegenda(1), w.lblInfoLegenda(2), w.lblInfoLegenda(3)});
+    check({ui(w).lblInfoLegenda(0), ui(w).lblInfoLegenda(1), ui(w).lblInfoLegenda(2), ui(w).lblInfoLegenda(3)});
 
     window.reset();
     QApplication::setPalette(light);
@@ -299,7 +300,7 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
         return cell && cell->objectName() == "lblDia" ? accessible(cell)->text(QAccessible::Name) : QString();
     };
     // Tab reaches the days after the month arrows, at day 1 (today is not in March 2001).
-    w.imgGoRight()->setFocus(Qt::TabFocusReason);
+    ui(w).imgGoRight()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(dayInFocus(), utf8("quinta-feira, 1 de março de 2001: última menstruação informada"));
     const struct
@@ -321,8 +322,8 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     auto chosenDays = [&] {
         QStringList chosen;
         for (int i = 0; i < 42; ++i)
-            if (accessible(w.lblDia(i))->state().selected)
-                chosen << accessible(w.lblDia(i))->text(QAccessible::Name);
+            if (accessible(ui(w).lblDia(i))->state().selected)
+                chosen << accessible(ui(w).lblDia(i))->text(QAccessible::Name);
         return chosen;
     };
     for (const auto &m : moves) {
@@ -331,7 +332,7 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
         // The day in focus, and it alone, is the chosen one (never "não selecionado").
         EXPECT_EQ(chosenDays(), QStringList{utf8(m.day)}) << m.key;
     }
-    EXPECT_EQ(w.lblMes()->text(), utf8("Março de 2001"));
+    EXPECT_EQ(ui(w).lblMes()->text(), utf8("Março de 2001"));
     // Shift+F10 and the Menu key open the calendar's menu on the day.
     auto *menu = w.findChild<QMenu *>();
     ASSERT_NE(menu, nullptr);
@@ -349,7 +350,7 @@ TEST_F(FrmPrincipalAccessibilityTest, TheDaysAreWalkedByKeyboard)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(dayInFocus(), utf8("quarta-feira, 21 de março de 2001"));
     // A month turned at a day's edge: the month and the day in one sentence.
-    auto *announcer = w.imgFigCalendario()->findChild<QWidget *>("Announcer");
+    auto *announcer = ui(w).imgFigCalendario()->findChild<QWidget *>("Announcer");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     EXPECT_EQ(announcer->accessibleName(), utf8("Fevereiro de 2001. Dias de baixo risco: 27 e 28. quarta-feira, 28 de "
@@ -365,12 +366,12 @@ TEST_F(FrmPrincipalAccessibilityTest, EachThingIsSaidOnceWhenItHappens)
     window = std::make_unique<FrmPrincipal>(*state, dir.path(), s);
     FrmPrincipal &w = *window;
     w.show();
-    auto *announcer = w.imgFigCalendario()->findChild<QWidget *>("Announcer");
+    auto *announcer = ui(w).imgFigCalendario()->findChild<QWidget *>("Announcer");
     const QString notice = utf8("A Quintrela não é um método contraceptivo.");
     const QString march = utf8("Março de 2001. Última menstruação informada: dia 1.");
     const QString stored =
         utf8("Dados guardados: última menstruação em quinta-feira, 1 de março de 2001, período de 28 dias.");
-    QSignalSpy nameChanges(w.cmbNome()->lineEdit(), &QLineEdit::textChanged);
+    QSignalSpy nameChanges(ui(w).cmbNome()->lineEdit(), &QLineEdit::textChanged);
     const struct
     {
         const char *moment;
@@ -383,17 +384,17 @@ TEST_F(FrmPrincipalAccessibilityTest, EachThingIsSaidOnceWhenItHappens)
         {"a consultation", [&] { consult("Maria", "01/03/2001", "28"); }, march, false, -1},
         {"her name picked, other data on screen",
          [&] {
-             w.txtPeriodo()->setText("30");
+             ui(w).txtPeriodo()->setText("30");
              nameChanges.clear();
-             emit w.cmbNome()->activated(0);
+             emit ui(w).cmbNome()->activated(0);
          },
          stored, false, 0},
         {"her name picked in small letters, her data on screen: nothing new to say",
          [&] {
              announcer->setAccessibleName(QString());
-             w.cmbNome()->setEditText("maria");
+             ui(w).cmbNome()->setEditText("maria");
              nameChanges.clear();
-             emit w.cmbNome()->activated(0);
+             emit ui(w).cmbNome()->activated(0);
          },
          QString(), false, 1},
         {"a PDF saved", [&] { w.savePdf(); }, utf8("Calendário salvo em PDF em ") + QDir::toNativeSeparators(dir.path()), false, -1},
@@ -419,7 +420,7 @@ TEST_F(FrmPrincipalAccessibilityTest, FieldsAreReadWholeWhereverTheCaretIs)
 {
     FrmPrincipal &w = open();
     const std::pair<QLineEdit *, const char *> fields[] = {
-        {w.cmbNome()->lineEdit(), "Maria"}, {w.txtUltima(), "08/12/2026"}, {w.txtPeriodo(), "28"}, {w.txtPeriodo(), ""}};
+        {ui(w).cmbNome()->lineEdit(), "Maria"}, {ui(w).txtUltima(), "08/12/2026"}, {ui(w).txtPeriodo(), "28"}, {ui(w).txtPeriodo(), ""}};
     for (const auto &[field, value] : fields) {
         field->setText(utf8(value));
         QAccessibleTextInterface *text = accessible(field)->textInterface();
@@ -459,12 +460,12 @@ TEST_F(FrmPrincipalAccessibilityTest, TabLeavesAndReturnsToTheDayInFocusInEveryM
         ASSERT_EQ(QApplication::focusWidget(), cellOfDay(22)) << m.month;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         // The banners after the days (the notice's picture is hidden once she has consulted).
-        QWidget *banner = w.imgQuintrela()->isVisible() ? w.imgQuintrela() : w.imgQuintrela1();
+        QWidget *banner = ui(w).imgQuintrela()->isVisible() ? ui(w).imgQuintrela() : ui(w).imgQuintrela1();
         EXPECT_EQ(QApplication::focusWidget(), banner) << m.month << ": Tab goes on to the banners";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         EXPECT_EQ(QApplication::focusWidget(), cellOfDay(22)) << m.month << ": Shift+Tab comes back to the day";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        EXPECT_EQ(QApplication::focusWidget(), w.imgGoRight()) << m.month << ": and goes on to the arrows";
+        EXPECT_EQ(QApplication::focusWidget(), ui(w).imgGoRight()) << m.month << ": and goes on to the arrows";
         window.reset();
     }
 }
@@ -493,7 +494,7 @@ TEST_F(FrmPrincipalAccessibilityTest, AConsultationTellsOfChangedDaysOnly)
     std::map<int, int> perCell; // cell -> events
     for (const auto &[object, type] : sentEvents) {
         for (int i = 0; i < 42; ++i) {
-            if (object == w.lblDia(i)) {
+            if (object == ui(w).lblDia(i)) {
                 EXPECT_EQ(type, QAccessible::NameChanged) << i;
                 ++perCell[i];
             }
@@ -530,16 +531,16 @@ TEST_F(FrmPrincipalAccessibilityTest, TheNameBoxIsLeftAloneWhenItsListOnlyGrows)
                 bytes += UserRecord{name, "28", "01/03/2001"}.encode();
             TestSupport::writeBytes(recordsPath(), bytes);
         }
-        type(w.cmbNome(), c.name);
-        type(w.txtUltima(), "01/03/2001");
-        type(w.txtPeriodo(), "28");
-        QSignalSpy changed(w.cmbNome()->lineEdit(), &QLineEdit::textChanged);
-        QTest::keyClick(w.txtUltima(), Qt::Key_Return);
+        type(ui(w).cmbNome(), c.name);
+        type(ui(w).txtUltima(), "01/03/2001");
+        type(ui(w).txtPeriodo(), "28");
+        QSignalSpy changed(ui(w).cmbNome()->lineEdit(), &QLineEdit::textChanged);
+        QTest::keyClick(ui(w).txtUltima(), Qt::Key_Return);
         EXPECT_EQ(!changed.isEmpty(), c.textChanges) << c.name << ": " << changed.size();
-        EXPECT_EQ(w.cmbNome()->currentText(), c.name);
+        EXPECT_EQ(ui(w).cmbNome()->currentText(), c.name);
         QStringList listed;
-        for (int i = 0; i < w.cmbNome()->count(); ++i)
-            listed << w.cmbNome()->itemText(i);
+        for (int i = 0; i < ui(w).cmbNome()->count(); ++i)
+            listed << ui(w).cmbNome()->itemText(i);
         EXPECT_EQ(listed, c.listed) << c.name;
     }
 }

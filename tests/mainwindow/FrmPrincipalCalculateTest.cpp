@@ -1,4 +1,5 @@
 #include "ImageButton.h"
+#include "FrmPrincipalControls.h"
 #include "MainWindowFixture.h"
 #include "MarkColors.h"
 #include "PictureBox.h"
@@ -42,8 +43,8 @@ protected:
     QLabel *cellOfDay(int day)
     {
         for (int i = 0; i < 42; ++i)
-            if (window->lblDia(i)->text().toInt() == day)
-                return window->lblDia(i);
+            if (ui(*window).lblDia(i)->text().toInt() == day)
+                return ui(*window).lblDia(i);
         return nullptr;
     }
 };
@@ -55,22 +56,22 @@ TEST_F(FrmPrincipalCalculateTest, WorkedExampleShowsMarch2001InItsColours)
     writeBytes(settingsPath(), QByteArray("\xFF\xFF", 2));
     FrmPrincipal &w = open();
     EXPECT_TRUE(state->EndDateIsNext);
-    EXPECT_TRUE(w.picPrevinir()->isVisible());
+    EXPECT_TRUE(ui(w).picPrevinir()->isVisible());
     consult("Maria", "1/3/2001", "28");
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(questions.size(), 1u);
-    EXPECT_EQ(w.lblMes()->text(), QString::fromUtf8("Março de 2001"));
-    EXPECT_EQ(w.txtUltima()->text(), "01/03/2001");
-    EXPECT_EQ(state->ShownMonth, "3");
-    EXPECT_EQ(state->ShownYear, "2001");
+    EXPECT_EQ(ui(w).lblMes()->text(), QString::fromUtf8("Março de 2001"));
+    EXPECT_EQ(ui(w).txtUltima()->text(), "01/03/2001");
+    EXPECT_EQ(state->ShownMonth, 3);
+    EXPECT_EQ(state->ShownYear, 2001);
     EXPECT_EQ(state->CurrentName, "Maria");
-    EXPECT_FALSE(w.picPrevinir()->isVisible());
-    EXPECT_TRUE(w.lblInfoLegenda(0)->isVisible());
-    EXPECT_EQ(w.legendBox(0)->background(), QColor(0, 0, 255));
+    EXPECT_FALSE(ui(w).picPrevinir()->isVisible());
+    EXPECT_TRUE(ui(w).lblInfoLegenda(0)->isVisible());
+    EXPECT_EQ(ui(w).legendBox(0)->background(), QColor(0, 0, 255));
 
     // March 2001 starts on a Thursday.
-    EXPECT_EQ(w.lblDia(4)->text(), "01");
+    EXPECT_EQ(ui(w).lblDia(4)->text(), "01");
     const std::map<int, qint32> marked = {
         {1, markProxima}, {2, markMenosP}, {3, markMenosP}, {12, markMaisP}, {13, markMaisP},
         {14, markApice}, {15, markMaisP}, {16, markMaisP}, {26, markMenosP}, {27, markMenosP},
@@ -92,7 +93,7 @@ TEST_F(FrmPrincipalCalculateTest, WorkedExampleShowsMarch2001InItsColours)
     }
     // Cells outside the month are empty.
     for (int i : {0, 1, 2, 3, 35, 36, 41})
-        EXPECT_TRUE(w.lblDia(i)->text().isEmpty()) << i;
+        EXPECT_TRUE(ui(w).lblDia(i)->text().isEmpty()) << i;
 }
 
 TEST_F(FrmPrincipalCalculateTest, NextStartInTheFollowingMonthMovesTheView)
@@ -100,8 +101,8 @@ TEST_F(FrmPrincipalCalculateTest, NextStartInTheFollowingMonthMovesTheView)
     writeBytes(settingsPath(), QByteArray("\xFF\xFF", 2));
     FrmPrincipal &w = open();
     consult("Maria", "20/03/2001", "28");
-    EXPECT_EQ(w.lblMes()->text(), "Abril de 2001");
-    EXPECT_EQ(state->ShownMonth, "4");
+    EXPECT_EQ(ui(w).lblMes()->text(), "Abril de 2001");
+    EXPECT_EQ(state->ShownMonth, 4);
 }
 
 struct BadInput
@@ -124,7 +125,7 @@ TEST_P(FrmPrincipalBadInputTest, IsRefusedWithItsMessageAndChangesNothing)
     const BadInput c = GetParam();
     writeBytes(recordsPath(), UserRecord{"Maria", "28", "01/03/2001"}.encode());
     FrmPrincipal &w = open();
-    const QString before = w.lblMes()->text();
+    const QString before = ui(w).lblMes()->text();
     const auto marksBefore = state->DayMarks.cells();
     consult(QString::fromUtf8(c.name), QString::fromUtf8(c.date), QString::fromUtf8(c.cycle));
 
@@ -137,10 +138,10 @@ TEST_P(FrmPrincipalBadInputTest, IsRefusedWithItsMessageAndChangesNothing)
     QWidget *target = w.findChild<QWidget *>(c.focus);
     ASSERT_NE(target, nullptr);
     EXPECT_TRUE(focus == target || target->isAncestorOf(focus)) << c.focus;
-    EXPECT_EQ(w.txtUltima()->text(), QString::fromUtf8(c.dateAfter));
+    EXPECT_EQ(ui(w).txtUltima()->text(), QString::fromUtf8(c.dateAfter));
     EXPECT_TRUE(questions.empty());
-    EXPECT_TRUE(w.picPrevinir()->isVisible());
-    EXPECT_EQ(w.lblMes()->text(), before);
+    EXPECT_TRUE(ui(w).picPrevinir()->isVisible());
+    EXPECT_EQ(ui(w).lblMes()->text(), before);
     EXPECT_EQ(state->DayMarks.cells(), marksBefore);
     EXPECT_TRUE(state->CurrentName.isEmpty());
     EXPECT_EQ(readBytes(recordsPath()), (UserRecord{"Maria", "28", "01/03/2001"}.encode()));
@@ -165,11 +166,11 @@ TEST_F(FrmPrincipalCalculateTest, PastedControlCharactersAreRefused)
         FrmPrincipal &w = open();
         messages.clear();
         QGuiApplication::clipboard()->setText(pasted);
-        w.cmbNome()->lineEdit()->paste();
-        ASSERT_EQ(w.cmbNome()->currentText(), pasted);
-        type(w.txtUltima(), "01/03/2001");
-        type(w.txtPeriodo(), "28");
-        QTest::mouseClick(w.imgCalcular(), Qt::LeftButton);
+        ui(w).cmbNome()->lineEdit()->paste();
+        ASSERT_EQ(ui(w).cmbNome()->currentText(), pasted);
+        type(ui(w).txtUltima(), "01/03/2001");
+        type(ui(w).txtPeriodo(), "28");
+        QTest::mouseClick(ui(w).imgCalcular(), Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8("O nome digitado contém caracteres")));
         EXPECT_TRUE(readBytes(recordsPath()).isEmpty());
@@ -183,7 +184,7 @@ TEST_F(FrmPrincipalCalculateTest, RangeEndsPass)
         consult("Maria", date, cycle);
         EXPECT_TRUE(messages.empty()) << date;
     }
-    EXPECT_EQ(w.lblMes()->text(), "Fevereiro de 1981");
+    EXPECT_EQ(ui(w).lblMes()->text(), "Fevereiro de 1981");
 }
 
 TEST_F(FrmPrincipalCalculateTest, RecordsAfterAddUpdateAndNo)
@@ -195,25 +196,25 @@ TEST_F(FrmPrincipalCalculateTest, RecordsAfterAddUpdateAndNo)
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_TRUE(questions[0].startsWith(QString::fromUtf8("Importante:|O seu nome não foi localizado")));
     EXPECT_TRUE(questions[0].contains("agora?\r\n\r\nAo incluir"));
-    EXPECT_EQ(w.cmbNome()->count(), 1);
-    EXPECT_EQ(w.cmbNome()->currentText(), "Maria");
-    EXPECT_EQ(w.cmbNome()->lineEdit()->selectedText(), "Maria");
+    EXPECT_EQ(ui(w).cmbNome()->count(), 1);
+    EXPECT_EQ(ui(w).cmbNome()->currentText(), "Maria");
+    EXPECT_EQ(ui(w).cmbNome()->lineEdit()->selectedText(), "Maria");
 
     consult("MARIA", "02/04/2001", "30");
     EXPECT_EQ(questions.size(), 1u);
     EXPECT_EQ(readBytes(recordsPath()), (UserRecord{"MARIA", "30", "02/04/2001"}.encode()));
-    EXPECT_EQ(w.cmbNome()->itemText(0), "MARIA");
+    EXPECT_EQ(ui(w).cmbNome()->itemText(0), "MARIA");
 
     answers = {false};
     consult("Ana", "05/05/2005", "27");
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_EQ(readBytes(recordsPath()), (UserRecord{"MARIA", "30", "02/04/2001"}.encode()));
     // Not remembered, but calculated and still typed.
-    EXPECT_EQ(w.cmbNome()->count(), 1);
-    EXPECT_EQ(w.cmbNome()->currentText(), "Ana");
-    EXPECT_EQ(w.lblMes()->text(), "Junho de 2005");
+    EXPECT_EQ(ui(w).cmbNome()->count(), 1);
+    EXPECT_EQ(ui(w).cmbNome()->currentText(), "Ana");
+    EXPECT_EQ(ui(w).lblMes()->text(), "Junho de 2005");
     EXPECT_EQ(state->CurrentName, "Ana");
-    EXPECT_FALSE(w.picPrevinir()->isVisible());
+    EXPECT_FALSE(ui(w).picPrevinir()->isVisible());
 }
 
 TEST_F(FrmPrincipalCalculateTest, RecordsFileThatCannotBeWrittenStillShowsTheCalendar)
@@ -226,8 +227,8 @@ TEST_F(FrmPrincipalCalculateTest, RecordsFileThatCannotBeWrittenStillShowsTheCal
     ASSERT_GE(messages.size(), 2u);
     EXPECT_EQ(messages[1].title, "Erro:");
     EXPECT_TRUE(messages[1].text.startsWith(QString::fromUtf8("Não foi possível gravar")));
-    EXPECT_EQ(w.lblMes()->text(), QString::fromUtf8("Março de 2001"));
-    EXPECT_FALSE(w.picPrevinir()->isVisible());
+    EXPECT_EQ(ui(w).lblMes()->text(), QString::fromUtf8("Março de 2001"));
+    EXPECT_FALSE(ui(w).picPrevinir()->isVisible());
     EXPECT_TRUE(QFileInfo(recordsPath()).isDir());
 }
 
@@ -238,7 +239,7 @@ TEST_F(FrmPrincipalCalculateTest, TodaysMarkGoesWithTheFirstConsultation)
     EXPECT_EQ(state->DayMarks.at(20, 3, 2001), markHoje);
     consult("Maria", "01/03/2001", "28");
     EXPECT_EQ(state->DayMarks.at(20, 3, 2001), 0);
-    EXPECT_EQ(w.lblMes()->text(), QString::fromUtf8("Março de 2001"));
+    EXPECT_EQ(ui(w).lblMes()->text(), QString::fromUtf8("Março de 2001"));
 }
 
 TEST_F(FrmPrincipalCalculateTest, RealQuestionBoxAnsweredNo)
@@ -261,5 +262,5 @@ TEST_F(FrmPrincipalCalculateTest, RealQuestionBoxAnsweredNo)
     buttons.sort();
     EXPECT_EQ(buttons, QStringList({QString::fromUtf8("Não"), "Sim"}));
     EXPECT_EQ(QFile(recordsPath()).size(), 0);
-    EXPECT_EQ(window->lblMes()->text(), QString::fromUtf8("Março de 2001"));
+    EXPECT_EQ(ui(*window).lblMes()->text(), QString::fromUtf8("Março de 2001"));
 }

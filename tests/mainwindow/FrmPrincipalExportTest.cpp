@@ -2,6 +2,7 @@
 // the PDF on demand, and where their dialogs start.
 
 #include "MainWindowFixture.h"
+#include "FrmPrincipalControls.h"
 #include "PdfWords.h"
 #include "PictureBox.h"
 #include "MainWindowTexts.h"
@@ -64,7 +65,7 @@ protected:
 TEST_F(FrmPrincipalExportTest, NothingToExportBeforeAConsultation)
 {
     FrmPrincipal &w = openWindow();
-    QTest::keyClick(w.cmbNome(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(ui(w).cmbNome(), Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Exportar para a agenda");
     EXPECT_TRUE(messages[0].text.startsWith(QString::fromUtf8("Ainda não há nada para exportar")));
@@ -77,8 +78,8 @@ TEST_F(FrmPrincipalExportTest, CtrlEInTheNameBoxSavesTheCalendarFromTheHome)
     consult("Maria", "01/03/2001", "28");
     answer = dir.filePath("agenda.ics");
     // Typed in the name box, where Ctrl+E would otherwise move to the end of the line.
-    w.cmbNome()->setFocus();
-    QTest::keyClick(w.cmbNome(), Qt::Key_E, Qt::ControlModifier);
+    ui(w).cmbNome()->setFocus();
+    QTest::keyClick(ui(w).cmbNome(), Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Exportar para a agenda");
     EXPECT_EQ(asked[0].suggested, home.path() + "/Quintrela Maria.ics"); // no Documents folder: the home
@@ -91,7 +92,7 @@ TEST_F(FrmPrincipalExportTest, CtrlEInTheNameBoxSavesTheCalendarFromTheHome)
     // With a Documents folder, there; a file that cannot be written is told.
     QDir(home.path()).mkdir("Documents");
     answer = "/nonexistent-folder/agenda.ics";
-    QTest::keyClick(w.cmbNome(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(ui(w).cmbNome(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(asked.back().suggested, home.path() + "/Documents/Quintrela Maria.ics");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Erro:");
@@ -121,7 +122,7 @@ TEST_F(FrmPrincipalExportTest, TheCalendarMenuAndThePdfOnDemand)
 
     // Ctrl+S keeps the month on view as the printed page, with or without a printer.
     answer = dir.filePath("marco.pdf");
-    QTest::keyClick(w.txtUltima(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(ui(w).txtUltima(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, QString::fromUtf8("Salvar o calendário como PDF"));
     EXPECT_EQ(asked[0].suggested, home.path() + "/Quintrela 2001-03.pdf");

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "FrmPrincipalControls.h"
 
 #include "FrmHistorico.h"
 #include "HistoryStore.h"
@@ -57,7 +58,7 @@ TEST_F(FrmPrincipalHistoryTest, AHistoryItCannotKeepIsToldOnceAndTheCalendarStil
     EXPECT_TRUE(messages[0].text.contains("danificado"));
     EXPECT_EQ(state->CurrentName, "Maria");
     EXPECT_EQ(state->Projection.size(), 36);
-    EXPECT_TRUE(w.lblMes()->text().endsWith("2026")) << w.lblMes()->text().toStdString();
+    EXPECT_TRUE(ui(w).lblMes()->text().endsWith("2026")) << ui(w).lblMes()->text().toStdString();
     EXPECT_EQ(TestSupport::readBytes(dir.filePath("historico.db")), QByteArray(4096, '\x33'));
 }
 
@@ -65,11 +66,11 @@ TEST_F(FrmPrincipalHistoryTest, CtrlHOpensHerHistoryAndHerMeanGoesToPeriodo)
 {
     HistoryStore(dir.path()).add("Maria", {QDate(2026, 8, 1), QDate(2026, 8, 30), QDate(2026, 9, 28), QDate(2026, 10, 28)});
     FrmPrincipal &w = open();
-    QTest::keyClick(w.cmbNome(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(ui(w).cmbNome(), Qt::Key_H, Qt::ControlModifier);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title + "|" + messages[0].text, "Histórico|Digite o seu nome para ver o seu histórico.");
 
-    type(w.cmbNome(), "Maria");
+    type(ui(w).cmbNome(), "Maria");
     QString title;
     QTimer::singleShot(0, [&] {
         auto *history = qobject_cast<FrmHistorico *>(QApplication::activeModalWidget());
@@ -77,7 +78,7 @@ TEST_F(FrmPrincipalHistoryTest, CtrlHOpensHerHistoryAndHerMeanGoesToPeriodo)
         title = history->windowTitle();
         history->findChild<QPushButton *>("cmdUsarMedia")->click();
     });
-    QTest::keyClick(w.cmbNome(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(ui(w).cmbNome(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(title, "Histórico de Maria");
-    EXPECT_EQ(w.txtPeriodo()->text(), "29");
+    EXPECT_EQ(ui(w).txtPeriodo()->text(), "29");
 }

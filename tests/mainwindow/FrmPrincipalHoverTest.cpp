@@ -1,4 +1,5 @@
 #include "ImageButton.h"
+#include "FrmPrincipalControls.h"
 #include "MainWindowFixture.h"
 #include "PictureBox.h"
 
@@ -18,12 +19,12 @@ protected:
     }
     std::array<int, 4> borders() const
     {
-        return {window->imgCalcular()->borderStyle(), window->imgImprimir()->borderStyle(),
-                window->imgQuintrela()->borderStyle(), window->imgQuintrela1()->borderStyle()};
+        return {ui(*window).imgCalcular()->borderStyle(), ui(*window).imgImprimir()->borderStyle(),
+                ui(*window).imgQuintrela()->borderStyle(), ui(*window).imgQuintrela1()->borderStyle()};
     }
     void lightAll()
     {
-        for (ImageButton *b : {window->imgCalcular(), window->imgImprimir(), window->imgQuintrela(), window->imgQuintrela1()})
+        for (ImageButton *b : {ui(*window).imgCalcular(), ui(*window).imgImprimir(), ui(*window).imgQuintrela(), ui(*window).imgQuintrela1()})
             b->setBorderStyle(1);
     }
 };
@@ -34,9 +35,9 @@ TEST_F(FrmPrincipalHoverTest, CalculateThenPrintLeavesOnlyPrintLit)
 {
     FrmPrincipal &w = open();
     EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 0}));
-    moveOver(w.imgCalcular());
+    moveOver(ui(w).imgCalcular());
     EXPECT_EQ(borders(), (std::array<int, 4>{1, 0, 0, 0}));
-    moveOver(w.imgImprimir());
+    moveOver(ui(w).imgImprimir());
     EXPECT_EQ(borders(), (std::array<int, 4>{0, 1, 0, 0}));
 }
 
@@ -44,16 +45,16 @@ TEST_F(FrmPrincipalHoverTest, RowsOfTheTable)
 {
     FrmPrincipal &w = open();
     const std::pair<QWidget *, std::array<int, 4>> rows[] = {
-        {w.lblDia(10), {0, 0, 0, 0}},
-        {w.txtUltima(), {0, 0, 1, 1}},
-        {w.lblMes(), {0, 0, 1, 1}},
-        {w.imgGoLeft(), {0, 0, 1, 1}},
-        {w.lblSexoSafe(), {1, 1, 0, 0}},
-        {w.imgPublicitario(), {1, 1, 0, 1}},
-        {w.cmbNome(), {1, 1, 1, 1}},      // the name box changes nothing
-        {w.lblLabel(0), {1, 1, 1, 1}},    // nor a caption without a handler
-        {w.lblInfo(), {1, 1, 1, 1}},
-        {w.lblSemana(2), {1, 1, 1, 1}},
+        {ui(w).lblDia(10), {0, 0, 0, 0}},
+        {ui(w).txtUltima(), {0, 0, 1, 1}},
+        {ui(w).lblMes(), {0, 0, 1, 1}},
+        {ui(w).imgGoLeft(), {0, 0, 1, 1}},
+        {ui(w).lblSexoSafe(), {1, 1, 0, 0}},
+        {ui(w).imgPublicitario(), {1, 1, 0, 1}},
+        {ui(w).cmbNome(), {1, 1, 1, 1}},      // the name box changes nothing
+        {ui(w).lblLabel(0), {1, 1, 1, 1}},    // nor a caption without a handler
+        {ui(w).lblInfo(), {1, 1, 1, 1}},
+        {ui(w).lblSemana(2), {1, 1, 1, 1}},
     };
     for (const auto &[control, expected] : rows) {
         lightAll();
@@ -70,23 +71,23 @@ TEST_F(FrmPrincipalHoverTest, RowsOfTheTable)
 TEST_F(FrmPrincipalHoverTest, ProductBannersLightThemselves)
 {
     FrmPrincipal &w = open();
-    moveOver(w.imgQuintrela());
+    moveOver(ui(w).imgQuintrela());
     EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 1, 0}));
-    moveOver(w.imgPublicitario()); // off, and imgQuintrela1 untouched
+    moveOver(ui(w).imgPublicitario()); // off, and imgQuintrela1 untouched
     EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 0}));
-    w.picPrevinir()->hide();
-    moveOver(w.imgQuintrela1());
+    ui(w).picPrevinir()->hide();
+    moveOver(ui(w).imgQuintrela1());
     EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 1}));
-    moveOver(w.lblInfoLegenda(1));
+    moveOver(ui(w).lblInfoLegenda(1));
     EXPECT_EQ(borders(), (std::array<int, 4>{0, 0, 0, 0}));
 }
 
 TEST_F(FrmPrincipalHoverTest, ABorderIsDrawnAroundTheLitPicture)
 {
     FrmPrincipal &w = open();
-    const QImage plain = w.imgCalcular()->grab().toImage();
-    w.imgCalcular()->setBorderStyle(1);
-    const QImage lit = w.imgCalcular()->grab().toImage();
+    const QImage plain = ui(w).imgCalcular()->grab().toImage();
+    ui(w).imgCalcular()->setBorderStyle(1);
+    const QImage lit = ui(w).imgCalcular()->grab().toImage();
     EXPECT_EQ(lit.pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(lit.pixelColor(31, 16), QColor(Qt::black));
     EXPECT_NE(plain.pixelColor(0, 0), QColor(Qt::black));
@@ -95,9 +96,9 @@ TEST_F(FrmPrincipalHoverTest, ABorderIsDrawnAroundTheLitPicture)
 TEST_F(FrmPrincipalHoverTest, BannersOpenTheirPages)
 {
     FrmPrincipal &w = open();
-    QTest::mouseClick(w.imgQuintrela(), Qt::LeftButton);
-    w.picPrevinir()->hide();
-    QTest::mouseClick(w.imgQuintrela1(), Qt::LeftButton);
+    QTest::mouseClick(ui(w).imgQuintrela(), Qt::LeftButton);
+    ui(w).picPrevinir()->hide();
+    QTest::mouseClick(ui(w).imgQuintrela1(), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0], opened[1]);
     EXPECT_EQ(opened[0].scheme(), "https");
@@ -112,7 +113,7 @@ TEST_F(FrmPrincipalHoverTest, AdvertisingLinkWorksFrom10March2001)
         today = day;
         opened.clear();
         open();
-        QTest::mouseClick(window->imgPublicitario(), Qt::LeftButton);
+        QTest::mouseClick(ui(*window).imgPublicitario(), Qt::LeftButton);
         EXPECT_EQ(opened.size(), opens ? 1u : 0u) << qPrintable(day.toString());
         if (opens) {
             EXPECT_NE(opened[0].toString(), QString::fromUtf8("https://quintrela.com.br"));
@@ -123,18 +124,18 @@ TEST_F(FrmPrincipalHoverTest, AdvertisingLinkWorksFrom10March2001)
 TEST_F(FrmPrincipalHoverTest, PicturesThatActAsButtonsHaveNamesAndKeys)
 {
     FrmPrincipal &w = open();
-    for (QWidget *image : {static_cast<QWidget *>(w.imgCalcular()), static_cast<QWidget *>(w.imgImprimir()),
-                           static_cast<QWidget *>(w.imgGoLeft()), static_cast<QWidget *>(w.imgGoRight()),
-                           static_cast<QWidget *>(w.imgQuintrela()), static_cast<QWidget *>(w.imgQuintrela1()),
-                           static_cast<QWidget *>(w.imgPublicitario())}) {
+    for (QWidget *image : {static_cast<QWidget *>(ui(w).imgCalcular()), static_cast<QWidget *>(ui(w).imgImprimir()),
+                           static_cast<QWidget *>(ui(w).imgGoLeft()), static_cast<QWidget *>(ui(w).imgGoRight()),
+                           static_cast<QWidget *>(ui(w).imgQuintrela()), static_cast<QWidget *>(ui(w).imgQuintrela1()),
+                           static_cast<QWidget *>(ui(w).imgPublicitario())}) {
         EXPECT_FALSE(image->accessibleName().isEmpty()) << qPrintable(image->objectName());
         EXPECT_FALSE(image->accessibleDescription().isEmpty()) << qPrintable(image->objectName());
     }
-    EXPECT_EQ(w.imgGoLeft()->accessibleName(), QString::fromUtf8("Mês anterior"));
+    EXPECT_EQ(ui(w).imgGoLeft()->accessibleName(), QString::fromUtf8("Mês anterior"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-    EXPECT_EQ(w.lblMes()->text(), "Janeiro de 2027");
+    EXPECT_EQ(ui(w).lblMes()->text(), "Janeiro de 2027");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
-    EXPECT_EQ(w.lblMes()->text(), "Novembro de 2026");
+    EXPECT_EQ(ui(w).lblMes()->text(), "Novembro de 2026");
 }

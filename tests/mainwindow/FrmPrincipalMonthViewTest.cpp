@@ -1,4 +1,5 @@
 #include "ImageButton.h"
+#include "FrmPrincipalControls.h"
 #include "MainWindowFixture.h"
 #include "MarkColors.h"
 
@@ -17,7 +18,7 @@ protected:
     {
         int first = -1, last = -1;
         for (int i = 0; i < 42; ++i) {
-            if (window->lblDia(i)->text().isEmpty())
+            if (ui(*window).lblDia(i)->text().isEmpty())
                 continue;
             if (first < 0)
                 first = i;
@@ -47,12 +48,12 @@ TEST_P(FrmPrincipalShowMonthTest, PlacesTheDays)
 {
     const ShownMonthCase c = GetParam();
     FrmPrincipal &w = open();
-    w.ShowMonth("12", "2026"); // leaves the cells full before the month under test
-    w.ShowMonth(c.month, c.year);
-    EXPECT_EQ(w.lblMes()->text(), QString::fromUtf8(c.caption));
+    w.ShowMonth(QDate(2026, 12, 1)); // leaves the cells full before the month under test
+    w.ShowMonth(QDate(QString::fromLatin1(c.year).toInt(), QString::fromLatin1(c.month).toInt(), 1));
+    EXPECT_EQ(ui(w).lblMes()->text(), QString::fromUtf8(c.caption));
     EXPECT_EQ(usedCells(), std::make_pair(c.firstCell, c.lastCell));
     for (int i = c.firstCell; i <= c.lastCell; ++i)
-        EXPECT_EQ(w.lblDia(i)->text(), DateText::twoDigits(i - c.firstCell + 1));
+        EXPECT_EQ(ui(w).lblDia(i)->text(), DateText::twoDigits(i - c.firstCell + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Months, FrmPrincipalShowMonthTest, ::testing::Values(
@@ -67,29 +68,29 @@ TEST_F(FrmPrincipalMonthViewTest, StartsOnTodaysMonthWithTodayInOrange)
 {
     today = QDate(2026, 12, 31);
     FrmPrincipal &w = open();
-    EXPECT_EQ(state->ShownMonth, "12");
-    EXPECT_EQ(state->ShownYear, "2026");
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2026");
-    EXPECT_EQ(w.txtUltima()->text(), "31/12/2026");
-    QLabel *cell = w.lblDia(2 + 30); // December 2026 starts on a Tuesday
+    EXPECT_EQ(state->ShownMonth, 12);
+    EXPECT_EQ(state->ShownYear, 2026);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2026");
+    EXPECT_EQ(ui(w).txtUltima()->text(), "31/12/2026");
+    QLabel *cell = ui(w).lblDia(2 + 30); // December 2026 starts on a Tuesday
     EXPECT_EQ(cell->text(), "31");
     EXPECT_EQ(cell->palette().color(QPalette::WindowText), QColor(255, 128, 0));
-    EXPECT_EQ(w.lblDia(2)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(ui(w).lblDia(2)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
 }
 
 TEST_F(FrmPrincipalMonthViewTest, ArrowsStepOverYearEnds)
 {
     today = QDate(2001, 1, 15);
     FrmPrincipal &w = open();
-    EXPECT_EQ(state->ShownMonth, "1");
-    QTest::mouseClick(w.imgGoLeft(), Qt::LeftButton);
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2000");
-    EXPECT_EQ(state->ShownMonth, "12");
-    EXPECT_EQ(state->ShownYear, "2000");
-    QTest::mouseClick(w.imgGoRight(), Qt::LeftButton);
-    QTest::mouseClick(w.imgGoRight(), Qt::LeftButton);
-    EXPECT_EQ(w.lblMes()->text(), "Fevereiro de 2001");
-    EXPECT_EQ(state->ShownMonth, "02");
+    EXPECT_EQ(state->ShownMonth, 1);
+    QTest::mouseClick(ui(w).imgGoLeft(), Qt::LeftButton);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2000");
+    EXPECT_EQ(state->ShownMonth, 12);
+    EXPECT_EQ(state->ShownYear, 2000);
+    QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
+    QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Fevereiro de 2001");
+    EXPECT_EQ(state->ShownMonth, 2);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -97,30 +98,30 @@ TEST_F(FrmPrincipalMonthViewTest, ArrowsStopAtTheEndsOfTheTable)
 {
     today = QDate(1980, 2, 10);
     FrmPrincipal &w = open();
-    QTest::mouseClick(w.imgGoLeft(), Qt::LeftButton);
-    EXPECT_EQ(w.lblMes()->text(), "Janeiro de 1980");
-    QTest::mouseClick(w.imgGoLeft(), Qt::LeftButton);
-    EXPECT_EQ(w.lblMes()->text(), "Janeiro de 1980");
-    EXPECT_EQ(state->ShownMonth, "01");
-    EXPECT_EQ(state->ShownYear, "1980");
+    QTest::mouseClick(ui(w).imgGoLeft(), Qt::LeftButton);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Janeiro de 1980");
+    QTest::mouseClick(ui(w).imgGoLeft(), Qt::LeftButton);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Janeiro de 1980");
+    EXPECT_EQ(state->ShownMonth, 1);
+    EXPECT_EQ(state->ShownYear, 1980);
 
-    state->ShownMonth = "11";
-    state->ShownYear = "2080";
-    QTest::mouseClick(w.imgGoRight(), Qt::LeftButton);
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2080");
-    QTest::mouseClick(w.imgGoRight(), Qt::LeftButton);
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2080");
-    EXPECT_EQ(state->ShownMonth, "12");
-    EXPECT_EQ(state->ShownYear, "2080");
+    state->ShownMonth = 11;
+    state->ShownYear = 2080;
+    QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2080");
+    QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2080");
+    EXPECT_EQ(state->ShownMonth, 12);
+    EXPECT_EQ(state->ShownYear, 2080);
 }
 
 TEST_F(FrmPrincipalMonthViewTest, MarksAreReadAfreshAtEveryDrawing)
 {
     FrmPrincipal &w = open();
-    state->DayMarks.SetMark("10/05/2027", MarkColors::markApice);
-    w.ShowMonth("5", "2027");
-    EXPECT_EQ(w.lblDia(6 + 9)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    state->DayMarks.SetMark(QDate(2027, 5, 10), MarkColors::markApice);
+    w.ShowMonth(QDate(2027, 5, 1));
+    EXPECT_EQ(ui(w).lblDia(6 + 9)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     state->DayMarks.ClearMarks();
-    w.ShowMonth("05", "2027");
-    EXPECT_EQ(w.lblDia(6 + 9)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    w.ShowMonth(QDate(2027, 5, 1));
+    EXPECT_EQ(ui(w).lblDia(6 + 9)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
 }

@@ -1,4 +1,5 @@
 #include "FakePrintQueue.h"
+#include "FrmPrincipalControls.h"
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
 #include "PdfWords.h"
@@ -49,14 +50,14 @@ TEST_F(FrmPrincipalPrintTest, PrintsTheMonthOnViewOnTheDefaultPrinter)
 {
     const QString printed = dir.path() + "/printer.pdf";
     FrmPrincipal &w = openWith([&] { return pdfPrinter(printed); }, QString());
-    w.imgCalcular()->setBorderStyle(1);
-    w.imgImprimir()->setBorderStyle(1);
-    QTest::mouseClick(w.imgImprimir(), Qt::LeftButton);
+    ui(w).imgCalcular()->setBorderStyle(1);
+    ui(w).imgImprimir()->setBorderStyle(1);
+    QTest::mouseClick(ui(w).imgImprimir(), Qt::LeftButton);
     EXPECT_EQ(printersAsked, 1);
     EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(w.imgCalcular()->borderStyle(), 0);
-    EXPECT_EQ(w.imgImprimir()->borderStyle(), 0);
+    EXPECT_EQ(ui(w).imgCalcular()->borderStyle(), 0);
+    EXPECT_EQ(ui(w).imgImprimir()->borderStyle(), 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     const PdfPage page = readPdfPage(printed);
     EXPECT_FALSE(page.find("Dezembro").isEmpty());
@@ -82,7 +83,7 @@ TEST_F(FrmPrincipalPrintTest, DecliningThePdfSavesNothing)
 {
     openWith(noPrinter, pdfPath());
     answers = {false};
-    QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
+    QTest::mouseClick(ui(*window).imgImprimir(), Qt::LeftButton);
     EXPECT_EQ(questions.size(), 1u);
     EXPECT_TRUE(suggestions.isEmpty());
     EXPECT_FALSE(QFile::exists(pdfPath()));
@@ -90,7 +91,7 @@ TEST_F(FrmPrincipalPrintTest, DecliningThePdfSavesNothing)
     answers = {true}; // then the file dialog is cancelled
     window = nullptr;
     openWith(noPrinter, QString());
-    QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
+    QTest::mouseClick(ui(*window).imgImprimir(), Qt::LeftButton);
     EXPECT_EQ(suggestions.size(), 1);
     EXPECT_TRUE(messages.empty());
 }
@@ -101,7 +102,7 @@ TEST_F(FrmPrincipalPrintTest, AFailingPrinterIsNotReportedAsPrinted)
                                                           PrintOutcome{PrintOutcome::Status::Failed, "Broken pipe"}); },
              "/nonexistent-folder/saved.pdf");
     answers = {true};
-    QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
+    QTest::mouseClick(ui(*window).imgImprimir(), Qt::LeftButton);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_TRUE(questions[0].startsWith(QString::fromUtf8(
         "Erro:|A impressora não conseguiu imprimir o calendário. O serviço de impressão informou: Broken pipe.")));
@@ -118,7 +119,7 @@ TEST_F(FrmPrincipalPrintTest, ACancelledPrinterFileDialogSaysNothing)
     openWith([] { return std::make_unique<FakePrintQueue>(QString(), PrintOutcome{},
                                                           PrintOutcome{PrintOutcome::Status::Cancelled, {}}); },
              pdfPath());
-    QTest::mouseClick(window->imgImprimir(), Qt::LeftButton);
+    QTest::mouseClick(ui(*window).imgImprimir(), Qt::LeftButton);
     EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(QFile::exists(pdfPath()));

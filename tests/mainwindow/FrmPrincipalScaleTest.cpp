@@ -2,6 +2,7 @@
 // pictures drawn for the screen, and captions whole.
 
 #include "Artwork.h"
+#include "FrmPrincipalControls.h"
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
 #include "PictureBox.h"
@@ -33,11 +34,11 @@ bool blownUp(const QImage &image, const QRect &area)
 TEST_F(FrmPrincipalScaleTest, ImprimirLiesWhollyInsideTheWindow)
 {
     FrmPrincipal &w = open();
-    QLabel *caption = w.lblLabel(5);
+    QLabel *caption = ui(w).lblLabel(5);
     const QRectF ink = QFontMetricsF(caption->font()).boundingRect(caption->text());
     const double right = caption->mapTo(&w, QPoint(0, 0)).x() + ink.right();
     // Inside the input bar's border, which stands inside the window.
-    const QRect inside = w.picEntrada()->contentsRect().translated(w.picEntrada()->pos());
+    const QRect inside = ui(w).picEntrada()->contentsRect().translated(ui(w).picEntrada()->pos());
     EXPECT_LE(right, inside.right() + 1.0) << "scale " << w.devicePixelRatioF();
     EXPECT_LE(ink.width(), caption->width());
 }
@@ -47,8 +48,8 @@ TEST_F(FrmPrincipalScaleTest, PicturesAreDrawnForTheScreen)
     FrmPrincipal &w = open();
     const qreal ratio = w.devicePixelRatioF();
     const qreal expected = ratio > 1 ? 2.0 : 1.0;
-    for (ImageButton *image : {w.imgCalcular(), w.imgImprimir(), w.imgGoLeft(), w.imgGoRight(), w.imgQuintrela(),
-                               w.imgPublicitario()}) {
+    for (ImageButton *image : {ui(w).imgCalcular(), ui(w).imgImprimir(), ui(w).imgGoLeft(), ui(w).imgGoRight(), ui(w).imgQuintrela(),
+                               ui(w).imgPublicitario()}) {
         EXPECT_EQ(image->pixmap().devicePixelRatio(), expected) << qPrintable(image->objectName());
         EXPECT_EQ(image->size(), image->pixmap().deviceIndependentSize().toSize());
     }
@@ -57,7 +58,7 @@ TEST_F(FrmPrincipalScaleTest, PicturesAreDrawnForTheScreen)
         return;
     // On screen, a picture has detail finer than its designed pixels.
     const QImage shot = w.grab().toImage();
-    for (ImageButton *image : {w.imgCalcular(), w.imgGoLeft(), w.imgPublicitario()}) {
+    for (ImageButton *image : {ui(w).imgCalcular(), ui(w).imgGoLeft(), ui(w).imgPublicitario()}) {
         const QRect place(image->mapTo(&w, QPoint(0, 0)) * 2, image->size() * 2);
         EXPECT_FALSE(blownUp(shot, place)) << qPrintable(image->objectName());
     }

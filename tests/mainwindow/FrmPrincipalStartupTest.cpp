@@ -1,4 +1,5 @@
 #include "DateText.h"
+#include "FrmPrincipalControls.h"
 #include "ImageButton.h"
 #include "MainWindowFixture.h"
 #include "MarkColors.h"
@@ -48,7 +49,7 @@ TEST_F(FrmPrincipalStartupTest, UnreadableSettingsAreToldOnceAndTakenAsZero)
     EXPECT_EQ(messages[0].title, "Erro:");
     EXPECT_TRUE(messages[0].text.contains("qtrconf.dat"));
     EXPECT_FALSE(state->EndDateIsNext);
-    EXPECT_EQ(w.lblMes()->text(), "Dezembro de 2026"); // the program goes on
+    EXPECT_EQ(ui(w).lblMes()->text(), "Dezembro de 2026"); // the program goes on
 }
 
 TEST_F(FrmPrincipalStartupTest, LegendBannerTodayAndNames)
@@ -60,20 +61,20 @@ TEST_F(FrmPrincipalStartupTest, LegendBannerTodayAndNames)
     const QColor colours[] = {QColor(0, 0, 255), QColor(128, 128, 255), QColor(255, 128, 128),
                               QColor(255, 0, 0), QColor(0, 0, 0), QColor(255, 128, 0)};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(w.legendBox(i)->background(), colours[i]) << i;
-    EXPECT_FALSE(w.legendBox(4)->isVisible());
-    EXPECT_FALSE(w.lblInfoLegenda(5)->isVisible());
-    EXPECT_EQ(w.imgPublicitario()->pixmap().toImage(), w.imgPub(0)->pixmap().toImage());
-    EXPECT_EQ(w.txtUltima()->text(), "07/12/2026");
-    EXPECT_EQ(w.txtPeriodo()->text(), "28");
-    EXPECT_EQ(state->ShownMonth, "12");
+        EXPECT_EQ(ui(w).legendBox(i)->background(), colours[i]) << i;
+    EXPECT_FALSE(ui(w).legendBox(4)->isVisible());
+    EXPECT_FALSE(ui(w).lblInfoLegenda(5)->isVisible());
+    EXPECT_EQ(ui(w).imgPublicitario()->pixmap().toImage(), ui(w).imgPub(0)->pixmap().toImage());
+    EXPECT_EQ(ui(w).txtUltima()->text(), "07/12/2026");
+    EXPECT_EQ(ui(w).txtPeriodo()->text(), "28");
+    EXPECT_EQ(state->ShownMonth, 12);
     EXPECT_EQ(state->DayMarks.at(7, 12, 2026), MarkColors::markHoje);
     // File order, duplicates kept, no name picked.
-    ASSERT_EQ(w.cmbNome()->count(), 3);
-    EXPECT_EQ(w.cmbNome()->itemText(0), "Ana");
-    EXPECT_EQ(w.cmbNome()->itemText(1), "Bia");
-    EXPECT_EQ(w.cmbNome()->itemText(2), "Ana");
-    EXPECT_TRUE(w.cmbNome()->currentText().isEmpty());
+    ASSERT_EQ(ui(w).cmbNome()->count(), 3);
+    EXPECT_EQ(ui(w).cmbNome()->itemText(0), "Ana");
+    EXPECT_EQ(ui(w).cmbNome()->itemText(1), "Bia");
+    EXPECT_EQ(ui(w).cmbNome()->itemText(2), "Ana");
+    EXPECT_TRUE(ui(w).cmbNome()->currentText().isEmpty());
 }
 
 TEST_F(FrmPrincipalStartupTest, TodayOutsideTheTableGetsNoMarkAndNoCrash)
@@ -82,8 +83,8 @@ TEST_F(FrmPrincipalStartupTest, TodayOutsideTheTableGetsNoMarkAndNoCrash)
         today = day;
         state = std::make_unique<fQuintrela>();
         FrmPrincipal &w = open();
-        EXPECT_EQ(w.txtUltima()->text(), DateText::formatDdMmYyyy(day));
-        EXPECT_EQ(w.lblMes()->text(), DateText::monthCaption(day));
+        EXPECT_EQ(ui(w).txtUltima()->text(), DateText::formatDdMmYyyy(day));
+        EXPECT_EQ(ui(w).lblMes()->text(), DateText::monthCaption(day));
         for (qint32 cell : state->DayMarks.cells())
             ASSERT_EQ(cell, 0);
     }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "FrmPrincipalControls.h"
 
 #include "ImageButton.h"
 
@@ -7,8 +8,8 @@
 
 void MainWindowFixture::consult(const QString &name, const QString &date, const QString &cycle)
 {
-    type(window->cmbNome()->lineEdit(), name);
-    type(window->txtUltima(), date);
-    type(window->txtPeriodo(), cycle);
-    QTest::mouseClick(window->imgCalcular(), Qt::LeftButton);
+    type(ui(*window).cmbNome()->lineEdit(), name);
+    type(ui(*window).txtUltima(), date);
+    type(ui(*window).txtPeriodo(), cycle);
+    QTest::mouseClick(ui(*window).imgCalcular(), Qt::LeftButton);
 }

@@ -53,6 +53,7 @@ protected:
             answers.pop_front();
             return a;
         };
+        s.askToDestroy = s.askYesNo;
         s.today = [this] { return today; };
         s.openUrl = [this](const QUrl &url) { opened.push_back(url); };
         return s;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -22,4 +23,23 @@ TEST(WindowServicesTest, ABoxBeforeTheWindowIsShownStandsInTheMiddleOfTheScreen)
     WindowServices::standard().message(&window, QMessageBox::Warning, "Erro:", "Texto");
     const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((centre - screen).manhattanLength(), 40) << centre.x() << "," << centre.y();
+}
+
+TEST(WindowServicesTest, AQuestionThatDestroysHasNoAsItsDefault)
+{
+    const WindowServices services = WindowServices::standard();
+    const struct
+    {
+        std::function<bool(QWidget *, const QString &, const QString &)> ask;
+        bool enterAnswers;
+    } questions[] = {{services.askYesNo, true}, {services.askToDestroy, false}};
+    for (const auto &q : questions) {
+        QTimer::singleShot(100, [] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            // Enter, as she would press it in haste.
+            box->defaultButton()->click();
+        });
+        EXPECT_EQ(q.ask(nullptr, "Pergunta", "Apagar?"), q.enterAnswers);
+    }
 }

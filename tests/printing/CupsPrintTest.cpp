@@ -3,6 +3,7 @@
 // job's document; the window's print button sends the page there.
 
 #include "FrmPrincipal.h"
+#include "FrmPrincipalControls.h"
 #include "ImageButton.h"
 #include "PdfWords.h"
 #include "fQuintrela.h"
@@ -170,7 +171,7 @@ protected:
 
     PdfPage printWith(FrmPrincipal &window)
     {
-        QTest::mouseClick(window.imgImprimir(), Qt::LeftButton);
+        QTest::mouseClick(ui(window).imgImprimir(), Qt::LeftButton);
         const QString job = scheduler->waitForJob(++jobs);
         EXPECT_FALSE(job.isEmpty()) << qPrintable(scheduler->log());
         return readPdfPage(job);
@@ -209,6 +210,7 @@ WindowServices quiet(QDate today)
         ADD_FAILURE() << qPrintable(t) << " " << qPrintable(x);
     };
     s.askYesNo = [](QWidget *, const QString &, const QString &) { return true; };
+    s.askToDestroy = s.askYesNo;
     s.today = [today] { return today; };
     return s;
 }
@@ -221,6 +223,7 @@ std::unique_ptr<FrmPrincipal> windowAnsweringNo(fQuintrela &state, const QString
         asked << title + "|" + text;
         return false;
     };
+    s.askToDestroy = s.askYesNo;
     auto window = std::make_unique<FrmPrincipal>(state, folder, s);
     window->show();
     return window;
@@ -246,8 +249,8 @@ TEST_F(CupsPrintTest, MonthsBeforeAnyConsultation)
         EXPECT_FALSE(w.text.startsWith('(')) << qPrintable(w.text); // today is not a printed mark
 
     // February 2026 fills the first four rows exactly.
-    state.ShownMonth = "2";
-    state.ShownYear = "2026";
+    state.ShownMonth = 2;
+    state.ShownYear = 2026;
     page = printWith(window);
     EXPECT_FALSE(page.find("Fevereiro").isEmpty());
     cells = dayCells(page);
@@ -265,10 +268,10 @@ TEST_F(CupsPrintTest, WorkedExampleAfterAConsultation)
     settings.close();
     FrmPrincipal window(state, folder.path(), quiet(QDate(2026, 12, 7)));
     window.show();
-    window.cmbNome()->setEditText("Maria");
-    window.txtUltima()->setText("01/03/2001");
-    window.txtPeriodo()->setText("28");
-    QTest::mouseClick(window.imgCalcular(), Qt::LeftButton);
+    ui(window).cmbNome()->setEditText("Maria");
+    ui(window).txtUltima()->setText("01/03/2001");
+    ui(window).txtPeriodo()->setText("28");
+    QTest::mouseClick(ui(window).imgCalcular(), Qt::LeftButton);
 
     const PdfPage page = printWith(window);
     EXPECT_FALSE(page.find(QString::fromUtf8("Março")).isEmpty());
@@ -296,9 +299,9 @@ TEST_F(CupsPrintTest, TheJobIsNamedAndCtrlSKeepsTheSamePage)
     };
     FrmPrincipal window(state, folder.path(), s);
     window.show();
-    window.cmbNome()->setEditText("Maria");
-    window.txtUltima()->setText("01/03/2001");
-    window.txtPeriodo()->setText("28");
+    ui(window).cmbNome()->setEditText("Maria");
+    ui(window).txtUltima()->setText("01/03/2001");
+    ui(window).txtPeriodo()->setText("28");
     window.imgCalcularClick();
 
     const PdfPage printed = printWith(window);
@@ -326,7 +329,7 @@ TEST_F(CupsPrintTest, AQueueThatRefusesOrIsStoppedLosesNoPage)
     for (const auto &[fault, mend] : faults) {
         ASSERT_TRUE(scheduler->queue(fault)) << fault;
         asked.clear();
-        QTest::mouseClick(window.imgImprimir(), Qt::LeftButton);
+        QTest::mouseClick(ui(window).imgImprimir(), Qt::LeftButton);
         ASSERT_TRUE(scheduler->queue(mend)) << mend;
         ASSERT_EQ(asked.size(), 1) << fault;
         EXPECT_TRUE(asked[0].startsWith(QString::fromUtf8("Erro:|A impressora não conseguiu imprimir o calendário.")))
@@ -364,7 +367,7 @@ TEST_F(CupsPrintTest, AStoppedPrintServiceIsToldAsSuch)
     const auto shown = windowAnsweringNo(state, folder.path(), asked);
     FrmPrincipal &window = *shown;
     scheduler->stop();
-    QTest::mouseClick(window.imgImprimir(), Qt::LeftButton);
+    QTest::mouseClick(ui(window).imgImprimir(), Qt::LeftButton);
     ASSERT_TRUE(scheduler->start());
     ASSERT_EQ(asked.size(), 1);
     EXPECT_TRUE(asked[0].startsWith(QString::fromUtf8(

@@ -37,7 +37,7 @@ protected:
 
     bool print(const QString &month, const QString &year)
     {
-        return PrintCalendar(*state, faces, "https://quintrela.com.br", month, year, printer);
+        return PrintCalendar(*state, faces, "https://quintrela.com.br", QDate(year.toInt(), month.toInt(), 1), printer);
     }
 
     // The day number printed in a cell, by its right and top anchors.
@@ -176,7 +176,7 @@ TEST_F(PrintCalendarTest, MonthWithOrWithoutLeadingZeroPrintsTheSamePage)
 
 TEST_F(PrintCalendarTest, BeforeAnyConsultationNothingIsMarked)
 {
-    state->DayMarks.SetMark("07/12/2026", markHoje); // today prints as a plain day
+    state->DayMarks.SetMark(QDate(2026, 12, 7), markHoje); // today prints as a plain day
     ASSERT_TRUE(print("12", "2026"));
     EXPECT_NE(printer.find(QString::fromUtf8("Calendário menstrual de ")), nullptr);
     EXPECT_TRUE(printer.pictures.isEmpty());
@@ -187,8 +187,8 @@ TEST_F(PrintCalendarTest, BeforeAnyConsultationNothingIsMarked)
 TEST_F(PrintCalendarTest, MarkedDaysGetTheirFaceAndLegend)
 {
     state->EndDateIsNext = true;
-    ProjectCycles(*state, "01/03/2001", "28");
-    state->DayMarks.SetMark("20/03/2001", 0x123456); // an unknown value prints nothing
+    ProjectCycles(*state, QDate(2001, 3, 1), 28);
+    state->DayMarks.SetMark(QDate(2001, 3, 20), 0x123456); // an unknown value prints nothing
     ASSERT_TRUE(print("3", "2001"));
     struct Expected { int day; int face; const char *legend; };
     const Expected marked[] = {

@@ -41,7 +41,7 @@ PdfPage printToPdf(const fQuintrela &state, const QString &month, const QString 
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     QtPrinterSurface surface(printer);
-    EXPECT_TRUE(PrintCalendar(state, faces(), "https://quintrela.com.br", month, year, surface));
+    EXPECT_TRUE(PrintCalendar(state, faces(), "https://quintrela.com.br", QDate(year.toInt(), month.toInt(), 1), surface));
     if (margins)
         *margins = printer.pageLayout().margins(QPageLayout::Millimeter);
     return readPdfPage(path);
@@ -55,7 +55,7 @@ TEST(QtPrinterSurfaceTest, PageTextsStandWhereTheLayoutPutsThem)
     fQuintrela state;
     state.CurrentName = "Maria";
     state.EndDateIsNext = true;
-    ProjectCycles(state, "01/03/2001", "28");
+    ProjectCycles(state, QDate(2001, 3, 1), 28);
     QMarginsF margins;
     const PdfPage page = printToPdf(state, "3", "2001", dir.filePath("page.pdf"), &margins);
     ASSERT_FALSE(page.words.isEmpty());
@@ -103,7 +103,7 @@ TEST(QtPrinterSurfaceTest, LinesAreTheSameWidthOnAnyPrinter)
         printer.setOutputFileName(pdf);
         printer.setResolution(resolution);
         QtPrinterSurface surface(printer);
-        ASSERT_TRUE(PrintCalendar(state, faces(), "https://quintrela.com.br", "3", "2026", surface));
+        ASSERT_TRUE(PrintCalendar(state, faces(), "https://quintrela.com.br", QDate(2026, 3, 1), surface));
         const QPageLayout layout = printer.pageLayout();
         // Down the page through the middle of the frame's top edge (y = 2 mm).
         const double dotsPerMm = 600 / 25.4;

@@ -8,7 +8,7 @@
 // transaction, synced in full before it is reported; a database that is
 // damaged, newer, of another program or in use is told, and left untouched.
 //
-// Schema (user_version 1), also in the README:
+// Schema (user_version 2; 1 is read, and brought up to 2 by a change), also in the README:
 //   period_start(name_key, name, start 'yyyy-MM-dd', typed_length or NULL),
 //   one row per name and date.
 
@@ -21,15 +21,11 @@
 class HistoryStore
 {
 public:
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2;
     static inline const QString fileName = QStringLiteral("historico.db");
 
     explicit HistoryStore(QString folder);
     QString path() const;
-
-    // The name as quintrela.dat matches it: the part its field keeps,
-    // without surrounding blanks, in capitals.
-    static QString keyOf(const QString &name);
 
     struct Starts
     {

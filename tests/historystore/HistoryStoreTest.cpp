@@ -106,7 +106,7 @@ TEST(HistoryStoreTest, TheSqliteToolReadsHerSchemaAndRows)
     if (!sqlite.waitForStarted())
         GTEST_SKIP() << "no sqlite3 tool";
     ASSERT_TRUE(sqlite.waitForFinished());
-    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "1\nJoana|2026-03-02|27\nJoana|2026-03-30|28\n");
+    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "2\nJoana|2026-03-02|27\nJoana|2026-03-30|28\n");
 }
 
 TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
@@ -132,7 +132,7 @@ TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
              writeBytes(p, database);
              sqlite3 *db = nullptr;
              sqlite3_open(p.toUtf8(), &db);
-             sqlite3_exec(db, "PRAGMA user_version = 2", nullptr, nullptr, nullptr);
+             sqlite3_exec(db, "PRAGMA user_version = 3", nullptr, nullptr, nullptr);
              sqlite3_close(db);
          }, Cause::Newer, {}},
         {"another program's database", [](const QString &p) {
@@ -267,4 +267,38 @@ TEST(HistoryStoreTest, KilledWhileSavingLosesNothingItReportedSaved)
             EXPECT_TRUE(kept.contains(date)) << "round " << round << ": lost " << date.toString(Qt::ISODate).toStdString();
     }
 #endif
+}
+
+// A history the previous release wrote (version 1): read as it is, and filed
+// under the one name key at its first change, every date kept; the dates
+// filed under a name of blanks, which no window could reach, go.
+TEST(HistoryStoreTest, ALandedHistoryIsBroughtUpToDateWithEveryDate)
+{
+    QTemporaryDir dir;
+    for (const char *file : {"historico.db", "historico.db-journal"}) {
+        writeBytes(dir.filePath(file), readBytes(QStringLiteral(QUINTRELA_TEST_DATA "/landed-history/") + file));
+        QFile::setPermissions(dir.filePath(file), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const HistoryStore store(dir.path());
+    const QList<QDate> maria{march, april, may};
+    const QList<QDate> jose{QDate(2024, 5, 1), QDate(2024, 5, 29)};
+    EXPECT_EQ(startsOf(store, "maria"), maria);
+    {
+        // Another spelling of a key, as a hand edit could leave it.
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(store.path().toUtf8(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "INSERT INTO period_start VALUES ('josé', 'josé', '2024-06-26', NULL)", nullptr,
+                               nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    ASSERT_TRUE(store.add("Ana", {QDate(2026, 1, 5)}).problem.ok());
+    EXPECT_EQ(startsOf(store, "Maria"), maria);
+    EXPECT_EQ(startsOf(store, "JOSÉ"), jose + QList<QDate>{QDate(2024, 6, 26)});
+    QProcess sqlite;
+    sqlite.start("sqlite3", {store.path(), "PRAGMA user_version; SELECT count(*) FROM period_start WHERE name_key = ''"
+                                           " OR name_key <> upper(name_key);"});
+    if (!sqlite.waitForStarted())
+        GTEST_SKIP() << "no sqlite3 tool";
+    ASSERT_TRUE(sqlite.waitForFinished());
+    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "2\n0\n");
 }

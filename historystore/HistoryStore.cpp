@@ -4,6 +4,7 @@
 #include "OpenFolder.h"
 #include "OwnFile.h"
 #include "SystemError.h"
+#include "NameKey.h"
 #include "UserRecord.h"
 
 #include <QFileInfo>
@@ -17,6 +18,8 @@
 namespace {
 
 constexpr auto dateFormat = "yyyy-MM-dd";
+// The first version this program reads; older files came from no release.
+constexpr int firstVersion = 1;
 
 // One open database; every failure is kept as a HistoryProblem.
 class Connection
@@ -91,10 +94,14 @@ public:
             return false;
         if (version > HistoryStore::schemaVersion)
             return told(HistoryProblem::Cause::Newer);
-        if (version == HistoryStore::schemaVersion) {
+        if (version >= firstVersion) {
             if (intValue("SELECT count(*) FROM sqlite_schema WHERE name = 'period_start'") != 1)
                 return told(HistoryProblem::Cause::Foreign);
             dropStaleTail();
+            // An older file reads as it is; it is brought up to date only
+            // where it may be written.
+            if (version < HistoryStore::schemaVersion && make)
+                return migrate();
             return ok();
         }
         if (tables != 0)
@@ -114,12 +121,60 @@ public:
                     " start TEXT NOT NULL CHECK (start GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),"
                     " typed_length INTEGER CHECK (typed_length BETWEEN 16 AND 40),"
                     " PRIMARY KEY (name_key, start)) WITHOUT ROWID;"
-                    "PRAGMA user_version = 1;"
+                    "PRAGMA user_version = 2;"
                     "COMMIT;")
             || rollback();
     }
 
+    // Version 1 filed each row under its own spelling of the key: filed
+    // again under the one key, in one transaction. Rows of a name that trims
+    // to nothing could never be shown or erased: they go.
+    bool migrate()
+    {
+        if (!begin())
+            return false;
+        {
+            Statement rows = prepare("SELECT name_key, name, start FROM period_start");
+            Statement refile = prepare("INSERT OR IGNORE INTO period_start (name_key, name, start, typed_length) "
+                                       "SELECT ?1, name, start, typed_length FROM period_start "
+                                       "WHERE name_key = ?2 AND start = ?3");
+            Statement drop = prepare("DELETE FROM period_start WHERE name_key = ?1 AND start = ?2");
+            struct Row { QString key, name, start; };
+            QList<Row> all;
+            while (step(rows.get()) == SQLITE_ROW)
+                all.append({columnText(rows.get(), 0), columnText(rows.get(), 1), columnText(rows.get(), 2)});
+            for (const Row &row : all) {
+                const QString key = NameKey::of(row.name);
+                if (key == row.key || !ok())
+                    continue;
+                if (!key.isEmpty()) {
+                    bind(refile.get(), {key, row.key, row.start});
+                    step(refile.get());
+                }
+                bind(drop.get(), {row.key, row.start});
+                step(drop.get());
+            }
+        }
+        exec("DELETE FROM period_start WHERE name_key = ''; PRAGMA user_version = 2;");
+        return (ok() && commit()) || rollback();
+    }
+
     bool empty() const { return m_empty; }
+
+    static QString columnText(sqlite3_stmt *s, int column)
+    {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, column)));
+    }
+
+    static void bind(sqlite3_stmt *s, std::initializer_list<QString> texts)
+    {
+        sqlite3_reset(s);
+        int index = 0;
+        for (const QString &text : texts) {
+            const QByteArray bytes = text.toUtf8();
+            sqlite3_bind_text(s, ++index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        }
+    }
 
     bool begin() { return exec("BEGIN IMMEDIATE"); }
     bool commit() { return exec("COMMIT") || rollback(); }
@@ -267,11 +322,6 @@ QString HistoryStore::path() const
     return m_folder + u'/' + fileName;
 }
 
-QString HistoryStore::keyOf(const QString &name)
-{
-    return DateText::trimBlanks(name.left(UserRecord::nomeWidth)).toUpper();
-}
-
 HistoryStore::Starts HistoryStore::starts(const QString &name) const
 {
     Starts told;
@@ -280,7 +330,7 @@ HistoryStore::Starts HistoryStore::starts(const QString &name) const
         return told;
     auto s = db->prepare("SELECT start FROM period_start WHERE name_key = ?1 ORDER BY start");
     if (s)
-        bindText(s.get(), 1, keyOf(name));
+        bindText(s.get(), 1, NameKey::of(name));
     while (db->step(s.get()) == SQLITE_ROW) {
         const auto text = reinterpret_cast<const char *>(sqlite3_column_text(s.get(), 0));
         const QDate start = QDate::fromString(QString::fromUtf8(text), QString::fromLatin1(dateFormat));
@@ -314,7 +364,7 @@ public:
         if (!s)
             return false;
         sqlite3_reset(s);
-        bindText(s, 1, HistoryStore::keyOf(name));
+        bindText(s, 1, NameKey::of(name));
         bindText(s, 2, DateText::trimBlanks(name.left(UserRecord::nomeWidth)));
         bindText(s, 3, start.toString(QString::fromLatin1(dateFormat)));
         if (typedLength > 0)
@@ -343,13 +393,16 @@ int countFor(Connection &db, const QString &key)
 HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate &typed, int typedLength,
                                                 const QDate &stored, int storedLength) const
 {
+    // No window could ever show or erase dates filed under no name.
+    if (NameKey::of(name).isEmpty())
+        return {};
     HistoryProblem problem;
     auto db = connect(m_folder, path(), Need::Writable, problem);
     if (!db)
         return problem;
     if (!db->begin())
         return db->problem();
-    const bool first = countFor(*db, keyOf(name)) == 0;
+    const bool first = countFor(*db, NameKey::of(name)) == 0;
     Inserter dates(*db);
     if (first && stored.isValid() && stored != typed)
         dates.insert(name, stored, storedLength);
@@ -371,7 +424,7 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
         told.problem = db->problem();
         return told;
     }
-    const int before = countFor(*db, keyOf(name));
+    const int before = countFor(*db, NameKey::of(name));
     {
         Inserter dates(*db);
         for (const QDate &start : starts) {
@@ -379,7 +432,7 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
                 break;
         }
     }
-    const int after = countFor(*db, keyOf(name));
+    const int after = countFor(*db, NameKey::of(name));
     if (!db->ok() || !db->commit()) {
         db->rollback();
         told.problem = db->problem();
@@ -397,7 +450,7 @@ HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) con
         return problem;
     auto s = db->prepare("DELETE FROM period_start WHERE name_key = ?1 AND start = ?2");
     if (s) {
-        bindText(s.get(), 1, keyOf(name));
+        bindText(s.get(), 1, NameKey::of(name));
         bindText(s.get(), 2, start.toString(QString::fromLatin1(dateFormat)));
         db->step(s.get());
     }
@@ -412,7 +465,7 @@ HistoryProblem HistoryStore::erase(const QString &name) const
         return problem;
     auto s = db->prepare("DELETE FROM period_start WHERE name_key = ?1");
     if (s) {
-        bindText(s.get(), 1, keyOf(name));
+        bindText(s.get(), 1, NameKey::of(name));
         db->step(s.get());
     }
     s.reset();

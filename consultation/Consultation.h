@@ -1,0 +1,91 @@
+#pragma once
+// One consultation, from the typed fields to the month to show: the checks,
+// her record in quintrela.dat, her history, the projection. It hands back
+// what the fields should now hold, what to tell her and which month to show;
+// the window only shows it and asks her the one question.
+
+#include "HistoryProblem.h"
+#include "UserRecordsFile.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class fQuintrela;
+
+class Consultation
+{
+public:
+    enum class Field { Name, Date, Cycle };
+
+    // Something she is told in a box; `focus` is the field to correct.
+    struct Message
+    {
+        enum class Kind { Information, Warning, Error };
+        Kind kind = Kind::Warning;
+        QString text;
+        std::optional<Field> focus;
+    };
+
+    struct Inputs
+    {
+        QString name;
+        QString date;
+        QString cycle;
+        // The date and cycle fields still hold what start-up put in them:
+        // she has typed nothing there.
+        bool startupDefaults = false;
+    };
+
+    struct Outcome
+    {
+        Inputs shown;                  // what the fields hold now: the date rewritten, or her record's
+        bool filledFromRecord = false; // her stored data came into the fields
+        std::optional<Message> refusal; // an input refused: nothing else was done
+        QList<Message> notices;        // files not read or kept; the calendar is shown all the same
+        QDate month;                   // the month to show: that of the first projected start
+    };
+
+    Consultation(fQuintrela &state, QString dataFolder, std::function<QDate()> today);
+
+    // Start-up: the settings file's choice, today marked, today's month on view.
+    std::optional<Message> start();
+
+    struct Names
+    {
+        bool ok = true;
+        QStringList names;
+        std::optional<Message> notice; // the file cannot be read: told once per failure
+    };
+    Names names();
+
+    // The record a name picks: the last one in the file that matches.
+    struct Remembered
+    {
+        std::optional<UserRecord> record; // fields as stored, without surrounding blanks
+        std::optional<Message> notice;
+    };
+    Remembered remembered(const QString &name);
+
+    Outcome run(Inputs inputs, const std::function<bool()> &askToAdd);
+
+    // The month `months` away from the one on view; none past the marks' years.
+    std::optional<QDate> monthAfter(int months) const;
+    // Whether a month can be shown at all (the marks' years).
+    static bool canShow(const QDate &day);
+
+private:
+    std::optional<Message> check(Inputs &inputs) const;
+    std::optional<Message> keepInHistory(const Inputs &inputs, const QList<UserRecord> &before);
+    std::optional<Message> recordsNotice(const UserRecordsFile::ReadResult &read);
+
+    fQuintrela &m_state;
+    QString m_folder;
+    std::function<QDate()> m_today;
+    UserRecordsFile m_records;
+    bool m_toldRecordsUnreadable = false;
+    HistoryProblem::Cause m_toldHistoryProblem = HistoryProblem::Cause::None;
+};

@@ -1,0 +1,67 @@
+#include "SavedLine.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace {
+
+// Days fill at most cell 36: the rest of the sixth row is always empty.
+constexpr int firstFreeCell = 37;
+constexpr int lastCell = 41;
+
+} // namespace
+
+SavedLine::SavedLine(QWidget *calendar, const std::array<QLabel *, 42> &cells) : QLabel(calendar)
+{
+    setObjectName(QStringLiteral("savedLine"));
+    setGeometry(cells[firstFreeCell]->geometry().united(cells[lastCell]->geometry()));
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextFormat(Qt::PlainText);
+    // The cells' own colours, whatever the desktop's palette.
+    setPalette(cells[lastCell]->palette());
+    setAutoFillBackground(true);
+    // Said by the announcer as it appears; read again here it would be heard twice.
+    setAccessibleName(QString());
+    hide();
+}
+
+void SavedLine::tell(const QString &sentence)
+{
+    m_sentence = sentence;
+    setToolTip(sentence);
+    showElided();
+    show();
+    raise();
+    qApp->installEventFilter(this);
+}
+
+void SavedLine::clear()
+{
+    qApp->removeEventFilter(this);
+    m_sentence.clear();
+    setToolTip(QString());
+    QLabel::clear();
+    hide();
+}
+
+void SavedLine::showElided()
+{
+    // A long folder is cut in its middle: the file's own name stays in view.
+    setText(fontMetrics().elidedText(m_sentence, Qt::ElideMiddle, contentsRect().width()));
+}
+
+void SavedLine::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (!m_sentence.isEmpty())
+        showElided();
+}
+
+bool SavedLine::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool action = event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (action && widget && widget->window() == window())
+        clear();
+    return QLabel::eventFilter(watched, event);
+}

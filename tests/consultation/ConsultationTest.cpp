@@ -1,0 +1,197 @@
+#include "Consultation.h"
+
+#include "ConsultationTexts.h"
+#include "HistoryStore.h"
+#include "TestSupport.h"
+#include "UserRecord.h"
+#include "fQuintrela.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace ConsultationTexts;
+using Field = Consultation::Field;
+using Kind = Consultation::Message::Kind;
+
+namespace {
+
+const QDate today(2026, 12, 7);
+
+class ConsultationTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    fQuintrela state;
+    Consultation consultation{state, dir.path(), [] { return today; }};
+
+    void remember(std::initializer_list<UserRecord> records)
+    {
+        QByteArray bytes;
+        for (const UserRecord &r : records)
+            bytes += r.encode();
+        TestSupport::writeBytes(dir.path() + "/quintrela.dat", bytes);
+    }
+
+    Consultation::Outcome consult(const QString &name, const QString &date, const QString &cycle, bool defaults = false)
+    {
+        return consultation.run({name, date, cycle, defaults}, [] { return true; });
+    }
+
+    QList<QDate> history(const QString &name) const { return HistoryStore(dir.path()).starts(name).starts; }
+};
+
+} // namespace
+
+TEST_F(ConsultationTest, TheChecksRefuseInTheirOrderAndNameTheFieldToCorrect)
+{
+    const struct
+    {
+        const char *name, *date, *cycle;
+        QString text;
+        Kind kind;
+        Field focus;
+        const char *dateShown; // the date field afterwards
+    } cases[] = {
+        {"", "abc", "0", noName, Kind::Warning, Field::Name, "abc"},
+        {"Ma\tria", "1/3/2001", "28", nameNotStorable, Kind::Warning, Field::Name, "1/3/2001"},
+        {"Maria", "abc", "28", badDate, Kind::Warning, Field::Date, "abc"},
+        {"Maria", "1/1/2076", "28", after2075, Kind::Error, Field::Date, "01/01/2076"},
+        {"Maria", "31/12/1980", "28", before1981, Kind::Error, Field::Date, "31/12/1980"},
+        {"Maria", "1/3/2001", "15", badCycle, Kind::Error, Field::Cycle, "01/03/2001"},
+        {"Maria", "1/3/2001", "", badCycle, Kind::Error, Field::Cycle, "01/03/2001"},
+        {"Maria", "1/3/2001", "41", badCycle, Kind::Error, Field::Cycle, "01/03/2001"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.date + " " + c.cycle);
+        const Consultation::Outcome outcome = consult(QString::fromUtf8(c.name), c.date, c.cycle);
+        ASSERT_TRUE(outcome.refusal.has_value());
+        EXPECT_EQ(outcome.refusal->text, c.text);
+        EXPECT_EQ(outcome.refusal->kind, c.kind);
+        EXPECT_EQ(outcome.refusal->focus, c.focus);
+        EXPECT_EQ(outcome.shown.date, c.dateShown);
+        EXPECT_FALSE(QFile::exists(dir.path() + "/quintrela.dat")) << "a refused consultation saved";
+        EXPECT_TRUE(state.Projection.isEmpty());
+    }
+    // The ends of each range pass; a name of blanks is a name.
+    for (const auto &[date, cycle] : {std::pair{"31/12/2075", "40"}, std::pair{"01/01/1981", "16"}})
+        EXPECT_FALSE(consult("   ", date, cycle).refusal.has_value()) << date;
+}
+
+TEST_F(ConsultationTest, TheWorkedExampleShowsTheMonthOfTheFirstStart)
+{
+    state.EndDateIsNext = true;
+    const Consultation::Outcome outcome = consult("Maria", "20/3/2001", "28");
+    EXPECT_FALSE(outcome.refusal);
+    EXPECT_TRUE(outcome.notices.isEmpty());
+    EXPECT_EQ(outcome.month, QDate(2001, 4, 16));
+    EXPECT_EQ(state.ShownMonth, 4);
+    EXPECT_EQ(state.ShownYear, 2001);
+    EXPECT_EQ(state.CurrentName, "Maria");
+}
+
+// Her old record may hold anything an older file or a hand edit left: the
+// date she typed now is kept all the same, and only a past, possible date
+// of the old record with it.
+TEST_F(ConsultationTest, HerTypedDateIsKeptWhateverHerOldRecordHolds)
+{
+    const QDate typed(2026, 11, 20);
+    const struct
+    {
+        const char *storedDate, *storedCycle;
+        QList<QDate> kept;
+    } cases[] = {
+        {"20/10/2026", "28", {QDate(2026, 10, 20), typed}},
+        {"20/10/2026", "99", {QDate(2026, 10, 20), typed}}, // length unknown, not refused
+        {"20/10/2026", "ab", {QDate(2026, 10, 20), typed}},
+        {"20/10/2099", "28", {typed}},                      // still to come
+        {"31/02/2026", "28", {typed}},                      // no such day
+        {"xx/yy/zzzz", "28", {typed}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.storedDate) + " " + c.storedCycle);
+        QFile::remove(dir.path() + "/historico.db");
+        remember({{"Maria", c.storedCycle, c.storedDate}});
+        const Consultation::Outcome outcome = consult("Maria", "20/11/2026", "28");
+        EXPECT_TRUE(outcome.notices.isEmpty()) << outcome.notices.value(0).text.toStdString();
+        EXPECT_EQ(history("Maria"), c.kept);
+    }
+}
+
+TEST_F(ConsultationTest, ANameOfBlanksIsRememberedButFilesNoDates)
+{
+    const Consultation::Outcome outcome = consult("   ", "20/11/2026", "28");
+    EXPECT_TRUE(outcome.notices.isEmpty());
+    EXPECT_EQ(consultation.names().names, QStringList{QString()});
+    sqlite3 *db = nullptr;
+    int rows = -1;
+    if (QFile::exists(dir.path() + "/historico.db")) {
+        ASSERT_EQ(sqlite3_open((dir.path() + "/historico.db").toUtf8(), &db), SQLITE_OK);
+        sqlite3_exec(db, "SELECT count(*) FROM period_start", [](void *n, int, char **v, char **) {
+            *static_cast<int *>(n) = atoi(v[0]);
+            return 0;
+        }, &rows, nullptr);
+        sqlite3_close(db);
+        EXPECT_EQ(rows, 0);
+    }
+}
+
+TEST_F(ConsultationTest, ARememberedNameTypedRatherThanPickedBringsHerDataFirst)
+{
+    remember({{"Ana", "30", "01/11/2026"}, {"Maria", "30", "05/11/2026"}});
+    const struct
+    {
+        bool defaults;
+        Consultation::Inputs shown;
+        QDate kept;
+    } cases[] = {
+        // The start-up's today and 28 are not hers: her record's data is.
+        {true, {"Maria", "05/11/2026", "30", false}, QDate(2026, 11, 5)},
+        // What she typed is hers, as always.
+        {false, {"maria", "07/12/2026", "28", false}, today},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.defaults);
+        QFile::remove(dir.path() + "/historico.db");
+        remember({{"Ana", "30", "01/11/2026"}, {"Maria", "30", "05/11/2026"}});
+        const Consultation::Outcome outcome = consult("maria", "07/12/2026", "28", c.defaults);
+        EXPECT_FALSE(outcome.refusal);
+        EXPECT_EQ(outcome.filledFromRecord, c.defaults);
+        EXPECT_EQ(outcome.shown.name, c.shown.name);
+        EXPECT_EQ(outcome.shown.date, c.shown.date);
+        EXPECT_EQ(outcome.shown.cycle, c.shown.cycle);
+        EXPECT_EQ(history("Maria").constLast(), c.kept);
+        EXPECT_EQ(consultation.remembered("Maria").record->Ultima, c.shown.date);
+    }
+    // An unknown name typed with the defaults is a new consultation of today.
+    const Consultation::Outcome fresh = consult("Joana", "07/12/2026", "28", true);
+    EXPECT_FALSE(fresh.filledFromRecord);
+    EXPECT_EQ(fresh.shown.date, "07/12/2026");
+}
+
+TEST_F(ConsultationTest, AnUnreadableRecordsFileIsToldOncePerFailure)
+{
+    QDir().mkpath(dir.path() + "/quintrela.dat"); // a folder where her file should be
+    EXPECT_TRUE(consultation.names().notice.has_value());
+    EXPECT_FALSE(consultation.names().notice.has_value());
+    EXPECT_FALSE(consultation.remembered("Maria").notice.has_value());
+    QDir(dir.path() + "/quintrela.dat").removeRecursively();
+    EXPECT_FALSE(consultation.names().notice.has_value());
+    QFile::remove(dir.path() + "/quintrela.dat");
+    QDir().mkpath(dir.path() + "/quintrela.dat");
+    EXPECT_TRUE(consultation.remembered("Maria").notice.has_value()) << "a new failure is told again";
+}
+
+TEST_F(ConsultationTest, TheMonthStepsStopAtTheMarksYears)
+{
+    state.setShownMonth(QDate(1980, 2, 1));
+    EXPECT_EQ(consultation.monthAfter(-1), QDate(1980, 1, 1));
+    state.setShownMonth(QDate(1980, 1, 1));
+    EXPECT_FALSE(consultation.monthAfter(-1));
+    state.setShownMonth(QDate(2080, 12, 1));
+    EXPECT_FALSE(consultation.monthAfter(1));
+    EXPECT_EQ(consultation.monthAfter(-12), QDate(2079, 12, 1));
+}
