@@ -124,11 +124,14 @@ QRect LineEditAccessible::characterRect(int offset) const
     const QString shown = edit()->displayText();
     if (offset < 0 || offset >= shown.size())
         return {};
-    // Where the field draws its text: inside its frame and margins, two
-    // pixels in, as QLineEdit does; the text is never scrolled in these fields.
+    // Placed from the cursor, which QLineEdit draws where the text stands:
+    // a long text (a file dialog's name) is scrolled, and the cursor with it.
     const QFontMetrics metrics(edit()->font());
     const QRect inside = edit()->contentsRect().marginsRemoved(edit()->textMargins());
-    const int x = inside.left() + 2 + metrics.horizontalAdvance(shown.left(offset));
+    const QString beforeCursor = shown.left(edit()->cursorPosition());
+    const QRect cursor = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int x = cursor.center().x() - metrics.horizontalAdvance(beforeCursor)
+        + metrics.horizontalAdvance(shown.left(offset));
     const QRect cell(x, inside.top() + (inside.height() - metrics.height()) / 2,
                      metrics.horizontalAdvance(shown.at(offset)), metrics.height());
     return QRect(edit()->mapToGlobal(cell.topLeft()), cell.size());

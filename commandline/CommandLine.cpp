@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include <cstdio>
+#include "ParentConsole.h"
 
 namespace CommandLine {
 
@@ -21,10 +21,7 @@ std::optional<int> answer(const QStringList &arguments, const QString &program, 
                    .arg(program, purpose);
     else
         return std::nullopt;
-    const QByteArray bytes = text.toLocal8Bit();
-    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-                         && std::fflush(stdout) == 0;
-    return written ? 0 : 1;
+    return ParentConsole::print(text) ? 0 : 1;
 }
 
 } // namespace CommandLine

@@ -3,6 +3,7 @@
 #include "Announcer.h"
 #include "Artwork.h"
 #include "CurrentItemTeller.h"
+#include "SavedLine.h"
 #include "SystemAnnouncement.h"
 #include "CycleChart.h"
 #include "DateText.h"
@@ -49,6 +50,8 @@ FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServi
     middle->addWidget(m_table, 2);
     middle->addWidget(m_chart, 3);
     layout->addLayout(middle, 1);
+    m_saved = new SavedLine(this);
+    layout->addWidget(m_saved);
     createButtons();
     m_announcer = new Announcer(this);
     reload();
@@ -100,11 +103,6 @@ void FrmHistorico::createButtons()
     connect(closing, &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(closing);
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
-}
-
-QString FrmHistorico::summary() const
-{
-    return m_summary->text();
 }
 
 void FrmHistorico::reload(const QDate &current)
@@ -251,7 +249,13 @@ void FrmHistorico::exportCsv()
     if (const FileProblem problem = saveWholeFile(path, HistoryCsv::write(m_cycles)))
         m_services.message(this, QMessageBox::Critical, errorTitle, csvNotSaved.arg(problem.sentence()));
     else
-        m_announcer->announce(csvSaved.arg(QDir::toNativeSeparators(path)));
+        tellSaved(csvSaved.arg(QDir::toNativeSeparators(path)));
+}
+
+void FrmHistorico::tellSaved(const QString &sentence)
+{
+    m_announcer->announce(sentence);
+    m_saved->tell(sentence);
 }
 
 void FrmHistorico::importCsv()
@@ -278,8 +282,9 @@ void FrmHistorico::importCsv()
     } else {
         const auto distinct = QSet<QDate>(read.starts.begin(), read.starts.end()).size();
         m_services.message(this, QMessageBox::Information, csvImportTitle,
-                           added.added == distinct ? importedAll.arg(added.added)
-                                                   : imported.arg(added.added).arg(distinct));
+                           added.added != distinct ? imported.arg(added.added).arg(distinct)
+                           : added.added == 1      ? importedOne
+                                                   : importedAll.arg(added.added));
     }
     reload();
 }

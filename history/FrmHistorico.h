@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class Announcer;
+class SavedLine;
 class CycleChart;
 class QLabel;
 class QPushButton;
@@ -19,8 +20,6 @@ class FrmHistorico : public QDialog
     Q_OBJECT
 public:
     FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
-
-    QString summary() const;
 
 signals:
     // "Usar a média": her rounded mean, for the cycle-length field.
@@ -43,6 +42,8 @@ private:
     void exportCsv();
     void importCsv();
     void tellProblem(const QString &frame, const HistoryProblem &problem);
+    // Said, and shown above the buttons until her next action.
+    void tellSaved(const QString &sentence);
 
     QString m_name;
     HistoryStore m_store;
@@ -57,4 +58,5 @@ private:
     QPushButton *m_erase = nullptr;
     QPushButton *m_export = nullptr;
     Announcer *m_announcer = nullptr;
+    SavedLine *m_saved = nullptr;
 };

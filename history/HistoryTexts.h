@@ -51,6 +51,7 @@ inline const QString csvNotSaved = QStringLiteral("O histórico não foi exporta
 inline const QString csvUnreadable = QStringLiteral("O arquivo %1 não pôde ser lido.");
 inline const QString imported = QStringLiteral("%1 de %2 datas importadas; as outras já estavam no seu histórico.");
 inline const QString importedAll = QStringLiteral("%1 datas importadas.");
+inline const QString importedOne = QStringLiteral("1 data importada.");
 inline const QString meanUsed = QStringLiteral("Média de %1 dias posta em Período. Pressione Calcular.");
 
 } // namespace HistoryTexts

@@ -38,10 +38,11 @@ QString unquoted(QString field)
 
 QDate dateOf(const QString &field)
 {
-    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    // Day first as the date fields read it, two-digit years included: a
+    // Brazilian spreadsheet saves "10/01/26" back.
+    if (const QDate date = DateText::readDate(field); date.isValid())
+        return date;
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    if (const auto m = dayFirst.match(field); m.hasMatch())
-        return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
     if (const auto m = iso.match(field); m.hasMatch())
         return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
     return {};
@@ -95,9 +96,10 @@ Read read(QByteArrayView bytes, const QDate &today)
         if (date.year() < 1900)
             return wrong(number, QStringLiteral("%1 é anterior a 1900.").arg(DateText::formatDdMmYyyy(date)));
         if (fields.size() > 1) {
-            // The length is told again from the dates; here it only has to be days.
+            // The length is told again from the dates; here it only has to be
+            // days, however many: a pregnancy's gap is written as it was.
             const QString length = unquoted(fields[1].toString());
-            static const QRegularExpression days(QStringLiteral("^\\d{1,3}$"));
+            static const QRegularExpression days(QStringLiteral("^\\d+$"));
             if (!length.isEmpty() && !days.match(length).hasMatch())
                 return wrong(number, QStringLiteral("\"%1\" não é uma duração de ciclo em dias.").arg(length));
         }

@@ -60,7 +60,12 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     // Before any control exists, so that each is described by it from the start.
     AccessibleFactory::install();
     m_ui.setupUi(this);
-    m_savedLine = new SavedLine(m_ui.imgFigCalendario, m_ui.lblDia);
+    m_savedLine = new SavedLine(m_ui.imgFigCalendario);
+    // On the sixth row's cells no month ever uses (days fill cell 36 at
+    // most), in their colours whatever the desktop's palette.
+    m_savedLine->setGeometry(m_ui.lblDia[37]->geometry().united(m_ui.lblDia[41]->geometry()));
+    m_savedLine->setPalette(m_ui.lblDia[41]->palette());
+    m_savedLine->setAutoFillBackground(true);
 
     connect(m_ui.imgCalcular, &ImageButton::clicked, this, &FrmPrincipal::imgCalcularClick);
     connect(m_ui.imgGoLeft, &ImageButton::clicked, this, &FrmPrincipal::imgGoLeftClick);

@@ -64,7 +64,8 @@ private:
     // The window's description is the notice only while the notice is on
     // screen, and until she first leaves the window: heard once, not at every return.
     void describeWindow();
-    // Said, and shown under the calendar until her next action: a file was written.
+    // Said, and shown under the calendar until her next action: a file was
+    // written, or her mean put in Período.
     void tellSaved(const QString &sentence);
     // Said once when a remembered name fills the fields.
     void announceStoredData(const QString &date, const QString &cycle);

@@ -24,6 +24,7 @@ void FrmPrincipal::openHistory()
         // Her mean in Período; the calendar changes only when she calculates.
         m_ui.txtPeriodo->setText(QString::number(days));
         m_ui.txtPeriodo->setFocus();
+        tellSaved(HistoryTexts::meanUsed.arg(days));
     });
     window.exec();
 }

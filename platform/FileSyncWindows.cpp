@@ -16,13 +16,6 @@ bool syncToDisk(int fileDescriptor, FileProblem *problem)
     return false;
 }
 
-bool syncFolder(const QString &, FileProblem *)
-{
-    // NTFS journals its names: a file renamed with MOVEFILE_WRITE_THROUGH is
-    // on the disk when the rename returns, and folders cannot be flushed.
-    return true;
-}
-
 bool syncFolder(const OpenFolder &, FileProblem *)
 {
     // A rename made with MOVEFILE_WRITE_THROUGH is on the disk when it returns.

@@ -48,13 +48,60 @@ FileProblem refusalOfExisting(const QString &path)
     return {};
 }
 
+const QString temporaryPrefix = QStringLiteral(".quintrela-");
+constexpr int temporaryRandom = 8;
+// A save holds its temporary file shut to every other opening while it
+// writes, and renames it the moment it is closed: one untouched this long,
+// that nobody holds, is a leftover of a save killed midway.
+constexpr qint64 leftoverAge = 60; // seconds
+
+bool isLeftover(HANDLE file)
+{
+    FILETIME written {};
+    FILETIME now {};
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (!GetFileTime(file, nullptr, nullptr, &written) || !GetFileInformationByHandle(file, &info))
+        return false;
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME &t) { return (qint64(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    constexpr qint64 ticksPerSecond = 10000000;
+    return !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+        && info.nNumberOfLinks == 1 && ticks(now) - ticks(written) > leftoverAge * ticksPerSecond
+        && HerRights().ownsOrTrusted(file);
+}
+
+// Hers are removed; whatever else stands there is left alone.
+void removeLeftovers(const QString &folder)
+{
+    WIN32_FIND_DATAW found {};
+    const HANDLE search = FindFirstFileW(windowsPath(folder + u'/' + temporaryPrefix + u'*').c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const QString name = QString::fromWCharArray(found.cFileName);
+        if (name.size() != temporaryPrefix.size() + temporaryRandom)
+            continue;
+        // Opened shut to all others: a running save's file is refused here.
+        const HANDLE file = CreateFileW(windowsPath(folder + u'/' + name).c_str(), DELETE | READ_CONTROL | FILE_READ_ATTRIBUTES,
+                                        0, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            continue;
+        if (isLeftover(file)) {
+            FILE_DISPOSITION_INFO gone {TRUE};
+            SetFileInformationByHandle(file, FileDispositionInfo, &gone, sizeof gone);
+        }
+        CloseHandle(file);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 // The temporary file, removed unless it was put in place.
 class TemporaryFile
 {
 public:
     explicit TemporaryFile(const QString &folder)
-        : m_name(windowsPath(folder + QStringLiteral("/.quintrela-")
-                             + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8)))
+        : m_name(windowsPath(folder + u'/' + temporaryPrefix
+                             + QUuid::createUuid().toString(QUuid::WithoutBraces).left(temporaryRandom)))
     {
         // Made new, never opened through a name someone placed first, with
         // her rights alone: the page keeps them when it takes the final name.
@@ -115,6 +162,7 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
 {
     if (FileProblem refused = refusalOfExisting(path))
         return refused;
+    removeLeftovers(QFileInfo(path).absolutePath());
     TemporaryFile temporary(QFileInfo(path).absolutePath());
     if (temporary.fd() < 0)
         return problemFromWindowsError(temporary.error(), path);

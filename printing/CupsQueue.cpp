@@ -124,14 +124,6 @@ CupsQueue::CupsQueue()
         m_instance = QString::fromUtf8(dest->instance);
 }
 
-CupsQueue::CupsQueue(const QString &name)
-    : m_name(name.section(u'/', 0, 0))
-    , m_instance(name.section(u'/', 1))
-{
-    if (!cups().loaded())
-        m_found = notLoaded();
-}
-
 PrintOutcome CupsQueue::ready() const
 {
     if (!m_found.ok())

@@ -13,16 +13,11 @@ class CupsQueue : public PrintQueue
 public:
     // The default destination, as lp would take it (lpoptions, LPDEST, PRINTER).
     CupsQueue();
-    // A named queue, with an instance after a slash.
-    explicit CupsQueue(const QString &name);
 
     PrintOutcome ready() const override;
     QPageLayout pageLayout() const override;
     PrintOutcome print(const QByteArray &pdf, const QString &title,
                        const std::function<bool(PrinterSurface &)> &draw) const override;
-
-    // "queue" or "queue/instance"; empty when no queue was found.
-    QString name() const { return m_name; }
 
 private:
     QString m_name;

@@ -5,17 +5,13 @@
 # build/, or in the folder given.
 # usage: package.sh [FOLDER]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-export DEBIAN_FRONTEND=noninteractive
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-if [ "${QUINTRELA_SETUP_DONE:-}" != 1 ]; then
-  $SUDO apt-get update
-  $SUDO apt-get install -y --no-install-recommends build-essential debhelper dpkg-dev git
-fi
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
+cd "$root"
+install_packages build-essential debhelper dpkg-dev git
 $SUDO apt-get build-dep -y ./
 
-version="$(dpkg-parsechangelog -S Version)"
+version="$(quintrela_version)"
 rm -rf build-package
 source="build-package/quintrela-$version"
 mkdir -p "$source"

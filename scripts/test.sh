@@ -19,7 +19,6 @@ setsid bash -c 'echo 19 > /proc/self/autogroup 2>/dev/null; exec nice -n 19 bash
 windows_deps=$!
 trap 'kill -- -"$windows_deps" 2>/dev/null || true' EXIT
 bash scripts/setup.sh
-export QUINTRELA_SETUP_DONE=1
 export QT_QPA_PLATFORM=offscreen
 
 echo "== fuzz targets (clang, libFuzzer)"

@@ -8,13 +8,14 @@
 # The records exchange uses the Linux build in build/, or QUINTRELA_LINUX_BUILD.
 # usage: windows.sh [--test | --setup]
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
 cd "$root"
-export DEBIAN_FRONTEND=noninteractive
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-$SUDO apt-get update
-$SUDO apt-get install -y --no-install-recommends \
+case "${1:-}" in
+  ""|--test|--setup) ;;
+  *) echo "usage: windows.sh [--test | --setup]" >&2; exit 2 ;;
+esac
+install_packages \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools \
   cmake ninja-build pkg-config python3 dpkg-dev patch xz-utils zip unzip \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libical-dev googletest \
@@ -25,7 +26,7 @@ $SUDO apt-get install -y --no-install-recommends \
 
 prefix="$(bash scripts/windows-deps.sh | tail -n1)"
 sqlite="$(bash scripts/windows-sqlite.sh | tail -n1)"
-version="$(sed -n '1s/^quintrela (\([0-9.]*\)).*/\1/p' debian/changelog)"
+version="$(quintrela_version)"
 out="$root/build-windows"
 build="$out/build"
 export WINEPREFIX="$out/wine"

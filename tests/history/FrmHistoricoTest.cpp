@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -81,7 +82,8 @@ TEST_F(FrmHistoricoTest, HerCyclesNewestFirstWithTheSummaryAndHerMeanForTheField
     EXPECT_EQ(column(*w, 0), (QStringList{"01/12/2026", "26/08/2026", "29/07/2026", "29/06/2026", "01/06/2026"}));
     EXPECT_EQ(column(*w, 1), (QStringList{"", "97 dias", "28 dias", "30 dias", "28 dias"}));
     EXPECT_EQ(column(*w, 2), (QStringList{"ciclo atual", "fora das contas", "", "", ""}));
-    EXPECT_TRUE(w->summary().startsWith("Nos seus últimos 3 ciclos: média de 28,7 dias")) << w->summary().toStdString();
+    const QString summary = w->findChild<QLabel *>("lblResumo")->text();
+    EXPECT_TRUE(summary.startsWith("Nos seus últimos 3 ciclos: média de 28,7 dias")) << summary.toStdString();
     auto *table = w->findChild<QTableWidget *>("tblDatas");
     QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(table);
     ASSERT_NE(cells->tableInterface(), nullptr) << "not a table to a screen reader";
@@ -148,9 +150,20 @@ TEST_F(FrmHistoricoTest, ImportTakesAllOrNothingAndTwiceAddsNothing)
     click(*w, "cmdImportar");
     EXPECT_TRUE(messages.back().startsWith("Linha 2 do arquivo")) << messages.back().toStdString();
     EXPECT_EQ(column(*w, 0), (QStringList{"02/11/2026", "05/10/2026"}));
+    TestSupport::writeBytes(openPath, "01/09/2026\n");
+    click(*w, "cmdImportar");
+    EXPECT_EQ(messages.back(), "1 data importada.");
 
+    // The export is confirmed where she looks, until her next key.
     savePath = dir.filePath("out.csv");
+    auto *saved = w->findChild<QLabel *>("savedLine");
+    ASSERT_NE(saved, nullptr);
+    EXPECT_FALSE(saved->isVisible());
     click(*w, "cmdExportar");
+    EXPECT_TRUE(saved->isVisible());
+    EXPECT_EQ(saved->toolTip(), QStringLiteral("Histórico salvo em %1").arg(QDir::toNativeSeparators(savePath)));
+    QTest::keyClick(w->findChild<QTableWidget *>("tblDatas"), Qt::Key_Down);
+    EXPECT_FALSE(saved->isVisible());
     const HistoryCsv::Read back = HistoryCsv::read(TestSupport::readBytes(savePath), QDate(2026, 12, 7));
-    EXPECT_EQ(back.starts, (QList<QDate>{QDate(2026, 10, 5), QDate(2026, 11, 2)}));
+    EXPECT_EQ(back.starts, (QList<QDate>{QDate(2026, 9, 1), QDate(2026, 10, 5), QDate(2026, 11, 2)}));
 }

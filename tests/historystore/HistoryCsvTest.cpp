@@ -18,6 +18,8 @@ TEST(HistoryCsvTest, WhatSpreadsheetsAndPeopleWriteIsRead)
         {"a BOM, commas, ISO dates", "\xEF\xBB\xBF" "data,ciclo\n2026-10-05,28\n2026-11-02\n"},
         {"no header, quoted, short day and month", "\"5/10/2026\";\"28\"\n2/11/2026\n"},
         {"tabs", "05/10/2026\t28\n02/11/2026\t\n"},
+        {"two-digit years, as a spreadsheet saves them back", "Início;Ciclo\r\n5/10/26;28\r\n02/11/26;\r\n"},
+        {"a gap of 1,000 days and more, as her own export writes it", "05/10/2026;1489\n02/11/2026;28\n"},
     };
     for (const auto &[name, bytes] : cases) {
         const HistoryCsv::Read read = HistoryCsv::read(bytes, today);
@@ -40,7 +42,7 @@ TEST(HistoryCsvTest, ABadLineIsNamedAndNothingIsTaken)
         {"an impossible date", "Início;Ciclo\n05/10/2026;28\n31/02/2026;30\n", 3, "\"31/02/2026\" não é uma data"},
         {"a date still to come", "05/10/2026\n08/12/2026\n", 2, "08/12/2026 é uma data no futuro"},
         {"before 1900", "\n31/12/1899\n", 2, "anterior a 1900"},
-        {"a cycle of four digits", "05/10/2026;1000\n", 1, "\"1000\" não é uma duração"},
+        {"a cycle in words", "05/10/2026;vinte\n", 1, "\"vinte\" não é uma duração"},
         {"a word later on", "05/10/2026\nontem\n", 2, "\"ontem\" não é uma data"},
         {"month first", "10/25/2026\n", 1, "não é uma data"},
     };

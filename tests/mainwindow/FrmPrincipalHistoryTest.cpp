@@ -3,6 +3,7 @@
 
 #include "FrmHistorico.h"
 #include "HistoryStore.h"
+#include "HistoryTexts.h"
 #include "UserRecord.h"
 
 #include <QComboBox>
@@ -81,4 +82,8 @@ TEST_F(FrmPrincipalHistoryTest, CtrlHOpensHerHistoryAndHerMeanGoesToPeriodo)
     QTest::keyClick(ui(w).cmbNome(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(title, "Histórico de Maria");
     EXPECT_EQ(ui(w).txtPeriodo()->text(), "29");
+    // Told where she looks: her mean is there, the calendar waits for Calcular.
+    auto *told = w.findChild<QLabel *>("savedLine");
+    EXPECT_TRUE(told->isVisible());
+    EXPECT_EQ(told->toolTip(), HistoryTexts::meanUsed.arg(29));
 }

@@ -99,6 +99,29 @@ TEST_F(WindowsFilesTest, AWholeFileReplacesTheOldOneAndLeavesNothingBehind)
     EXPECT_EQ(TestSupport::readBytes(path), "new page");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maio.pdf"});
     EXPECT_EQ(saveWholeFile(at("missing/maio.pdf"), "page").cause, Cause::FolderMissing);
+
+    // A save killed midway left its temporary file an hour ago: the next save
+    // removes it, and leaves a fresh one (a save at work) and any other file.
+    const auto plant = [&](const QString &name, int secondsAgo) {
+        TestSupport::writeBytes(at(name), "half a page");
+        const HANDLE file = CreateFileW(native(at(name)).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        FILETIME now {};
+        GetSystemTimeAsFileTime(&now);
+        ULARGE_INTEGER t {};
+        t.LowPart = now.dwLowDateTime;
+        t.HighPart = now.dwHighDateTime;
+        t.QuadPart -= quint64(secondsAgo) * 10000000;
+        const FILETIME then {t.LowPart, t.HighPart};
+        SetFileTime(file, nullptr, nullptr, &then);
+        CloseHandle(file);
+    };
+    plant(".quintrela-0badf00d", 3600);
+    plant(".quintrela-1234abcd", 0);
+    plant(".quintrela-x", 3600);
+    ASSERT_TRUE(saveWholeFile(path, "third page").ok());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".quintrela-1234abcd", ".quintrela-x", "maio.pdf"}));
 }
 
 namespace {

@@ -1,17 +1,15 @@
 #pragma once
-// The line under the month that says where a file was saved. It stands in
-// the calendar's last row, on the cells no month ever uses, and stays until
-// her next key or click in the window.
+// A line that says where a file was saved, seen where she looks: it stays
+// until her next key or click in its window. A screen reader hears the same
+// sentence through the window's announcer, not from here.
 
 #include <QLabel>
-
-#include <array>
 
 class SavedLine : public QLabel
 {
     Q_OBJECT
 public:
-    SavedLine(QWidget *calendar, const std::array<QLabel *, 42> &cells);
+    explicit SavedLine(QWidget *parent);
 
     void tell(const QString &sentence);
     void clear();

@@ -3,25 +3,11 @@
 #include <QApplication>
 #include <QEvent>
 
-namespace {
-
-// Days fill at most cell 36: the rest of the sixth row is always empty.
-constexpr int firstFreeCell = 37;
-constexpr int lastCell = 41;
-
-} // namespace
-
-SavedLine::SavedLine(QWidget *calendar, const std::array<QLabel *, 42> &cells) : QLabel(calendar)
+SavedLine::SavedLine(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("savedLine"));
-    setGeometry(cells[firstFreeCell]->geometry().united(cells[lastCell]->geometry()));
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextFormat(Qt::PlainText);
-    // The cells' own colours, whatever the desktop's palette.
-    setPalette(cells[lastCell]->palette());
-    setAutoFillBackground(true);
-    // Said by the announcer as it appears; read again here it would be heard twice.
-    setAccessibleName(QString());
     hide();
 }
 
