@@ -120,6 +120,45 @@ settings_run "$portable/qtrconfg.exe" "$portable/qtrconf.dat"
 consultation "$portable/Quintrela.exe" "$portable/quintrela.dat" quintrela-wine-portable.png export
 echo "portable: exactly the libraries loaded, FF FF and Maria's record beside the programs, March 2001 on screen, her calendar exported"
 
+# Her files stay hers alone in C:\Quintrela (a folder Wine, as Windows,
+# opens to others) through a first start, a second start with a
+# consultation, and qtrconfg's save: every access list read back by another
+# program, naming SYSTEM and her alone.
+folder="$WINEPREFIX/drive_c/Quintrela"
+mkdir -p "$folder" "$work/c"
+unzip -q "$out/Quintrela-$version-windows-x64.zip" -d "$work/c"
+cp -r "$work/c/Quintrela-$version/." "$folder/"
+hers_alone() { # WHEN FILE...
+  local when="$1" file list
+  shift
+  for file in "$@"; do
+    list="$(bash "$here/../support/wine_run.sh" "$build/tests/access_list.exe" "C:\\Quintrela\\$file" | tr -d '\r')"
+    [[ "$list" =~ ^D:[A-Z]*(\(A\;[A-Z]*\;FA\;\;\;(SY|S-1-5-21-[0-9-]+)\))+$ ]] \
+      || fail "$file is not hers alone $when: $list"
+  done
+}
+wine "$folder/Quintrela.exe" >/dev/null 2>&1 &
+window "Quintrela Eletr" >/dev/null || fail "no Quintrela window in C:\\Quintrela"
+sleep 1
+wineserver -k 2>/dev/null || true
+wineserver -w
+hers_alone "after the first start" quintrela.dat qtrconf.dat
+settings_run "$folder/qtrconfg.exe" "$folder/qtrconf.dat"
+wineserver -w
+hers_alone "after qtrconfg saved" quintrela.dat qtrconf.dat
+consultation "$folder/Quintrela.exe" "$folder/quintrela.dat" quintrela-wine-c.png
+hers_alone "after a second start and a consultation" quintrela.dat qtrconf.dat historico.db historico.db-journal
+echo "C:\\Quintrela: her four files SYSTEM's and hers alone after a first start, qtrconfg's save, a second start and a consultation"
+
+# Asked on the command line, each program answers there: in a console of its
+# own characters, or into a pipe.
+[ "$(wine "$folder/Quintrela.exe" --version 2>/dev/null | tr -d '\r')" = "Quintrela $version" ] \
+  || fail "Quintrela --version wrote nothing into a pipe"
+script -qec "wine cmd /c C:\\\\Quintrela\\\\qtrconfg.exe --help" /dev/null > "$work/console.txt" 2>&1 || true
+grep -q "mostra a versão e termina" "$work/console.txt" \
+  || fail "qtrconfg --help said nothing in the console: $(head -c 300 "$work/console.txt")"
+echo "command line: --version into a pipe, --help in the console it was typed in, accents whole"
+
 # Her history, kept by the Windows program, read by Linux's sqlite3 and by
 # the Linux build; a date added there read back by the Windows build.
 [ "$(sqlite3 "$portable/historico.db" "PRAGMA integrity_check; SELECT name, start, typed_length FROM period_start")" \
