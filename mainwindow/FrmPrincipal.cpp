@@ -64,7 +64,9 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     // On the sixth row's cells no month ever uses (days fill cell 36 at
     // most), in their colours whatever the desktop's palette.
     m_savedLine->setGeometry(m_ui.lblDia[37]->geometry().united(m_ui.lblDia[41]->geometry()));
-    m_savedLine->setPalette(m_ui.lblDia[41]->palette());
+    QPalette cells = m_ui.lblDia[41]->palette();
+    cells.setColor(QPalette::WindowText, captionText);
+    m_savedLine->setPalette(cells);
     m_savedLine->setAutoFillBackground(true);
 
     connect(m_ui.imgCalcular, &ImageButton::clicked, this, &FrmPrincipal::imgCalcularClick);

@@ -284,6 +284,9 @@ TEST_F(FrmPrincipalAccessibilityTest, CaptionsStayReadableUnderADarkPalette)
     check(captions);
     consult("Maria", "01/03/2001", "28");
     check({ui(w).lblInfoLegenda(0), ui(w).lblInfoLegenda(1), ui(w).lblInfoLegenda(2), ui(w).lblInfoLegenda(3)});
+    savePath = dir.filePath("agenda.ics");
+    w.exportToCalendar();
+    check({w.findChild<QLabel *>("savedLine")});
 
     window.reset();
     QApplication::setPalette(light);

@@ -35,6 +35,7 @@ protected:
     std::deque<bool> answers; // next answers to the question; yes when empty
     std::vector<QUrl> opened;
     QDate today{2026, 12, 7};
+    QString savePath; // where a save dialog is answered; empty: she cancels
 
     QString settingsPath() const { return dir.path() + "/qtrconf.dat"; }
     QString recordsPath() const { return dir.path() + "/quintrela.dat"; }
@@ -56,6 +57,7 @@ protected:
         s.askToDestroy = s.askYesNo;
         s.today = [this] { return today; };
         s.openUrl = [this](const QUrl &url) { opened.push_back(url); };
+        s.chooseSavePath = [this](QWidget *, const QString &, const QString &, const QString &) { return savePath; };
         return s;
     }
 
