@@ -100,6 +100,9 @@ void FrmHistorico::createButtons()
     row->addStretch(1);
     auto *closing = new QPushButton(closeButton, this);
     closing->setObjectName(QStringLiteral("cmdFechar"));
+    // No default button: Enter on a row of her dates must not close the
+    // window (Escape does).
+    closing->setAutoDefault(false);
     connect(closing, &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(closing);
     static_cast<QVBoxLayout *>(layout())->addLayout(row);

@@ -102,7 +102,8 @@ void FrmPrincipalUi::setupUi(QWidget *window)
     createLegendBar(window);
     createNoticeBar();
     // Covered by the notice until the first consultation: hidden meanwhile
-    // (see eventFilter), so that nothing reports it as showing.
+    // (FrmPrincipal shows it as the notice goes), so that nothing reports
+    // it as showing.
     picLegenda->hide();
 }
 

@@ -167,3 +167,19 @@ TEST_F(FrmHistoricoTest, ImportTakesAllOrNothingAndTwiceAddsNothing)
     const HistoryCsv::Read back = HistoryCsv::read(TestSupport::readBytes(savePath), QDate(2026, 12, 7));
     EXPECT_EQ(back.starts, (QList<QDate>{QDate(2026, 9, 1), QDate(2026, 10, 5), QDate(2026, 11, 2)}));
 }
+
+TEST_F(FrmHistoricoTest, EnterOnARowKeepsTheWindowAndEscapeClosesIt)
+{
+    ASSERT_TRUE(store.add("Maria", {QDate(2026, 10, 5), QDate(2026, 11, 2)}).problem.ok());
+    auto w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    auto *table = w->findChild<QTableWidget *>("tblDatas");
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(table, Qt::Key(key));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(column(*w, 0), (QStringList{"02/11/2026", "05/10/2026"})); // nothing removed
+    QTest::keyClick(table, Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+}
