@@ -57,7 +57,6 @@ protected:
 private:
     // Words and keys
     void createKeysAndWords();
-    void setReadingOrder();
     void describeMonth(const MonthGrid::Layout &layout);
     void showDay(QLabel *cell, const QString &text, const QString &words);
     void announceMonth();
@@ -104,7 +103,6 @@ private:
     // The date and cycle fields hold what start-up put there, untyped.
     bool m_startupDefaults = true;
 
-    Announcer *m_announcer = nullptr;
     DayGrid *m_dayGrid = nullptr;
     SavedLine *m_savedLine = nullptr;
     QDate m_informed; // the date typed for the consultation on view

@@ -105,6 +105,7 @@ void FrmPrincipalUi::setupUi(QWidget *window)
     // (FrmPrincipal shows it as the notice goes), so that nothing reports
     // it as showing.
     picLegenda->hide();
+    describe(window);
 }
 
 void FrmPrincipalUi::createBannerAndStores(QWidget *window)

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class Announcer;
 class ImageButton;
 class PictureBox;
 class QComboBox;
@@ -50,7 +51,12 @@ public:
     ImageButton *imgQuintrela = nullptr;
     QLabel *lblSexoSafe = nullptr;
 
+    // What a screen reader is told of the calendar as it changes.
+    Announcer *announcer = nullptr;
+
 private:
+    void describe(QWidget *window);
+    void setReadingOrder(QWidget *window);
     void createInputBar();
     void createCalendarArea();
     void createLegendBar(QWidget *window);
