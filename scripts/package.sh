@@ -9,7 +9,8 @@ set -euo pipefail
 . "$(dirname "$0")/common.sh"
 cd "$root"
 install_packages build-essential debhelper dpkg-dev git
-$SUDO apt-get build-dep -y ./
+# Lists never read on this machine know no build dependency: read, then again.
+$SUDO apt-get build-dep -y ./ || { $SUDO apt-get update && $SUDO apt-get build-dep -y ./; }
 
 version="$(quintrela_version)"
 rm -rf build-package
