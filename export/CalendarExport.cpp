@@ -1,17 +1,14 @@
 #include "CalendarExport.h"
 
-#include "NameKey.h"
-
 #include "DateText.h"
+#include "NameKey.h"
 #include "SharedTexts.h"
 #include "WholeFileSave.h"
 
 #include <QCryptographicHash>
-#include <QLocale>
 
 #include <libical/ical.h>
 
-#include <cstdlib>
 #include <memory>
 
 namespace CalendarExport {

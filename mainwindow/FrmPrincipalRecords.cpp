@@ -3,9 +3,9 @@
 #include "FrmPrincipal.h"
 
 #include "ConsultationTexts.h"
-#include "SavedLine.h"
 #include "ImageButton.h"
 #include "PictureBox.h"
+#include "SavedLine.h"
 
 #include <QComboBox>
 #include <QEvent>

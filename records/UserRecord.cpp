@@ -1,9 +1,8 @@
 #include "UserRecord.h"
 
-#include "NameKey.h"
-
 #include "DateText.h"
 #include "LegacyText.h"
+#include "NameKey.h"
 
 #include <algorithm>
 
