@@ -48,6 +48,20 @@ QDate dateOf(const QString &field)
     return {};
 }
 
+// A field as her message quotes it: short enough to read (a whole line of
+// garbage would take the box minutes to lay out), and with no character that
+// could cut the message or move its text.
+QString quoted(const QString &field)
+{
+    constexpr qsizetype longest = 40;
+    QString shown = field.left(longest);
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QChar::ReplacementCharacter;
+    }
+    return field.size() > longest ? shown + u'…' : shown;
+}
+
 QChar separatorOf(QStringView line)
 {
     for (QChar c : {QChar(u';'), QChar(u'\t'), QChar(u',')}) {
@@ -82,6 +96,9 @@ Read read(QByteArrayView bytes, const QDate &today)
             line.chop(1);
         if (line.trimmed().isEmpty())
             continue;
+        if (line.size() > longestLine)
+            return wrong(number, QStringLiteral("a linha tem mais de %1 caracteres; não é uma data do seu histórico.")
+                                     .arg(longestLine));
         const QList<QStringView> fields = line.split(separatorOf(line));
         const QString dateField = unquoted(fields[0].toString());
         const QDate date = dateOf(dateField);
@@ -90,7 +107,7 @@ Read read(QByteArrayView bytes, const QDate &today)
         if (isHeader)
             continue;
         if (!date.isValid())
-            return wrong(number, QStringLiteral("\"%1\" não é uma data (dd/mm/aaaa ou aaaa-mm-dd).").arg(dateField));
+            return wrong(number, QStringLiteral("\"%1\" não é uma data (dd/mm/aaaa ou aaaa-mm-dd).").arg(quoted(dateField)));
         if (date > today)
             return wrong(number, QStringLiteral("%1 é uma data no futuro.").arg(DateText::formatDdMmYyyy(date)));
         if (date.year() < 1900)
@@ -101,7 +118,7 @@ Read read(QByteArrayView bytes, const QDate &today)
             const QString length = unquoted(fields[1].toString());
             static const QRegularExpression days(QStringLiteral("^\\d+$"));
             if (!length.isEmpty() && !days.match(length).hasMatch())
-                return wrong(number, QStringLiteral("\"%1\" não é uma duração de ciclo em dias.").arg(length));
+                return wrong(number, QStringLiteral("\"%1\" não é uma duração de ciclo em dias.").arg(quoted(length)));
         }
         told.starts.append(date);
     }

@@ -15,6 +15,8 @@ namespace HistoryCsv {
 
 // Far more than any history of hers: a larger file is not read.
 constexpr qint64 maxBytes = 8 * 1024 * 1024;
+// Far longer than any line of dates: refused before it is looked at.
+constexpr qsizetype longestLine = 1000;
 
 inline const QString header = QStringLiteral("Início da menstruação;Duração do ciclo (dias)");
 

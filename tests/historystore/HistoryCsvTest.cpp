@@ -74,3 +74,32 @@ TEST(HistoryCsvTest, PythonsCsvReadsTheExportAsASpreadsheetWould)
     EXPECT_EQ(QString::fromUtf8(python.readAllStandardOutput()),
               QStringLiteral("Início da menstruação|Duração do ciclo (dias)\n07/09/2026|28\n05/10/2026|28\n02/11/2026|\n"));
 }
+
+// A bad line is named in a message she can read at once: a line of garbage
+// of a megabyte is refused before it is looked at, a field is quoted short,
+// and a NUL or a control character never reaches the message's text.
+TEST(HistoryCsvTest, AWildLineIsToldShortAndSafely)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        int line;
+    } cases[] = {
+        {"a line of a megabyte", "05/10/2026\n" + QByteArray(1 << 20, 'x') + "\n", 2},
+        {"a NUL inside a field", QByteArray("05/10/2026\nab\0cd;28\n", 20), 2},
+        {"a long word", "05/10/2026;" + QByteArray(300, '9') + "x\n", 1},
+        {"a line just too long", "05/10/2026;" + QByteArray(990, ' ') + "\n", 1},
+    };
+    for (const auto &c : cases) {
+        const HistoryCsv::Read read = HistoryCsv::read(c.bytes, today);
+        EXPECT_EQ(read.badLine, c.line) << c.name;
+        const QString said = read.sentence();
+        EXPECT_LE(said.size(), 160) << c.name << ": " << said.toStdString();
+        EXPECT_FALSE(std::any_of(said.begin(), said.end(), [](QChar ch) { return ch.category() == QChar::Other_Control; }))
+            << c.name;
+        EXPECT_TRUE(said.endsWith(" Nenhuma data foi importada.")) << c.name << ": " << said.toStdString();
+    }
+    // A line as long as allowed is still read.
+    EXPECT_TRUE(HistoryCsv::read("05/10/2026;28" + QByteArray(987, ' ') + "\n", today).ok());
+}
