@@ -21,6 +21,10 @@ QString HistoryProblem::sentence() const
         return QStringLiteral("O histórico %1 foi gravado por uma versão mais nova da Quintrela. Para não "
                               "estragá-lo, esta versão não o lê nem grava nele.")
             .arg(where);
+    case Cause::TooLarge:
+        return QStringLiteral("O arquivo %1 é grande demais para ser um histórico da Quintrela. A Quintrela não o lê, "
+                              "não o altera nem o apaga.")
+            .arg(where);
     case Cause::Locked:
         return QStringLiteral("O histórico %1 está em uso por outra Quintrela aberta. Espere um pouco e tente de novo.")
             .arg(where);

@@ -14,6 +14,7 @@ struct HistoryProblem
         Damaged, // not a database, or one with broken pages: left as it is
         Foreign, // a database, but not a history of this program
         Newer,   // written by a newer version of the program
+        TooLarge, // far larger than any history of hers: not read
         Locked,  // another copy of the program is writing it
         Other,   // SQLite's result code in `code`
     };

@@ -20,6 +20,15 @@ namespace {
 constexpr auto dateFormat = "yyyy-MM-dd";
 // The first version this program reads; older files came from no release.
 constexpr int firstVersion = 1;
+// Her one table, as this program makes it: a file whose schema holds
+// anything else (a trigger, a view, another table) is not a history of hers.
+constexpr auto periodStartSql =
+    "CREATE TABLE period_start ("
+    " name_key TEXT NOT NULL,"
+    " name TEXT NOT NULL,"
+    " start TEXT NOT NULL CHECK (start GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),"
+    " typed_length INTEGER CHECK (typed_length BETWEEN 16 AND 40),"
+    " PRIMARY KEY (name_key, start)) WITHOUT ROWID";
 
 // One open database; every failure is kept as a HistoryProblem.
 class Connection
@@ -38,6 +47,10 @@ public:
         if (rc != SQLITE_OK)
             return fail(rc);
         sqlite3_busy_timeout(db, 2000);
+        // Nothing the file holds runs on its own: no function of the schema
+        // is trusted, and no statement may write the schema itself.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         // Deleted rows are overwritten, nothing goes to a temporary file
         // elsewhere, and a commit is on the disk before it returns.
         return exec("PRAGMA secure_delete=ON; PRAGMA temp_store=MEMORY; PRAGMA journal_mode=TRUNCATE;"
@@ -95,8 +108,12 @@ public:
         if (version > HistoryStore::schemaVersion)
             return told(HistoryProblem::Cause::Newer);
         if (version >= firstVersion) {
-            if (intValue("SELECT count(*) FROM sqlite_schema WHERE name = 'period_start'") != 1)
+            if (!onlyHerTable())
                 return told(HistoryProblem::Cause::Foreign);
+            const QByteArray counted = "SELECT count(*) FROM (SELECT 1 FROM period_start LIMIT "
+                + QByteArray::number(HistoryStore::maxDates + 1) + ")";
+            if (intValue(counted.constData()) > HistoryStore::maxDates)
+                return told(HistoryProblem::Cause::TooLarge);
             dropStaleTail();
             // An older file reads as it is; it is brought up to date only
             // where it may be written.
@@ -113,17 +130,9 @@ public:
         // auto_vacuum before the first table: a page freed by a deletion is
         // cut off the file in the same commit, so an erase killed before its
         // VACUUM leaves nothing of hers in free pages.
-        return exec("PRAGMA auto_vacuum = FULL;"
-                    "BEGIN IMMEDIATE;"
-                    "CREATE TABLE period_start ("
-                    " name_key TEXT NOT NULL,"
-                    " name TEXT NOT NULL,"
-                    " start TEXT NOT NULL CHECK (start GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),"
-                    " typed_length INTEGER CHECK (typed_length BETWEEN 16 AND 40),"
-                    " PRIMARY KEY (name_key, start)) WITHOUT ROWID;"
-                    "PRAGMA user_version = 2;"
-                    "COMMIT;")
-            || rollback();
+        const QByteArray made = QByteArrayLiteral("PRAGMA auto_vacuum = FULL; BEGIN IMMEDIATE;") + periodStartSql
+            + "; PRAGMA user_version = 2; COMMIT;";
+        return exec(made.constData()) || rollback();
     }
 
     // Version 1 filed each row under its own spelling of the key: filed
@@ -160,6 +169,20 @@ public:
     }
 
     bool empty() const { return m_empty; }
+
+    // The schema is exactly her one table, as this program wrote it.
+    bool onlyHerTable()
+    {
+        Statement s = prepare("SELECT type, name, tbl_name, sql FROM sqlite_schema");
+        int rows = 0;
+        bool hers = true;
+        while (step(s.get()) == SQLITE_ROW) {
+            ++rows;
+            hers = hers && columnText(s.get(), 0) == u"table" && columnText(s.get(), 1) == u"period_start"
+                && columnText(s.get(), 2) == u"period_start" && columnText(s.get(), 3) == QLatin1String(periodStartSql);
+        }
+        return ok() && rows == 1 && hers;
+    }
 
     static QString columnText(sqlite3_stmt *s, int column)
     {
@@ -288,10 +311,15 @@ std::unique_ptr<Connection> connect(const QString &folderPath, const QString &pa
                 problem = fileProblem(folder.problemFor(path), path);
             return nullptr;
         }
-        const OwnFile file(path, need == Need::Writable ? OwnFile::Access::Write : OwnFile::Access::Read);
+        OwnFile file(path, need == Need::Writable ? OwnFile::Access::Write : OwnFile::Access::Read);
         if (!file.isOpen()) {
             if (!file.missing())
                 problem = fileProblem(file.problem(), path);
+            return nullptr;
+        }
+        // Far larger than any history of hers: not read, not written.
+        if (file.size() > HistoryStore::maxBytes) {
+            problem = {HistoryProblem::Cause::TooLarge, path, {}, 0};
             return nullptr;
         }
         // The journal holds her pages while a change is made. Made here, hers

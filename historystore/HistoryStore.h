@@ -22,6 +22,10 @@ class HistoryStore
 {
 public:
     static constexpr int schemaVersion = 2;
+    // Far more than any history of hers (500 dates are a few KB): a larger
+    // file is refused, unread and unwritten, as her records file is.
+    static constexpr qint64 maxBytes = 10 * 1024 * 1024;
+    static constexpr int maxDates = 100000;
     static inline const QString fileName = QStringLiteral("historico.db");
 
     explicit HistoryStore(QString folder);

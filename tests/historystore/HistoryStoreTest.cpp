@@ -118,6 +118,18 @@ TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
     const QByteArray database = readBytes(good + "/historico.db");
 
     using Cause = HistoryProblem::Cause;
+    // Her own file, with something planted in it.
+    const auto planted = [&](const char *sql) {
+        return [&database, sql](const QString &p) {
+            writeBytes(p, database);
+            sqlite3 *db = nullptr;
+            sqlite3_open(p.toUtf8(), &db);
+            const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+            if (rc != SQLITE_OK)
+                writeBytes(p, {}); // not planted: the case is skipped, and seen to be
+        };
+    };
     const struct
     {
         const char *name;
@@ -141,6 +153,26 @@ TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
              sqlite3_exec(db, "CREATE TABLE notes (t TEXT)", nullptr, nullptr, nullptr);
              sqlite3_close(db);
          }, Cause::Foreign, {}},
+        {"a trigger copying her dates elsewhere",
+         planted("CREATE TABLE spy (d TEXT); CREATE TRIGGER t AFTER INSERT ON period_start "
+                 "BEGIN INSERT INTO spy VALUES (new.start); END;"), Cause::Foreign, {}},
+        {"a trigger dropping her dates silently",
+         planted("CREATE TRIGGER t BEFORE INSERT ON period_start BEGIN SELECT RAISE(IGNORE); END;"), Cause::Foreign, {}},
+        {"a slow trigger", planted("CREATE TRIGGER t BEFORE INSERT ON period_start BEGIN "
+                                   "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000000) "
+                                   "SELECT count(*) FROM n; END;"), Cause::Foreign, {}},
+        {"a view under her table's name",
+         planted("DROP TABLE period_start; CREATE VIEW period_start AS SELECT 'M' AS name_key, 'M' AS name, "
+                 "'2026-01-01' AS start, 28 AS typed_length;"), Cause::Foreign, {}},
+        {"her table in another shape",
+         planted("DROP TABLE period_start; CREATE TABLE period_start (name_key, name, start, typed_length, extra);"),
+         Cause::Foreign, {}},
+        {"an index of its own", planted("CREATE INDEX i ON period_start (name);"), Cause::Foreign, {}},
+        {"more dates than any woman has",
+         planted("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100001) "
+                 "INSERT INTO period_start SELECT 'K' || i, 'K', '2000-01-01', NULL FROM n;"), Cause::TooLarge, {}},
+        {"a file of 11 MB", [](const QString &p) { writeBytes(p, QByteArray(11 * 1024 * 1024, '\0')); },
+         Cause::TooLarge, {}},
         {"a folder", [](const QString &p) { QDir().mkpath(p); }, Cause::File, FileProblem::Cause::NotAFile},
 #ifndef _WIN32
         {"a link", [&](const QString &p) {
@@ -165,8 +197,10 @@ TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
         QDir().mkpath(folder);
         const HistoryStore store(folder);
         c.plant(store.path());
-        if (QFileInfo(store.path()).isFile() && QFileInfo(store.path()).size() == 0)
+        if (QFileInfo(store.path()).isFile() && QFileInfo(store.path()).size() == 0) {
+            std::printf("not planted: %s\n", c.name);
             continue; // could not be planted by this user
+        }
         const QByteArray before = QFileInfo(store.path()).isFile() ? readBytes(store.path()) : QByteArray();
         const HistoryStore::Starts read = store.starts("Maria");
         EXPECT_EQ(read.problem.cause, c.cause) << read.problem.sentence().toStdString();
