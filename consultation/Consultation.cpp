@@ -2,6 +2,7 @@
 
 #include "ConsultationTexts.h"
 #include "CycleProjection.h"
+#include "CycleStatistics.h"
 #include "DateText.h"
 #include "DayMarkTable.h"
 #include "HistoryStore.h"
@@ -17,10 +18,8 @@ namespace {
 
 constexpr int firstYear = 1981;
 constexpr int lastYear = 2075;
-constexpr double shortestCycle = 16;
-constexpr double longestCycle = 40;
-// Her history keeps nothing older, as its own import says.
-constexpr int oldestKept = 1900;
+constexpr double shortestCycle = CycleStatistics::shortestTyped;
+constexpr double longestCycle = CycleStatistics::longestTyped;
 
 using Kind = Consultation::Message::Kind;
 
@@ -175,7 +174,7 @@ std::optional<Consultation::Message> Consultation::keepInHistory(const Inputs &i
         stored = DateText::readDate(record.Ultima);
         storedLength = keptLength(DateText::trimBlanks(record.Periodo).toInt());
     }
-    if (stored > today || (stored.isValid() && stored.year() < oldestKept))
+    if (stored > today || (stored.isValid() && stored.year() < HistoryStore::oldestYear))
         stored = {};
     const HistoryProblem problem = HistoryStore(m_folder).recordConsultation(
         inputs.name, typed, keptLength(DateText::leadingNumber(inputs.cycle)), stored, storedLength);

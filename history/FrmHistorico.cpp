@@ -203,7 +203,7 @@ void FrmHistorico::addDate()
         wrong = badDate.arg(text.trimmed());
     else if (date > m_services.today())
         wrong = futureDate.arg(DateText::formatDdMmYyyy(date));
-    else if (date.year() < 1900)
+    else if (date.year() < HistoryStore::oldestYear)
         wrong = oldDate.arg(DateText::formatDdMmYyyy(date));
     else if (std::any_of(m_cycles.begin(), m_cycles.end(), [&](const HistoryCycle &c) { return c.start == date; }))
         wrong = alreadyThere.arg(DateText::formatDdMmYyyy(date));

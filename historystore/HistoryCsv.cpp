@@ -1,6 +1,7 @@
 #include "HistoryCsv.h"
 
 #include "DateText.h"
+#include "HistoryStore.h"
 
 #include <QRegularExpression>
 #include <QStringView>
@@ -110,8 +111,8 @@ Read read(QByteArrayView bytes, const QDate &today)
             return wrong(number, QStringLiteral("\"%1\" não é uma data (dd/mm/aaaa ou aaaa-mm-dd).").arg(quoted(dateField)));
         if (date > today)
             return wrong(number, QStringLiteral("%1 é uma data no futuro.").arg(DateText::formatDdMmYyyy(date)));
-        if (date.year() < 1900)
-            return wrong(number, QStringLiteral("%1 é anterior a 1900.").arg(DateText::formatDdMmYyyy(date)));
+        if (date.year() < HistoryStore::oldestYear)
+            return wrong(number, QStringLiteral("%1 é anterior a %2.").arg(DateText::formatDdMmYyyy(date)).arg(HistoryStore::oldestYear));
         if (fields.size() > 1) {
             // The length is told again from the dates; here it only has to be
             // days, however many: a pregnancy's gap is written as it was.

@@ -26,6 +26,8 @@ public:
     // file is refused, unread and unwritten, as her records file is.
     static constexpr qint64 maxBytes = 10 * 1024 * 1024;
     static constexpr int maxDates = 100000;
+    // No date of hers is older: what is typed, imported or remembered.
+    static constexpr int oldestYear = 1900;
     static inline const QString fileName = QStringLiteral("historico.db");
 
     explicit HistoryStore(QString folder);
