@@ -1,17 +1,13 @@
 #include "HistoryStore.h"
 
 #include "DateText.h"
-#include "OpenFolder.h"
-#include "OwnFile.h"
-#include "SystemError.h"
+#include "HistoryFile.h"
 #include "NameKey.h"
 #include "UserRecord.h"
 
-#include <QFileInfo>
-
 #include <sqlite3.h>
 
-#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -38,24 +34,57 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    bool open()
+    // Her file's image, whole in memory; an empty one for no history yet.
+    bool open(const QByteArray &image)
     {
         sqlite3 *db = nullptr;
-        const int rc = sqlite3_open_v2(m_path.toUtf8().constData(), &db,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_EXRESCODE, nullptr);
+        const int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE,
+                                       nullptr);
         m_db.reset(db);
         if (rc != SQLITE_OK)
             return fail(rc);
-        sqlite3_busy_timeout(db, 2000);
         // Nothing the file holds runs on its own: no function of the schema
         // is trusted, and no statement may write the schema itself.
         sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        // Deleted rows are overwritten, nothing goes to a temporary file
-        // elsewhere, and a commit is on the disk before it returns.
-        return exec("PRAGMA secure_delete=ON; PRAGMA temp_store=MEMORY; PRAGMA journal_mode=TRUNCATE;"
-                    "PRAGMA synchronous=FULL;");
+        if (!image.isEmpty()) {
+            auto *copy = static_cast<unsigned char *>(sqlite3_malloc64(sqlite3_uint64(image.size())));
+            if (!copy)
+                return fail(SQLITE_NOMEM);
+            std::memcpy(copy, image.constData(), size_t(image.size()));
+            // Freed by SQLite, even when refused.
+            const int loaded = sqlite3_deserialize(db, "main", copy, image.size(), image.size(),
+                                                   SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE);
+            if (loaded != SQLITE_OK)
+                return fail(loaded);
+            m_fileBytes = image.size();
+        }
+        // Deleted rows are overwritten in the image, and nothing goes to a
+        // temporary file.
+        return exec("PRAGMA secure_delete=ON; PRAGMA temp_store=MEMORY;");
     }
+
+    // The whole database, as it is to be saved. Rebuilt first when rows went
+    // or the file held more than its pages: nothing of what went is left.
+    QByteArray image()
+    {
+        if (m_rebuild || intValue("PRAGMA freelist_count") != 0
+            || qint64(intValue("PRAGMA page_count")) * intValue("PRAGMA page_size") != m_fileBytes)
+            exec("VACUUM");
+        if (!ok())
+            return {};
+        sqlite3_int64 size = 0;
+        unsigned char *bytes = sqlite3_serialize(m_db.get(), "main", &size, 0);
+        if (!bytes) {
+            fail(SQLITE_NOMEM);
+            return {};
+        }
+        QByteArray copy(reinterpret_cast<const char *>(bytes), qsizetype(size));
+        sqlite3_free(bytes);
+        return copy;
+    }
+    // Rows went: the image is rebuilt before it is saved.
+    void rebuild() { m_rebuild = true; }
 
     bool exec(const char *sql)
     {
@@ -114,7 +143,6 @@ public:
                 + QByteArray::number(HistoryStore::maxDates + 1) + ")";
             if (intValue(counted.constData()) > HistoryStore::maxDates)
                 return told(HistoryProblem::Cause::TooLarge);
-            dropStaleTail();
             // An older file reads as it is; it is brought up to date only
             // where it may be written.
             if (version < HistoryStore::schemaVersion && make)
@@ -127,9 +155,7 @@ public:
             m_empty = true;
             return true;
         }
-        // auto_vacuum before the first table: a page freed by a deletion is
-        // cut off the file in the same commit, so an erase killed before its
-        // VACUUM leaves nothing of hers in free pages.
+        // auto_vacuum before the first table: a freed page is cut off at once.
         const QByteArray made = QByteArrayLiteral("PRAGMA auto_vacuum = FULL; BEGIN IMMEDIATE;") + periodStartSql
             + "; PRAGMA user_version = 2; COMMIT;";
         return exec(made.constData()) || rollback();
@@ -221,34 +247,12 @@ public:
     {
         if (!m_problem.ok())
             return false;
-        const int system = m_db ? sqlite3_system_errno(m_db.get()) : 0;
         switch (rc & 0xff) {
         case SQLITE_NOTADB:
         case SQLITE_CORRUPT:
-            return told(HistoryProblem::Cause::Damaged);
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            return told(HistoryProblem::Cause::Locked);
-        case SQLITE_FULL:
-            m_problem = {HistoryProblem::Cause::File, m_path, FileProblem{FileProblem::Cause::NoSpace, m_path, {}, false}, rc};
-            return false;
-        case SQLITE_READONLY:
+        // A file in another journal mode (WAL) is none of this program's.
         case SQLITE_CANTOPEN:
-        case SQLITE_IOERR:
-        case SQLITE_PERM:
-            if (rc == SQLITE_CANTOPEN_SYMLINK) {
-                m_problem = {HistoryProblem::Cause::File, m_path, FileProblem{FileProblem::Cause::LinkedFile, m_path, {}, false}, rc};
-                return false;
-            }
-            if (system != 0) {
-                m_problem = {HistoryProblem::Cause::File, m_path, problemFromSystemError(system, m_path), rc};
-                return false;
-            }
-            if ((rc & 0xff) == SQLITE_READONLY) {
-                m_problem = {HistoryProblem::Cause::File, m_path, FileProblem{FileProblem::Cause::NoPermission, m_path, {}, false}, rc};
-                return false;
-            }
-            break;
+            return told(HistoryProblem::Cause::Damaged);
         default:
             break;
         }
@@ -257,16 +261,6 @@ public:
     }
 
 private:
-    // A change killed between its commit and cutting the file short leaves
-    // the old pages past the database's end, her erased dates among them:
-    // rebuilt now, not at some later change. A failure here changes nothing.
-    void dropStaleTail()
-    {
-        const qint64 used = qint64(intValue("PRAGMA page_count")) * intValue("PRAGMA page_size");
-        if (ok() && used > 0 && QFileInfo(m_path).size() > used)
-            sqlite3_exec(m_db.get(), "VACUUM", nullptr, nullptr, nullptr);
-    }
-
     QByteArray quickCheck()
     {
         Statement s = prepare("PRAGMA quick_check(1)");
@@ -283,12 +277,9 @@ private:
     std::unique_ptr<sqlite3, Close> m_db;
     HistoryProblem m_problem;
     bool m_empty = false;
+    bool m_rebuild = false;
+    qint64 m_fileBytes = 0;
 };
-
-HistoryProblem fileProblem(const FileProblem &file, const QString &path)
-{
-    return {HistoryProblem::Cause::File, path, file, 0};
-}
 
 void bindText(sqlite3_stmt *s, int index, const QString &text)
 {
@@ -296,50 +287,44 @@ void bindText(sqlite3_stmt *s, int index, const QString &text)
     sqlite3_bind_text(s, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
 }
 
-enum class Need { Existing, Writable };
-
-// Checked as her other files are, with its journal, then opened by SQLite; the check's handle
-// is closed first, since closing any handle of a file drops the locks
-// SQLite holds on it through another.
-// No connection and no problem: there is no history yet.
-std::unique_ptr<Connection> connect(const QString &folderPath, const QString &path, Need need, HistoryProblem &problem)
+// Her file, read through her folder's handle and opened in memory; a change
+// is made there and saved whole.
+class Session
 {
+public:
+    Session(const QString &folder, HistoryFile::Use use)
+        : m_file(folder, HistoryStore::fileName, use, HistoryStore::maxBytes), m_db(m_file.path())
     {
-        const OpenFolder folder(folderPath, need == Need::Writable ? OpenFolder::Use::Write : OpenFolder::Use::Read);
-        if (!folder.isOpen()) {
-            if (!folder.missing())
-                problem = fileProblem(folder.problemFor(path), path);
-            return nullptr;
-        }
-        OwnFile file(path, need == Need::Writable ? OwnFile::Access::Write : OwnFile::Access::Read);
-        if (!file.isOpen()) {
-            if (!file.missing())
-                problem = fileProblem(file.problem(), path);
-            return nullptr;
-        }
-        // Far larger than any history of hers: not read, not written.
-        if (file.size() > HistoryStore::maxBytes) {
-            problem = {HistoryProblem::Cause::TooLarge, path, {}, 0};
-            return nullptr;
-        }
-        // The journal holds her pages while a change is made. Made here, hers
-        // alone like the database, and kept (truncated, not deleted) between
-        // changes: SQLite would make it with the folder's default rights on
-        // Windows. One found must be hers too.
-        const QString journalPath = path + QStringLiteral("-journal");
-        const OwnFile journal(journalPath, need == Need::Writable ? OwnFile::Access::Write : OwnFile::Access::Read);
-        if (!journal.isOpen() && !journal.missing()) {
-            problem = fileProblem(journal.problem(), journalPath);
-            return nullptr;
-        }
+        m_problem = m_file.problem();
+        if (m_problem.ok() && !(m_db.open(m_file.image()) && m_db.schema(use == HistoryFile::Use::Write)))
+            m_problem = m_db.problem();
     }
-    auto db = std::make_unique<Connection>(path);
-    if (!db->open() || !db->schema(need == Need::Writable)) {
-        problem = db->problem();
-        return nullptr;
+
+    // No problem and nothing to read: there is no history yet.
+    bool ok() const { return m_problem.ok(); }
+    bool empty() const { return m_db.empty(); }
+    const HistoryProblem &problem() const { return m_problem; }
+    Connection &db() { return m_db; }
+
+    // The change committed in memory, then the whole image saved: on any
+    // failure nothing of it is kept, and the cause is told.
+    HistoryProblem commit()
+    {
+        if (!m_db.ok() || !m_db.commit()) {
+            m_db.rollback();
+            return m_db.problem();
+        }
+        const QByteArray image = m_db.image();
+        if (!m_db.ok())
+            return m_db.problem();
+        return m_file.save(image);
     }
-    return db;
-}
+
+private:
+    HistoryFile m_file;
+    Connection m_db;
+    HistoryProblem m_problem;
+};
 
 } // namespace
 
@@ -353,20 +338,23 @@ QString HistoryStore::path() const
 HistoryStore::Starts HistoryStore::starts(const QString &name) const
 {
     Starts told;
-    auto db = connect(m_folder, path(), Need::Existing, told.problem);
-    if (!db || db->empty())
+    Session session(m_folder, HistoryFile::Use::Read);
+    if (!session.ok() || session.empty()) {
+        told.problem = session.problem();
         return told;
-    auto s = db->prepare("SELECT start FROM period_start WHERE name_key = ?1 ORDER BY start");
+    }
+    Connection &db = session.db();
+    auto s = db.prepare("SELECT start FROM period_start WHERE name_key = ?1 ORDER BY start");
     if (s)
         bindText(s.get(), 1, NameKey::of(name));
-    while (db->step(s.get()) == SQLITE_ROW) {
+    while (db.step(s.get()) == SQLITE_ROW) {
         const auto text = reinterpret_cast<const char *>(sqlite3_column_text(s.get(), 0));
         const QDate start = QDate::fromString(QString::fromUtf8(text), QString::fromLatin1(dateFormat));
         if (start.isValid())
             told.starts.append(start);
     }
-    if (!db->ok()) {
-        told.problem = db->problem();
+    if (!db.ok()) {
+        told.problem = db.problem();
         told.starts.clear();
     }
     return told;
@@ -416,6 +404,17 @@ int countFor(Connection &db, const QString &key)
     return db.step(s.get()) == SQLITE_ROW ? sqlite3_column_int(s.get(), 0) : -1;
 }
 
+
+bool has(Connection &db, const QString &name, const QDate &start)
+{
+    auto s = db.prepare("SELECT 1 FROM period_start WHERE name_key = ?1 AND start = ?2");
+    if (!s)
+        return false;
+    bindText(s.get(), 1, NameKey::of(name));
+    bindText(s.get(), 2, start.toString(QString::fromLatin1(dateFormat)));
+    return db.step(s.get()) == SQLITE_ROW;
+}
+
 } // namespace
 
 HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate &typed, int typedLength,
@@ -424,82 +423,93 @@ HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate
     // No window could ever show or erase dates filed under no name.
     if (NameKey::of(name).isEmpty())
         return {};
-    HistoryProblem problem;
-    auto db = connect(m_folder, path(), Need::Writable, problem);
-    if (!db)
-        return problem;
-    if (!db->begin())
-        return db->problem();
-    const bool first = countFor(*db, NameKey::of(name)) == 0;
-    Inserter dates(*db);
-    if (first && stored.isValid() && stored != typed)
-        dates.insert(name, stored, storedLength);
-    dates.insert(name, typed, typedLength);
-    if (!db->ok() || !db->commit()) {
-        db->rollback();
-        return db->problem();
+    Session session(m_folder, HistoryFile::Use::Write);
+    if (!session.ok())
+        return session.problem();
+    Connection &db = session.db();
+    if (!db.begin())
+        return db.problem();
+    {
+        Inserter dates(db);
+        // The date quintrela.dat held reaches her history whenever it is not
+        // there yet: a consultation whose history could not be kept (a full
+        // disk) still updated that file.
+        if (stored.isValid() && stored != typed && !has(db, name, stored))
+            dates.insert(name, stored, storedLength);
+        dates.insert(name, typed, typedLength);
     }
-    return {};
+    return session.commit();
 }
 
 HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &starts) const
 {
     Added told;
-    auto db = connect(m_folder, path(), Need::Writable, told.problem);
-    if (!db)
-        return told;
-    if (!db->begin()) {
-        told.problem = db->problem();
+    Session session(m_folder, HistoryFile::Use::Write);
+    if (!session.ok()) {
+        told.problem = session.problem();
         return told;
     }
-    const int before = countFor(*db, NameKey::of(name));
+    Connection &db = session.db();
+    if (!db.begin()) {
+        told.problem = db.problem();
+        return told;
+    }
+    const int before = countFor(db, NameKey::of(name));
     {
-        Inserter dates(*db);
+        Inserter dates(db);
         for (const QDate &start : starts) {
             if (!dates.insert(name, start, 0))
                 break;
         }
     }
-    const int after = countFor(*db, NameKey::of(name));
-    if (!db->ok() || !db->commit()) {
-        db->rollback();
-        told.problem = db->problem();
+    const int after = countFor(db, NameKey::of(name));
+    // Never more than the store reads back.
+    if (db.ok() && db.intValue("SELECT count(*) FROM period_start") > maxDates) {
+        db.rollback();
+        told.problem = {HistoryProblem::Cause::TooLarge, path(), {}, 0};
         return told;
     }
-    told.added = after - before;
+    told.problem = session.commit();
+    if (told.problem.ok())
+        told.added = after - before;
     return told;
 }
 
 HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) const
 {
-    HistoryProblem problem;
-    auto db = connect(m_folder, path(), Need::Writable, problem);
-    if (!db)
-        return problem;
-    auto s = db->prepare("DELETE FROM period_start WHERE name_key = ?1 AND start = ?2");
+    Session session(m_folder, HistoryFile::Use::Write);
+    if (!session.ok())
+        return session.problem();
+    Connection &db = session.db();
+    if (!db.begin())
+        return db.problem();
+    auto s = db.prepare("DELETE FROM period_start WHERE name_key = ?1 AND start = ?2");
     if (s) {
         bindText(s.get(), 1, NameKey::of(name));
         bindText(s.get(), 2, start.toString(QString::fromLatin1(dateFormat)));
-        db->step(s.get());
+        db.step(s.get());
     }
-    return db->problem();
+    s.reset();
+    db.rebuild();
+    return session.commit();
 }
 
 HistoryProblem HistoryStore::erase(const QString &name) const
 {
-    HistoryProblem problem;
-    auto db = connect(m_folder, path(), Need::Writable, problem);
-    if (!db)
-        return problem;
-    auto s = db->prepare("DELETE FROM period_start WHERE name_key = ?1");
+    Session session(m_folder, HistoryFile::Use::Write);
+    if (!session.ok())
+        return session.problem();
+    Connection &db = session.db();
+    if (!db.begin())
+        return db.problem();
+    auto s = db.prepare("DELETE FROM period_start WHERE name_key = ?1");
     if (s) {
         bindText(s.get(), 1, NameKey::of(name));
-        db->step(s.get());
+        db.step(s.get());
     }
     s.reset();
-    // secure_delete zeroes the freed cells; VACUUM rewrites the file without
-    // the freed pages, so nothing of hers is left in it.
-    if (db->ok())
-        db->exec("VACUUM");
-    return db->problem();
+    // The image is rebuilt without her rows and replaces the file in one
+    // step: no page of the new file held them, and the old one is gone whole.
+    db.rebuild();
+    return session.commit();
 }

@@ -2,11 +2,12 @@
 // Her history: every period start she has typed or added, by name, in an
 // SQLite database beside quintrela.dat, which stays as it always was.
 //
-// The database is held to the rules of her other files: checked as hers
-// alone, never a link, before SQLite opens it (and SQLite told not to
-// follow one); its journal is made as hers alone too, and kept between changes. Every change is one
-// transaction, synced in full before it is reported; a database that is
-// damaged, newer, of another program or in use is told, and left untouched.
+// The file is held to the rules of her other files and read whole, through
+// her folder's handle, into memory (see HistoryFile); every change is one
+// transaction there, and the whole new image is saved in the file's place
+// before it is reported. Only the program's own schema is obeyed: a database
+// that is damaged, newer, of another program or with anything planted in it
+// is told, and left untouched.
 //
 // Schema (user_version 2; 1 is read, and brought up to 2 by a change), also in the README:
 //   period_start(name_key, name, start 'yyyy-MM-dd', typed_length or NULL),
@@ -40,8 +41,8 @@ public:
     };
     Starts starts(const QString &name) const;
 
-    // A consultation's date and cycle length. A name with no history yet
-    // starts it with the date quintrela.dat held for her (stored, when valid).
+    // A consultation's date and cycle length, and the date quintrela.dat held
+    // for her (stored, when valid) when her history does not have it yet.
     HistoryProblem recordConsultation(const QString &name, const QDate &typed, int typedLength, const QDate &stored,
                                       int storedLength) const;
 
@@ -53,7 +54,7 @@ public:
     // All of them or, on any failure, none.
     Added add(const QString &name, const QList<QDate> &starts) const;
     HistoryProblem remove(const QString &name, const QDate &start) const;
-    // Her rows deleted, and the file rebuilt so that their bytes are gone from it.
+    // Her rows deleted, and the file replaced by one rebuilt without a byte of them.
     HistoryProblem erase(const QString &name) const;
 
 private:

@@ -13,6 +13,8 @@
 
 #include <limits>
 
+class OpenFolder;
+
 class OwnFile
 {
 public:
@@ -22,6 +24,8 @@ public:
     };
 
     OwnFile(const QString &path, Access access);
+    // A file of a folder already open: nothing is looked up by path again.
+    OwnFile(const OpenFolder &folder, const QString &name, Access access);
     ~OwnFile();
     OwnFile(const OwnFile &) = delete;
     OwnFile &operator=(const OwnFile &) = delete;
@@ -47,6 +51,7 @@ public:
     }
 
 private:
+    void open(const OpenFolder &folder, const QString &name, Access access);
     bool fail(int error);
 
     QString m_path;

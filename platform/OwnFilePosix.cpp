@@ -34,7 +34,6 @@ FileProblem::Cause refusal(const struct stat &info, OwnFile::Access access)
 OwnFile::OwnFile(const QString &path, Access access)
     : m_path(path)
 {
-    const FileProblem::Use use = access == Access::Read ? FileProblem::Use::Read : FileProblem::Use::Write;
     // Through her folder's own handle: a link swapped in above it changes nothing.
     const QFileInfo place(path);
     const OpenFolder folder(place.path(), access == Access::Read ? OpenFolder::Use::Read : OpenFolder::Use::Write);
@@ -44,9 +43,28 @@ OwnFile::OwnFile(const QString &path, Access access)
             m_problem = folder.problemFor(path);
         return;
     }
+    open(folder, place.fileName(), access);
+}
+
+OwnFile::OwnFile(const OpenFolder &folder, const QString &name, Access access)
+    : m_path(folder.filePath(name))
+{
+    if (folder.isOpen()) {
+        open(folder, name, access);
+        return;
+    }
+    m_missing = folder.missing();
+    if (!m_missing)
+        m_problem = folder.problemFor(m_path);
+}
+
+void OwnFile::open(const OpenFolder &folder, const QString &fileName, Access access)
+{
+    const QString &path = m_path;
+    const FileProblem::Use use = access == Access::Read ? FileProblem::Use::Read : FileProblem::Use::Write;
     // O_NONBLOCK: a pipe planted under the name must not hang the program.
     const int flags = (access == Access::Write ? O_RDWR | O_CREAT : O_RDONLY) | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
-    const QByteArray name = QFile::encodeName(place.fileName());
+    const QByteArray name = QFile::encodeName(fileName);
     int fd;
     do {
         fd = ::openat(folder.handle(), name.constData(), flags, 0600);

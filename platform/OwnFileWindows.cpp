@@ -51,7 +51,26 @@ OwnFile::OwnFile(const QString &path, Access access)
             m_problem = folder.problemFor(path);
         return;
     }
-    const std::wstring name = windowsPath(path);
+    open(folder, QFileInfo(path).fileName(), access);
+}
+
+OwnFile::OwnFile(const OpenFolder &folder, const QString &name, Access access)
+    : m_path(folder.filePath(name))
+{
+    if (folder.isOpen()) {
+        open(folder, name, access);
+        return;
+    }
+    m_missing = folder.missing();
+    if (!m_missing)
+        m_problem = folder.problemFor(m_path);
+}
+
+// The folder, held, keeps its place while the file is opened by its name in it.
+void OwnFile::open(const OpenFolder &folder, const QString &fileName, Access access)
+{
+    const QString &path = m_path;
+    const std::wstring name = windowsPath(folder.filePath(fileName));
     if (redirectsElsewhere(name)) {
         m_problem = {FileProblem::Cause::LinkedFile, path, {}, access == Access::Read};
         return;

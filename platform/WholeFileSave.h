@@ -10,3 +10,11 @@
 #include <QString>
 
 FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileSync &sync = syncToDisk);
+
+class OpenFolder;
+// The same in a folder already open (hers), by its handle alone.
+FileProblem saveWholeFile(const OpenFolder &folder, const QString &name, QByteArrayView bytes,
+                          const FileSync &sync = syncToDisk);
+// A file of hers in that folder removed; none there is no failure. Whatever
+// else stands at the name (a link, a folder, another's file) is left, and told.
+FileProblem removeOwnFile(const OpenFolder &folder, const QString &name);

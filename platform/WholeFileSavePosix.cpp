@@ -139,7 +139,15 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
     const OpenFolder folder(place.absolutePath(), OpenFolder::Use::SaveHere);
     if (!folder.isOpen())
         return folder.problemFor(path);
-    const QByteArray name = QFile::encodeName(place.fileName());
+    return saveWholeFile(folder, place.fileName(), bytes, sync);
+}
+
+FileProblem saveWholeFile(const OpenFolder &folder, const QString &fileName, QByteArrayView bytes, const FileSync &sync)
+{
+    const QString path = folder.filePath(fileName);
+    if (!folder.isOpen())
+        return folder.problemFor(path);
+    const QByteArray name = QFile::encodeName(fileName);
     if (FileProblem refused = refusalOfExisting(folder, name, path))
         return refused;
     removeLeftovers(folder);
@@ -159,6 +167,18 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
     if (!temporary.close())
         return FileProblem::fromErrno(errno, path);
     // The new name is pushed to the disk too; the file is in place either way.
+    syncFolder(folder, nullptr);
+    return {};
+}
+
+FileProblem removeOwnFile(const OpenFolder &folder, const QString &fileName)
+{
+    const QString path = folder.filePath(fileName);
+    const QByteArray name = QFile::encodeName(fileName);
+    if (FileProblem refused = refusalOfExisting(folder, name, path))
+        return refused;
+    if (::unlinkat(folder.handle(), name.constData(), 0) != 0 && errno != ENOENT)
+        return FileProblem::fromErrno(errno, path);
     syncFolder(folder, nullptr);
     return {};
 }

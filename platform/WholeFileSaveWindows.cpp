@@ -1,6 +1,7 @@
 #include "WholeFileSave.h"
 
 #include "HerRights.h"
+#include "OpenFolder.h"
 #include "Redirect.h"
 #include "WindowsError.h"
 
@@ -188,5 +189,23 @@ FileProblem saveWholeFile(const QString &path, QByteArrayView bytes, const FileS
         return problemFromWindowsError(error, path);
     }
     temporary.placed();
+    return {};
+}
+
+// The folder, held by the caller, keeps its place: no junction can stand in for it.
+FileProblem saveWholeFile(const OpenFolder &folder, const QString &name, QByteArrayView bytes, const FileSync &sync)
+{
+    if (!folder.isOpen())
+        return folder.problemFor(folder.filePath(name));
+    return saveWholeFile(folder.filePath(name), bytes, sync);
+}
+
+FileProblem removeOwnFile(const OpenFolder &folder, const QString &name)
+{
+    const QString path = folder.filePath(name);
+    if (FileProblem refused = refusalOfExisting(path))
+        return refused;
+    if (!DeleteFileW(windowsPath(path).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return problemFromWindowsError(GetLastError(), path);
     return {};
 }

@@ -83,9 +83,10 @@ records="$data/Quintrela/quintrela.dat"
 [ "$(cat "$records")" = "$(worked_example_record)" ] || fail "the record is not Maria, 28, 01/03/2001"
 [ "$(stat -c '%a %U' "$data/Quintrela")" = "700 nobody" ] || fail "data folder: $(stat -c '%a %U' "$data/Quintrela")"
 history="$data/Quintrela/historico.db"
-for file in "$records" "$data/Quintrela/qtrconf.dat" "$history" "$history-journal"; do
+for file in "$records" "$data/Quintrela/qtrconf.dat" "$history" "$data/Quintrela/historico.lock"; do
   [ "$(stat -c '%a %U' "$file")" = "600 nobody" ] || fail "$file: $(stat -c '%a %U' "$file")"
 done
+[ ! -e "$history-journal" ] || fail "a journal stands beside her history"
 # Her history, read by the sqlite3 tool as she could read it.
 [ "$(runuser -u nobody -- sqlite3 "$history" "SELECT name, start, typed_length FROM period_start")" = "Maria|2001-03-01|28" ] \
   || fail "the history is not Maria's 01/03/2001, 28 days"

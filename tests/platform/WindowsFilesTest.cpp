@@ -170,11 +170,10 @@ TEST_F(WindowsFilesTest, HerFilesAreHersAloneInAFolderEveryoneMayRead)
         {"the setting", shared + "/qtrconf.dat",
          [](const QString &p) { return SettingsFile(p).write(SettingsFile::valueEndIsNext); }},
         {"an export", shared + "/Quintrela Maria.ics", [](const QString &p) { return saveWholeFile(p, "agenda").ok(); }},
-        // SQLite would make both with the folder's rights; its journal,
-        // beside a new database, it deletes and makes again.
+        // Saved whole each time: a new file in place of the old one.
         {"her history", shared + "/historico.db",
          [&](const QString &) { return HistoryStore(shared).add("Maria", {QDate(2026, 11, 2)}).problem.ok(); }},
-        {"her history's journal", shared + "/historico.db-journal", [](const QString &) { return true; }},
+        {"her history's lock", shared + "/historico.lock", [](const QString &) { return true; }},
         {"one of hers found open to all", plain,
          [](const QString &p) { return OwnFile(p, OwnFile::Access::Write).isOpen(); }},
     };
