@@ -19,8 +19,9 @@ OwnFile::Access fileAccess(HistoryFile::Use use)
 
 } // namespace
 
-HistoryFile::HistoryFile(const QString &folder, const QString &name, Use use, qint64 maxBytes, FileSync sync)
-    : m_folder(folder, folderUse(use)), m_name(name), m_maxBytes(maxBytes), m_sync(std::move(sync))
+HistoryFile::HistoryFile(const QString &folder, const QString &name, Use use, qint64 maxBytes, const ImageSeal *seal,
+                         FileSync sync)
+    : m_folder(folder, folderUse(use)), m_name(name), m_maxBytes(maxBytes), m_seal(seal), m_sync(std::move(sync))
 {
     if (!m_folder.isOpen()) {
         m_missing = m_folder.missing();
@@ -37,24 +38,14 @@ HistoryFile::HistoryFile(const QString &folder, const QString &name, Use use, qi
         m_problem = told(m_lockFile->problem());
         return;
     }
-    // Only read, even to write: the file is only ever replaced, never written in.
-    OwnFile file(m_folder, m_name, OwnFile::Access::Read);
-    if (!file.isOpen()) {
-        m_missing = file.missing();
+    if (!read(maxBytes))
+        return;
+    if (m_seal) {
+        QByteArray sealed;
+        std::swap(sealed, m_image);
+        m_missing = sealed.isEmpty() && m_problem.ok();
         if (!m_missing)
-            m_problem = told(file.problem());
-        else if (use == Use::Write)
-            readJournal(use); // a journal without its file is only removed
-        return;
-    }
-    // Far larger than any history of hers: not read, not written.
-    const qint64 size = file.size();
-    if (size > maxBytes) {
-        m_problem = {HistoryProblem::Cause::TooLarge, path(), {}, 0};
-        return;
-    }
-    if (size < 0 || !file.readAll(m_image)) {
-        m_problem = told(file.problem());
+            m_problem = m_seal->open(sealed, m_image);
         return;
     }
     // An empty file is one the previous release made and never wrote: no history yet.
@@ -62,29 +53,59 @@ HistoryFile::HistoryFile(const QString &folder, const QString &name, Use use, qi
     readJournal(use);
 }
 
-HistoryFile::~HistoryFile() = default;
+// Only read, even to write: the file is only ever replaced, never written
+// in. Closed before anything replaces it (Windows refuses to replace a file
+// held open).
+bool HistoryFile::read(qint64 maxBytes)
+{
+    OwnFile file(m_folder, m_name, OwnFile::Access::Read);
+    if (!file.isOpen()) {
+        if (!file.missing())
+            m_problem = told(file.problem());
+        return file.missing();
+    }
+    // Far larger than any history of hers: not read, not written.
+    const qint64 size = file.size();
+    if (size > maxBytes) {
+        m_problem = {HistoryProblem::Cause::TooLarge, path(), {}, 0};
+        return false;
+    }
+    if (size < 0 || !file.readAll(m_image)) {
+        m_problem = told(file.problem());
+        return false;
+    }
+    return true;
+}
+
+HistoryFile::~HistoryFile()
+{
+    if (m_seal)
+        m_seal->wipe(m_image);
+}
 
 // The previous release's journal: its pages put back in memory, and, when
 // writing, the file saved whole as that release would have left it before
 // the journal goes, so that a kill in between replays it on the same pages.
 bool HistoryFile::readJournal(Use use)
 {
-    OwnFile journal(m_folder, journalName, OwnFile::Access::Read);
-    if (!journal.isOpen()) {
-        if (!journal.missing())
-            m_problem = told(journal.problem());
-        return journal.missing();
-    }
-    m_journal = true;
     QByteArray pages;
-    const qint64 size = journal.size();
-    if (size > m_maxBytes) {
-        m_problem = {HistoryProblem::Cause::TooLarge, m_folder.filePath(journalName), {}, 0};
-        return false;
-    }
-    if (size < 0 || !journal.readAll(pages)) {
-        m_problem = told(journal.problem());
-        return false;
+    {
+        // Closed before the journal is removed: Windows keeps a file held open.
+        OwnFile journal(m_folder, journalName, OwnFile::Access::Read);
+        if (!journal.isOpen()) {
+            if (!journal.missing())
+                m_problem = told(journal.problem());
+            return journal.missing();
+        }
+        const qint64 size = journal.size();
+        if (size > m_maxBytes) {
+            m_problem = {HistoryProblem::Cause::TooLarge, m_folder.filePath(journalName), {}, 0};
+            return false;
+        }
+        if (size < 0 || !journal.readAll(pages)) {
+            m_problem = told(journal.problem());
+            return false;
+        }
     }
     const bool undone = !m_image.isEmpty() && RollbackJournal::undo(m_image, pages);
     if (use != Use::Write)
@@ -99,7 +120,6 @@ bool HistoryFile::readJournal(Use use)
         m_problem = told(removed);
         return false;
     }
-    m_journal = false;
     return true;
 }
 
@@ -107,9 +127,15 @@ HistoryProblem HistoryFile::save(const QByteArray &image)
 {
     if (!m_problem.ok())
         return m_problem;
-    if (const FileProblem saved = saveWholeFile(m_folder, m_name, image, m_sync))
+    const QByteArray bytes = m_seal ? m_seal->seal(image) : image;
+    if (bytes.isEmpty())
+        return {HistoryProblem::Cause::Other, path(), {}, 0};
+    if (const FileProblem saved = saveWholeFile(m_folder, m_name, bytes, m_sync))
         return told(saved);
-    m_image = image;
+    // What was read is done with: only the new image stands for her history.
+    if (m_seal)
+        m_seal->wipe(m_image);
+    m_image.clear();
     m_missing = false;
     return {};
 }

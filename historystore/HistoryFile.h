@@ -13,6 +13,7 @@
 #include "FileLock.h"
 #include "FileSync.h"
 #include "HistoryProblem.h"
+#include "ImageSeal.h"
 #include "OpenFolder.h"
 #include "OwnFile.h"
 
@@ -30,7 +31,9 @@ public:
 
     // Opens her folder, takes the lock and reads the file: a problem, or
     // missing() when there is no history yet.
-    HistoryFile(const QString &folder, const QString &name, Use use, qint64 maxBytes, FileSync sync = syncToDisk);
+    // With a seal, the file holds the image sealed, and has no journal.
+    HistoryFile(const QString &folder, const QString &name, Use use, qint64 maxBytes, const ImageSeal *seal = nullptr,
+                FileSync sync = syncToDisk);
     ~HistoryFile();
     HistoryFile(const HistoryFile &) = delete;
     HistoryFile &operator=(const HistoryFile &) = delete;
@@ -44,17 +47,18 @@ public:
     HistoryProblem save(const QByteArray &image);
 
 private:
+    bool read(qint64 maxBytes);
     bool readJournal(Use use);
     HistoryProblem told(const FileProblem &file) const;
 
     OpenFolder m_folder;
     QString m_name;
     qint64 m_maxBytes;
+    const ImageSeal *m_seal;
     FileSync m_sync;
     std::unique_ptr<OwnFile> m_lockFile;
     std::unique_ptr<FileLock> m_lock;
     QByteArray m_image;
     bool m_missing = false;
-    bool m_journal = false; // the previous release's journal stands beside it
     HistoryProblem m_problem;
 };

@@ -25,9 +25,8 @@ QString HistoryProblem::sentence() const
         return QStringLiteral("O arquivo %1 é grande demais para ser um histórico da Quintrela. A Quintrela não o lê, "
                               "não o altera nem o apaga.")
             .arg(where);
-    case Cause::Locked:
-        return QStringLiteral("O histórico %1 está em uso por outra Quintrela aberta. Espere um pouco e tente de novo.")
-            .arg(where);
+    case Cause::WrongKey:
+        return QStringLiteral("O nome ou a senha não conferem. Confira os dois e tente de novo.");
     case Cause::Other:
         return QStringLiteral("O histórico %1 não pôde ser usado (erro número %2 do SQLite).").arg(where).arg(code);
     }

@@ -15,7 +15,7 @@ struct HistoryProblem
         Foreign, // a database, but not a history of this program
         Newer,   // written by a newer version of the program
         TooLarge, // far larger than any history of hers: not read
-        Locked,  // another copy of the program is writing it
+        WrongKey, // protected, and not by this name and passphrase (or changed since)
         Other,   // SQLite's result code in `code`
     };
 

@@ -30,7 +30,16 @@ constexpr auto periodStartSql =
 class Connection
 {
 public:
-    explicit Connection(QString path) : m_path(std::move(path)) {}
+    Connection(QString path, const ImageSeal *seal) : m_path(std::move(path)), m_seal(seal) {}
+    // A sealed history's pages are overwritten before SQLite frees them.
+    ~Connection()
+    {
+        if (!m_seal || !m_db)
+            return;
+        sqlite3_int64 size = 0;
+        if (unsigned char *pages = sqlite3_serialize(m_db.get(), "main", &size, SQLITE_SERIALIZE_NOCOPY))
+            m_seal->wipe(pages, size_t(size));
+    }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
@@ -38,7 +47,9 @@ public:
     bool open(const QByteArray &image)
     {
         sqlite3 *db = nullptr;
-        const int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE,
+        // In memory as one block (memdb), private to this connection.
+        const int rc = sqlite3_open_v2("file:historico?vfs=memdb", &db,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_EXRESCODE,
                                        nullptr);
         m_db.reset(db);
         if (rc != SQLITE_OK)
@@ -73,15 +84,14 @@ public:
             exec("VACUUM");
         if (!ok())
             return {};
+        // The image is one block in memory (memdb): copied once, never freed here.
         sqlite3_int64 size = 0;
-        unsigned char *bytes = sqlite3_serialize(m_db.get(), "main", &size, 0);
-        if (!bytes) {
+        const unsigned char *pages = sqlite3_serialize(m_db.get(), "main", &size, SQLITE_SERIALIZE_NOCOPY);
+        if (!pages) {
             fail(SQLITE_NOMEM);
             return {};
         }
-        QByteArray copy(reinterpret_cast<const char *>(bytes), qsizetype(size));
-        sqlite3_free(bytes);
-        return copy;
+        return QByteArray(reinterpret_cast<const char *>(pages), qsizetype(size));
     }
     // Rows went: the image is rebuilt before it is saved.
     void rebuild() { m_rebuild = true; }
@@ -279,6 +289,7 @@ private:
     bool m_empty = false;
     bool m_rebuild = false;
     qint64 m_fileBytes = 0;
+    const ImageSeal *m_seal;
 };
 
 void bindText(sqlite3_stmt *s, int index, const QString &text)
@@ -292,8 +303,8 @@ void bindText(sqlite3_stmt *s, int index, const QString &text)
 class Session
 {
 public:
-    Session(const QString &folder, HistoryFile::Use use)
-        : m_file(folder, HistoryStore::fileName, use, HistoryStore::maxBytes), m_db(m_file.path())
+    Session(const QString &folder, const QString &file, const ImageSeal *seal, HistoryFile::Use use)
+        : m_file(folder, file, use, HistoryStore::maxBytes, seal), m_db(m_file.path(), seal), m_seal(seal)
     {
         m_problem = m_file.problem();
         if (m_problem.ok() && !(m_db.open(m_file.image()) && m_db.schema(use == HistoryFile::Use::Write)))
@@ -314,15 +325,19 @@ public:
             m_db.rollback();
             return m_db.problem();
         }
-        const QByteArray image = m_db.image();
+        QByteArray image = m_db.image();
         if (!m_db.ok())
             return m_db.problem();
-        return m_file.save(image);
+        const HistoryProblem saved = m_file.save(image);
+        if (m_seal)
+            m_seal->wipe(image);
+        return saved;
     }
 
 private:
     HistoryFile m_file;
     Connection m_db;
+    const ImageSeal *m_seal;
     HistoryProblem m_problem;
 };
 
@@ -330,15 +345,20 @@ private:
 
 HistoryStore::HistoryStore(QString folder) : m_folder(std::move(folder)) {}
 
+HistoryStore::HistoryStore(QString folder, QString file, std::shared_ptr<const ImageSeal> seal)
+    : m_folder(std::move(folder)), m_file(std::move(file)), m_seal(std::move(seal))
+{
+}
+
 QString HistoryStore::path() const
 {
-    return m_folder + u'/' + fileName;
+    return m_folder + u'/' + m_file;
 }
 
 HistoryStore::Starts HistoryStore::starts(const QString &name) const
 {
     Starts told;
-    Session session(m_folder, HistoryFile::Use::Read);
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Read);
     if (!session.ok() || session.empty()) {
         told.problem = session.problem();
         return told;
@@ -423,7 +443,7 @@ HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate
     // No window could ever show or erase dates filed under no name.
     if (NameKey::of(name).isEmpty())
         return {};
-    Session session(m_folder, HistoryFile::Use::Write);
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
     if (!session.ok())
         return session.problem();
     Connection &db = session.db();
@@ -444,7 +464,7 @@ HistoryProblem HistoryStore::recordConsultation(const QString &name, const QDate
 HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &starts) const
 {
     Added told;
-    Session session(m_folder, HistoryFile::Use::Write);
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
     if (!session.ok()) {
         told.problem = session.problem();
         return told;
@@ -477,7 +497,7 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
 
 HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) const
 {
-    Session session(m_folder, HistoryFile::Use::Write);
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
     if (!session.ok())
         return session.problem();
     Connection &db = session.db();
@@ -496,7 +516,7 @@ HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) con
 
 HistoryProblem HistoryStore::erase(const QString &name) const
 {
-    Session session(m_folder, HistoryFile::Use::Write);
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
     if (!session.ok())
         return session.problem();
     Connection &db = session.db();

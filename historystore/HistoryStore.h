@@ -14,10 +14,13 @@
 //   one row per name and date.
 
 #include "HistoryProblem.h"
+#include "ImageSeal.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 class HistoryStore
 {
@@ -32,6 +35,8 @@ public:
     static inline const QString fileName = QStringLiteral("historico.db");
 
     explicit HistoryStore(QString folder);
+    // A history of its own in a file of that name, sealed (see ImageSeal).
+    HistoryStore(QString folder, QString file, std::shared_ptr<const ImageSeal> seal);
     QString path() const;
 
     struct Starts
@@ -59,4 +64,6 @@ public:
 
 private:
     QString m_folder;
+    QString m_file = fileName;
+    std::shared_ptr<const ImageSeal> m_seal;
 };

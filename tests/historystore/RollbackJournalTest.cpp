@@ -89,7 +89,8 @@ TEST(RollbackJournalTest, AKilledChangeIsPutBackToTheLastByte)
         EXPECT_EQ(read.starts.size(), 300);
         EXPECT_TRUE(store.starts("Ana").starts.isEmpty());
         EXPECT_TRUE(QFile::exists(folder.filePath("historico.db-journal"))) << "reading changed the folder";
-        EXPECT_TRUE(store.add("Ana", {QDate(2026, 2, 2)}).problem.ok());
+        const HistoryProblem added = store.add("Ana", {QDate(2026, 2, 2)}).problem;
+        EXPECT_TRUE(added.ok()) << added.sentence().toStdString();
         EXPECT_FALSE(QFile::exists(folder.filePath("historico.db-journal")));
         EXPECT_EQ(store.starts("Maria").starts.size(), 300);
         EXPECT_EQ(store.starts("Ana").starts, QList<QDate>{QDate(2026, 2, 2)});
