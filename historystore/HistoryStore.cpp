@@ -380,6 +380,53 @@ HistoryStore::Starts HistoryStore::starts(const QString &name) const
     return told;
 }
 
+HistoryStore::Rows HistoryStore::rows(const QString &name) const
+{
+    Rows told;
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Read);
+    if (!session.ok() || session.empty()) {
+        told.problem = session.problem();
+        return told;
+    }
+    Connection &db = session.db();
+    auto s = db.prepare("SELECT start, coalesce(typed_length, 0) FROM period_start WHERE name_key = ?1 ORDER BY start");
+    if (s)
+        bindText(s.get(), 1, NameKey::of(name));
+    while (db.step(s.get()) == SQLITE_ROW) {
+        const QDate start = QDate::fromString(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s.get(), 0))), QString::fromLatin1(dateFormat));
+        if (start.isValid())
+            told.rows.append({start, sqlite3_column_int(s.get(), 1)});
+    }
+    if (!db.ok()) {
+        told.problem = db.problem();
+        told.rows.clear();
+    }
+    return told;
+}
+
+HistoryStore::Consulted HistoryStore::lastConsultation(const QString &name) const
+{
+    Consulted told;
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Read);
+    if (!session.ok() || session.empty()) {
+        told.problem = session.problem();
+        return told;
+    }
+    Connection &db = session.db();
+    auto s = db.prepare("SELECT start, typed_length FROM period_start WHERE name_key = ?1 AND typed_length IS NOT NULL"
+                        " ORDER BY start DESC LIMIT 1");
+    if (s)
+        bindText(s.get(), 1, NameKey::of(name));
+    if (db.step(s.get()) == SQLITE_ROW) {
+        told.start = QDate::fromString(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s.get(), 0))),
+                                       QString::fromLatin1(dateFormat));
+        told.length = sqlite3_column_int(s.get(), 1);
+    }
+    told.problem = db.problem();
+    return told;
+}
+
 namespace {
 
 // Dates of hers, each kept or left as it was; its typed length updated when given.
@@ -493,6 +540,24 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
     if (told.problem.ok())
         told.added = after - before;
     return told;
+}
+
+HistoryProblem HistoryStore::addRows(const QString &name, const QList<Row> &rows) const
+{
+    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
+    if (!session.ok())
+        return session.problem();
+    Connection &db = session.db();
+    if (!db.begin())
+        return db.problem();
+    {
+        Inserter dates(db);
+        for (const Row &row : rows) {
+            if (!dates.insert(name, row.start, row.typedLength))
+                break;
+        }
+    }
+    return session.commit();
 }
 
 HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) const

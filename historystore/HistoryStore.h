@@ -46,6 +46,33 @@ public:
     };
     Starts starts(const QString &name) const;
 
+    // Her dates as kept, each with the cycle length typed with it (0: none):
+    // what moves whole between her open and her protected history.
+    struct Row
+    {
+        QDate start;
+        int typedLength = 0;
+        bool operator==(const Row &) const = default;
+    };
+    struct Rows
+    {
+        HistoryProblem problem;
+        QList<Row> rows; // oldest first
+    };
+    Rows rows(const QString &name) const;
+    // All of them, typed lengths kept, or on any failure none.
+    HistoryProblem addRows(const QString &name, const QList<Row> &rows) const;
+
+    struct Consulted
+    {
+        HistoryProblem problem;
+        QDate start;    // invalid when no consultation of hers is kept
+        int length = 0; // the cycle length typed with it
+    };
+    // Her latest date typed in a consultation, with its cycle length: what
+    // her record holds.
+    Consulted lastConsultation(const QString &name) const;
+
     // A consultation's date and cycle length, and the date quintrela.dat held
     // for her (stored, when valid) when her history does not have it yet.
     HistoryProblem recordConsultation(const QString &name, const QDate &typed, int typedLength, const QDate &stored,

@@ -171,3 +171,39 @@ UserRecordsFile::SaveResult UserRecordsFile::SaveUserRecord(const QString &name,
     // Another copy may have added the name while the question was open.
     return scanAndWrite(true, status);
 }
+
+UserRecordsFile::Removed UserRecordsFile::remove(const QString &name) const
+{
+    // A file that is not there holds no record of hers, and is not made.
+    if (OwnFile(m_path, OwnFile::Access::Read).missing())
+        return {};
+    OwnFile file(m_path, OwnFile::Access::Write);
+    if (!file.isOpen())
+        return {false, file.problem(), 0};
+    const FileLock lock(file, FileLock::Kind::Exclusive);
+    Removed result;
+    QByteArray kept;
+    qint64 firstOfHers = -1;
+    if (!forEachRecord(file, [&](qint64 number, const char *record) {
+            if (!UserRecord::decode(record).matches(name)) {
+                kept.append(record, UserRecord::size);
+                return;
+            }
+            ++result.removed;
+            if (firstOfHers < 0)
+                firstOfHers = number;
+        }))
+        return {false, file.problem(), 0};
+    if (result.removed == 0)
+        return result;
+    // Written over her first record onward, then cut: each write only moves
+    // others' records up, so a kill leaves at worst one of them twice.
+    const qint64 from = firstOfHers * UserRecord::size;
+    if (!file.writeAt(from, QByteArrayView(kept).sliced(from)) || !file.resize(kept.size()))
+        return {false, file.problem(), 0};
+    if (FileProblem problem; !m_sync(file.handle(), &problem)) {
+        problem.path = m_path;
+        return {false, problem, 0};
+    }
+    return result;
+}

@@ -1,7 +1,8 @@
 #pragma once
 // "quintrela.dat": the remembered users, one 132-byte record each, in the
 // order they were first saved. Records are updated in place and new ones
-// appended; nothing is ever deleted or moved.
+// appended; only a name she protects leaves it (the records after hers move
+// up, each byte for byte).
 
 #include "FileSync.h"
 #include "UserRecord.h"
@@ -60,6 +61,15 @@ public:
     SaveResult SaveUserRecord(const QString &name, const QString &date, const QString &cycleLength,
                               const std::function<bool()> &askToAdd) const;
 
+    // Every record of the name taken out, the others kept byte for byte and
+    // in order, under the lock and synced; ok, with how many went.
+    struct Removed
+    {
+        bool ok = true;
+        FileProblem problem;
+        int removed = 0;
+    };
+    Removed remove(const QString &name) const;
 
 private:
     QString m_path;

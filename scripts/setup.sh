@@ -14,7 +14,7 @@ esac
 run_packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins
-  libgl-dev libical-dev libcups2-dev libsqlite3-dev
+  libgl-dev libical-dev libcups2-dev libsqlite3-dev libsodium-dev
   fontconfig fonts-liberation fonts-dejavu-core
 )
 test_packages=(

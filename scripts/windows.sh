@@ -21,11 +21,12 @@ install_packages \
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libical-dev googletest \
   fonts-liberation2 nsis wine wine64 xvfb xauth xdotool x11-utils imagemagick \
   python3-pil python3-icalendar cups cups-client cups-bsd \
-  libsqlite3-dev sqlite3 tcl
+  libsqlite3-dev sqlite3 tcl libsodium-dev autoconf automake libtool
 [ "${1:-}" = "--setup" ] && exit 0
 
 prefix="$(bash scripts/windows-deps.sh | tail -n1)"
 sqlite="$(bash scripts/windows-sqlite.sh | tail -n1)"
+sodium="$(bash scripts/windows-sodium.sh | tail -n1)"
 version="$(quintrela_version)"
 out="$root/build-windows"
 build="$out/build"
@@ -36,6 +37,7 @@ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/packaging/windows/mingw-w64-x86_64.cmake" \
   -DQUINTRELA_MINGW_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
   -DSQLite3_INCLUDE_DIR="$sqlite/include" -DSQLite3_LIBRARY="$sqlite/lib/libsqlite3.a" \
+  -DSODIUM_INCLUDE_DIR="$sodium/include" -DSODIUM_LIBRARY="$sodium/lib/libsodium.a" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/support/wine_run.sh" \

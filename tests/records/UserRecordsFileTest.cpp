@@ -276,3 +276,36 @@ TEST_F(UserRecordsFileTest, AFileLargerThanAnyOfHersIsNeitherReadNorWritten)
         }
     }
 }
+
+// A name she protects leaves the file; every other record stays as it was,
+// in its order, and an incomplete tail goes with the cut.
+TEST_F(UserRecordsFileTest, HerRecordsLeaveAndTheOthersStayByteForByte)
+{
+    const QByteArray ana = record("Ana", "28", "05/01/2026"), maria = record("Maria", "30", "02/03/2026"),
+                     zu = record("Zulmira", "26", "10/02/2026"), mariana = record("Mariana", "29", "01/01/2026");
+    const struct
+    {
+        const char *what;
+        QByteArray before, after;
+        int removed;
+    } cases[] = {
+        {"hers first", maria + ana + zu, ana + zu, 1},
+        {"hers in the middle", ana + maria + zu, ana + zu, 1},
+        {"hers last", ana + zu + maria, ana + zu, 1},
+        {"hers twice, a like name kept", maria + mariana + maria + ana, mariana + ana, 2},
+        {"hers alone", maria, {}, 1},
+        {"not there", ana + zu, ana + zu, 0},
+        {"hers, then half a record", ana + maria + zu + "Jo", ana + zu, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(path(), c.before);
+        const UserRecordsFile::Removed removed = file().remove("MARIA");
+        EXPECT_TRUE(removed.ok);
+        EXPECT_EQ(removed.removed, c.removed);
+        EXPECT_EQ(readBytes(path()), c.removed ? c.after : c.before);
+    }
+    QFile::remove(path());
+    EXPECT_TRUE(file().remove("Maria").ok);
+    EXPECT_FALSE(QFile::exists(path()));
+}
