@@ -110,8 +110,9 @@ TEST(HistoryStoreTest, TheStoredDateReachesHerHistoryWheneverItIsMissing)
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         const HistoryStore store(dir.path());
-        if (!c.before.isEmpty())
+        if (!c.before.isEmpty()) {
             ASSERT_TRUE(store.add("Maria", c.before).problem.ok());
+        }
         EXPECT_TRUE(store.recordConsultation("Maria", c.typed, 28, c.stored, 28).ok());
         EXPECT_EQ(startsOf(store, "Maria"), c.after);
     }
