@@ -7,6 +7,7 @@
 #include "DayMarkTable.h"
 #include "HistoryStore.h"
 #include "MarkColors.h"
+#include "NameKey.h"
 #include "SettingsFile.h"
 #include "fQuintrela.h"
 
@@ -77,14 +78,24 @@ Consultation::Names Consultation::names()
     Names told;
     told.ok = read.ok;
     told.names = read.names;
+    if (m_protected)
+        told.names.append(m_protectedName);
     told.notice = recordsNotice({read.ok, read.problem, {}});
     return told;
 }
 
 Consultation::Remembered Consultation::remembered(const QString &name)
 {
-    const UserRecordsFile::ReadResult read = m_records.readAll();
     Remembered told;
+    // Her record is her last consultation, sealed with her history.
+    if (isProtected(name)) {
+        const HistoryStore::Consulted last = m_protected->lastConsultation(name);
+        if (last.start.isValid())
+            told.record = UserRecord{m_protectedName, last.length ? QString::number(last.length) : QString(),
+                                     DateText::formatDdMmYyyy(last.start)};
+        return told;
+    }
+    const UserRecordsFile::ReadResult read = m_records.readAll();
     told.notice = recordsNotice(read);
     // Every match is taken in turn: the last one in the file wins.
     for (const UserRecord &record : read.records) {
@@ -136,6 +147,8 @@ Consultation::Outcome Consultation::run(Inputs inputs, const std::function<bool(
     if (outcome.refusal)
         return outcome;
 
+    if (isProtected(inputs.name))
+        return runProtected(std::move(inputs), std::move(outcome));
     const UserRecordsFile::ReadResult before = m_records.readAll();
     const UserRecordsFile::SaveResult saved =
         m_records.SaveUserRecord(inputs.name, inputs.date, inputs.cycle, askToAdd);
@@ -156,13 +169,48 @@ Consultation::Outcome Consultation::run(Inputs inputs, const std::function<bool(
     return outcome;
 }
 
+// Her protected name: her record is her sealed history's last consultation,
+// and nothing of hers reaches quintrela.dat.
+Consultation::Outcome Consultation::runProtected(Inputs inputs, Outcome outcome)
+{
+    const HistoryStore::Consulted last = m_protected->lastConsultation(inputs.name);
+    if (auto notice = keepInHistory(inputs, *m_protected, last.start, last.length))
+        outcome.notices.append(*notice);
+    m_state.CurrentName = inputs.name;
+    outcome.month = ProjectCycles(m_state, DateText::readDate(inputs.date), DateText::leadingNumber(inputs.cycle));
+    m_state.setShownMonth(outcome.month);
+    return outcome;
+}
+
+void Consultation::openProtected(const QString &name, const HistoryStore &sealed)
+{
+    m_protectedName = DateText::trimBlanks(name);
+    m_protected = sealed;
+}
+
+void Consultation::lock()
+{
+    m_protected.reset();
+    m_protectedName.clear();
+    m_state.CurrentName.clear();
+    m_state.ClearMarks();
+    const QDate today = m_today();
+    m_state.DayMarks.set(today.day(), today.month(), today.year(), MarkColors::markHoje);
+    m_state.setShownMonth(today);
+}
+
+bool Consultation::isProtected(const QString &name) const
+{
+    return m_protected && !NameKey::of(name).isEmpty() && NameKey::of(name) == NameKey::of(m_protectedName);
+}
+
+HistoryStore Consultation::historyOf(const QString &name) const
+{
+    return isProtected(name) ? *m_protected : HistoryStore(m_folder);
+}
+
 std::optional<Consultation::Message> Consultation::keepInHistory(const Inputs &inputs, const QList<UserRecord> &before)
 {
-    const QDate today = m_today();
-    const QDate typed = DateText::readDate(inputs.date);
-    // A date still to come is not a period that started.
-    if (typed > today)
-        return std::nullopt;
     // Her old record counts only where it holds what she could have typed:
     // an older file or a hand edit may hold anything, and must never cost
     // her the date she typed now.
@@ -174,9 +222,20 @@ std::optional<Consultation::Message> Consultation::keepInHistory(const Inputs &i
         stored = DateText::readDate(record.Ultima);
         storedLength = keptLength(DateText::trimBlanks(record.Periodo).toInt());
     }
+    return keepInHistory(inputs, HistoryStore(m_folder), stored, storedLength);
+}
+
+std::optional<Consultation::Message> Consultation::keepInHistory(const Inputs &inputs, const HistoryStore &history,
+                                                                 QDate stored, int storedLength)
+{
+    const QDate today = m_today();
+    const QDate typed = DateText::readDate(inputs.date);
+    // A date still to come is not a period that started.
+    if (typed > today)
+        return std::nullopt;
     if (stored > today || (stored.isValid() && stored.year() < HistoryStore::oldestYear))
         stored = {};
-    const HistoryProblem problem = HistoryStore(m_folder).recordConsultation(
+    const HistoryProblem problem = history.recordConsultation(
         inputs.name, typed, keptLength(DateText::leadingNumber(inputs.cycle)), stored, storedLength);
     // Told once for the same cause: she consults again, the calendar works.
     const bool tell = problem && problem.cause != m_toldHistoryProblem;

@@ -5,6 +5,7 @@
 // the window only shows it and asks her the one question.
 
 #include "HistoryProblem.h"
+#include "HistoryStore.h"
 #include "UserRecordsFile.h"
 
 #include <QDate>
@@ -72,6 +73,15 @@ public:
 
     Outcome run(Inputs inputs, const std::function<bool()> &askToAdd);
 
+    // Her protected data open: a consultation of that name keeps her date in
+    // her sealed history alone, never in quintrela.dat, and her name is
+    // offered while it is open. Locked, all of it is forgotten.
+    void openProtected(const QString &name, const HistoryStore &sealed);
+    void lock();
+    bool isProtected(const QString &name) const;
+    // The history a name's consultations keep: her sealed one, or historico.db.
+    HistoryStore historyOf(const QString &name) const;
+
     // The month `months` away from the one on view; none past the marks' years.
     std::optional<QDate> monthAfter(int months) const;
     // Whether a month can be shown at all (the marks' years).
@@ -80,6 +90,9 @@ public:
 private:
     std::optional<Message> check(Inputs &inputs) const;
     std::optional<Message> keepInHistory(const Inputs &inputs, const QList<UserRecord> &before);
+    std::optional<Message> keepInHistory(const Inputs &inputs, const HistoryStore &history, QDate stored,
+                                         int storedLength);
+    Outcome runProtected(Inputs inputs, Outcome outcome);
     std::optional<Message> recordsNotice(const UserRecordsFile::ReadResult &read);
 
     fQuintrela &m_state;
@@ -88,4 +101,6 @@ private:
     UserRecordsFile m_records;
     bool m_toldRecordsUnreadable = false;
     HistoryProblem::Cause m_toldHistoryProblem = HistoryProblem::Cause::None;
+    QString m_protectedName;
+    std::optional<HistoryStore> m_protected;
 };

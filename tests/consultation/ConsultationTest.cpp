@@ -2,6 +2,7 @@
 
 #include "ConsultationTexts.h"
 #include "HistoryStore.h"
+#include "ProtectedHistories.h"
 #include "TestSupport.h"
 #include "UserRecord.h"
 #include "fQuintrela.h"
@@ -194,4 +195,48 @@ TEST_F(ConsultationTest, TheMonthStepsStopAtTheMarksYears)
     state.setShownMonth(QDate(2080, 12, 1));
     EXPECT_FALSE(consultation.monthAfter(1));
     EXPECT_EQ(consultation.monthAfter(-12), QDate(2079, 12, 1));
+}
+
+// Her protected data open: her consultation reaches her sealed history
+// alone, asks nothing, and leaves quintrela.dat as it was; locked, she and
+// her marks are gone from the consultation.
+TEST_F(ConsultationTest, AProtectedNameIsConsultedFromHerSealedHistoryAloneUntilLocked)
+{
+    remember({UserRecord{"Ana", "28", "05/01/2026"}, UserRecord{"Maria", "30", "02/03/2026"}});
+    const ProtectedHistories histories(dir.path(), {1, 8192});
+    const ProtectedHistories::Opened opened = histories.protect("Maria", "lua cheia de março");
+    ASSERT_TRUE(opened.ok());
+    const QByteArray records = TestSupport::readBytes(dir.path() + "/quintrela.dat");
+    ASSERT_EQ(consultation.names().names, QStringList{"Ana"});
+
+    consultation.openProtected("Maria", opened.store(dir.path()));
+    EXPECT_EQ(consultation.names().names, (QStringList{"Ana", "Maria"}));
+    const Consultation::Remembered remembered = consultation.remembered("maria");
+    ASSERT_TRUE(remembered.record.has_value());
+    EXPECT_EQ(remembered.record->Ultima, "02/03/2026");
+    EXPECT_EQ(remembered.record->Periodo, "30");
+
+    int asked = 0;
+    const Consultation::Outcome outcome = consultation.run({"Maria", "05/04/2026", "29", false}, [&] {
+        ++asked;
+        return true;
+    });
+    EXPECT_FALSE(outcome.refusal.has_value());
+    EXPECT_TRUE(outcome.notices.isEmpty());
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(TestSupport::readBytes(dir.path() + "/quintrela.dat"), records);
+    EXPECT_TRUE(history("Maria").isEmpty());
+    EXPECT_EQ(opened.store(dir.path()).starts("Maria").starts, (QList<QDate>{QDate(2026, 3, 2), QDate(2026, 4, 5)}));
+    EXPECT_EQ(consultation.historyOf("MARIA").path(), opened.store(dir.path()).path());
+    EXPECT_EQ(state.CurrentName, "Maria");
+    const QDate marked = outcome.month.addDays(14);
+    ASSERT_NE(state.DayMarks.at(marked), 0);
+
+    consultation.lock();
+    EXPECT_FALSE(consultation.isProtected("Maria"));
+    EXPECT_EQ(consultation.names().names, QStringList{"Ana"});
+    EXPECT_FALSE(consultation.remembered("Maria").record.has_value());
+    EXPECT_TRUE(state.CurrentName.isEmpty());
+    EXPECT_EQ(state.DayMarks.at(marked), 0) << "her marks are still there";
+    EXPECT_EQ(consultation.historyOf("Maria").path(), HistoryStore(dir.path()).path());
 }
