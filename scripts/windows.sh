@@ -69,14 +69,15 @@ rm -rf "$WINEPREFIX"
 WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wine wineboot -i >/dev/null 2>&1
 wineserver -w
 (cd "$build" && ctest --output-on-failure)
-# The records and history exchanges need the Linux build's record saver
-# and history tool: built here (with the Linux packages) when this command
-# runs alone.
+# The records and history exchanges need the Linux build's record saver,
+# history tool and protection tool: built here (with the Linux packages)
+# when this command runs alone.
 linux_tests="$root/${QUINTRELA_LINUX_BUILD:-build}/tests"
-if [ ! -x "$linux_tests/record_saver" ] || [ ! -x "$linux_tests/history_tool" ]; then
+if [ ! -x "$linux_tests/record_saver" ] || [ ! -x "$linux_tests/history_tool" ] \
+   || [ ! -x "$linux_tests/protection_tool" ]; then
   bash scripts/setup.sh
   cmake -S . -B "$root/build" -DQUINTRELA_BENCH=OFF >/dev/null
-  cmake --build "$root/build" --target record_saver history_tool --parallel "$(nproc)"
+  cmake --build "$root/build" --target record_saver history_tool protection_tool --parallel "$(nproc)"
   linux_tests="$root/build/tests"
 fi
 QUINTRELA_MINGW_PREFIX="$prefix" bash "$root/tests/packaging/windows_run.sh" "$out" "$version" "$build" "$linux_tests"

@@ -12,6 +12,7 @@ if [ -z "${QUINTRELA_ON_X:-}" ]; then
   QUINTRELA_ON_X=1 exec bash "$here/../support/x_server.sh" bash "$0" "$@"
 fi
 out="$1" version="$2" build="$3" linux_saver="$4/record_saver" linux_history="$4/history_tool"
+linux_protection="$4/protection_tool"
 : "${QUINTRELA_MINGW_PREFIX:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
 work="$(mktemp -d)"
@@ -169,6 +170,24 @@ echo "command line: --version into a pipe, --help in the console it was typed in
 [ "$(bash "$here/../support/wine_run.sh" "$build/tests/history_tool.exe" "Z:$portable" MARIA | tr -d '\r' | tr '\n' ' ')" \
   = "2001-01-31 2001-03-01 " ] || fail "the Windows build did not read the date Linux added"
 echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by sqlite3 and the Linux build, a date added on Linux read on Windows"
+
+# Her history under a passphrase, sealed by the Linux build, opened and
+# added to by the Windows build, opened again on Linux; sqlite3 reads none of it.
+sealed="$work/sealed"
+mkdir -m 700 "$sealed"
+"$linux_protection" --new "$sealed" "Maria José" "lua cheia de março" 2001-03-01 >/dev/null \
+  || fail "the Linux build did not seal her history"
+[ "$(bash "$here/../support/wine_run.sh" "$build/tests/protection_tool.exe" "Z:$sealed" "MARIA JOSÉ" "lua cheia de março" 2001-03-29 \
+     | tr -d '\r' | tr '\n' ' ')" = "2001-03-01 2001-03-29 " ] || fail "the Windows build did not open the history Linux sealed"
+[ "$("$linux_protection" "$sealed" "maria josé" "lua cheia de março" | tr '\n' ' ')" = "2001-03-01 2001-03-29 " ] \
+  || fail "the Linux build did not open the history Windows sealed"
+"$linux_protection" "$sealed" "Maria José" "lua cheia de marco" >/dev/null 2>&1 && fail "a wrong passphrase opened her history"
+for file in "$sealed"/*; do
+  [ "$(basename "$file")" = historico.lock ] && continue
+  sqlite3 "$file" "SELECT count(*) FROM sqlite_schema" >/dev/null 2>&1 && fail "sqlite3 read her sealed file"
+  grep -qa "MARIA\|2001-03" "$file" && fail "her name or a date shows in her sealed file"
+done
+echo "protected history: sealed on Linux, opened and added to on Windows, opened again on Linux; sqlite3 and grep read none of it"
 
 # 3. Heard on Windows: a recording UI Automation core in this Windows only
 # (Wine's delivers no events), asked first as NVDA asks, then the worked
