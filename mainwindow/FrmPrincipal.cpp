@@ -54,6 +54,7 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     , m_services(withArrowOverBoxes(std::move(services)))
     , m_dataFolder(dataFolder)
     , m_consultation(state, dataFolder, m_services.today)
+    , m_session(dataFolder)
     , m_files(state)
     , m_hover(this, m_ui)
 {
@@ -85,6 +86,7 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     m_hover.watch(this);
     createKeysAndWords();
     createCalendarMenu();
+    createProtection();
 
     Load();
     watchTyping();

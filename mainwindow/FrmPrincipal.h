@@ -7,6 +7,7 @@
 #include "Consultation.h"
 #include "FrmPrincipalUi.h"
 #include "HoverHighlights.h"
+#include "ProtectionSession.h"
 #include "WindowServices.h"
 
 #include <QWidget>
@@ -50,6 +51,9 @@ public:
     void exportToCalendar();
     void savePdf();
     void openHistory();
+    void protectName();
+    void openProtected();
+    void lockProtected();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -85,6 +89,8 @@ private:
 
     // The calendar's menu
     void createCalendarMenu();
+    void createProtection();
+    void whenLocked();
     bool isMenuKey(const QKeySequence &keys) const;
     void openCalendarMenu(const QPoint &at);
 
@@ -96,6 +102,7 @@ private:
     WindowServices m_services;
     QString m_dataFolder;
     Consultation m_consultation;
+    ProtectionSession m_session;
     CalendarFiles m_files;
     FrmPrincipalUi m_ui;
     HoverHighlights m_hover;

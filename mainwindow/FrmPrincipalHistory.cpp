@@ -19,7 +19,8 @@ void FrmPrincipal::openHistory()
     }
     HistoryServices services{m_services.message, m_services.askYesNo, m_services.askToDestroy, m_services.askText, m_services.today,
                              m_services.chooseSavePath, m_services.chooseOpenPath};
-    FrmHistorico window(name, HistoryStore(m_dataFolder), std::move(services), this);
+    // Her sealed history when her protected data is open.
+    FrmHistorico window(name, m_consultation.historyOf(name), std::move(services), this);
     connect(&window, &FrmHistorico::meanChosen, this, [this](int days) {
         // Her mean in Período; the calendar changes only when she calculates.
         m_ui.txtPeriodo->setText(QString::number(days));

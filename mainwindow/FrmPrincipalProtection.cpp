@@ -1,0 +1,117 @@
+// Her name under a passphrase: protected, opened, locked. The session keeps
+// what is open; the consultation consults her from her sealed history.
+
+#include "FrmPrincipal.h"
+
+#include "ConsultationTexts.h"
+#include "DateText.h"
+#include "FrmAbrirProtegido.h"
+#include "FrmProteger.h"
+#include "ProtectionTexts.h"
+#include "fQuintrela.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+
+using namespace ProtectionTexts;
+
+namespace {
+
+// Her use of the program, wherever in it: the minutes without use start again.
+class Activity : public QObject
+{
+public:
+    explicit Activity(ProtectionSession &session, QObject *parent) : QObject(parent), m_session(session) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+            m_session.touch();
+        return false;
+    }
+
+private:
+    ProtectionSession &m_session;
+};
+
+} // namespace
+
+void FrmPrincipal::createProtection()
+{
+    auto command = [this](const QString &text, const QKeySequence &keys, void (FrmPrincipal::*run)()) {
+        auto *action = new QAction(keys.isEmpty() ? text : text + u'\t' + keys.toString(QKeySequence::NativeText), this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        m_calendarMenu->addAction(action);
+    };
+    m_calendarMenu->addSeparator();
+    command(protectAction, {}, &FrmPrincipal::protectName);
+    command(openAction, QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrincipal::openProtected);
+    command(lockAction, QKeySequence(Qt::CTRL | Qt::Key_L), &FrmPrincipal::lockProtected);
+    connect(&m_session, &ProtectionSession::opened, this,
+            [this](const QString &name) { m_consultation.openProtected(name, *m_session.store()); });
+    connect(&m_session, &ProtectionSession::locked, this, &FrmPrincipal::whenLocked);
+    qApp->installEventFilter(new Activity(m_session, this));
+}
+
+void FrmPrincipal::protectName()
+{
+    const QString name = DateText::trimBlanks(m_ui.cmbNome->currentText());
+    if (name.isEmpty()) {
+        m_services.message(this, QMessageBox::Information, protectTitle, noName);
+        m_ui.cmbNome->setFocus();
+        return;
+    }
+    if (m_session.isOpen() && m_consultation.isProtected(name)) {
+        tellSaved(protectedNow.arg(name));
+        return;
+    }
+    FrmProteger dialog(name, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const HistoryProblem problem = m_session.protect(name, dialog.passphrase());
+    QApplication::restoreOverrideCursor();
+    if (problem) {
+        m_services.message(this, QMessageBox::Warning, protectTitle, notProtected.arg(name, problem.sentence()));
+        return;
+    }
+    takeNewNames();
+    tellSaved(protectedNow.arg(name));
+}
+
+void FrmPrincipal::openProtected()
+{
+    FrmAbrirProtegido dialog([this](const QString &name, const QString &passphrase) { return m_session.open(name, passphrase); },
+                             [this] { return m_session.waitLeft(); }, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    takeNewNames();
+    const Consultation::Remembered found = m_consultation.remembered(m_session.name());
+    if (found.record)
+        showFields({found.record->Nome, found.record->Ultima, found.record->Periodo});
+    else
+        showFields({m_session.name(), m_ui.txtUltima->text(), m_ui.txtPeriodo->text()});
+    tellSaved(openedNow.arg(m_session.name()));
+}
+
+void FrmPrincipal::lockProtected()
+{
+    m_session.lock();
+}
+
+// Her name, fields and marks leave the screen; the month of today is shown.
+void FrmPrincipal::whenLocked()
+{
+    m_consultation.lock();
+    showFields({QString(), QString(), QString()});
+    takeNewNames();
+    m_informed = {};
+    ShowMonth(m_state.shownMonthStart());
+    tellSaved(lockedNow);
+}

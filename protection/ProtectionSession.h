@@ -1,0 +1,60 @@
+#pragma once
+// Her protected data while it is open: the one name open at a time, locked
+// again on her word, after some minutes without use, or when the program
+// ends. Tries at a name and passphrase are throttled (see TryThrottle).
+
+#include "ProtectedHistories.h"
+#include "TryThrottle.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
+
+class ProtectionSession : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr std::chrono::minutes defaultIdle{5};
+
+    explicit ProtectionSession(QString folder, SealedImage::Limits limits = SealedImage::chosenLimits,
+                               QObject *parent = nullptr);
+    ~ProtectionSession() override;
+
+    // Her name protected with this passphrase, and left open.
+    HistoryProblem protect(const QString &name, const QString &passphrase);
+    // Her data opened; refused (WrongKey) while the throttle says to wait.
+    HistoryProblem open(const QString &name, const QString &passphrase);
+    // Her name back in the open files; nothing stays open.
+    HistoryProblem unprotect();
+    HistoryProblem changePassphrase(const QString &passphrase);
+    // Her sealed file removed for good; nothing stays open.
+    HistoryProblem eraseAll();
+    void lock();
+
+    bool isOpen() const { return m_opened.has_value(); }
+    const QString &name() const { return m_name; }
+    std::optional<HistoryStore> store() const;
+    // How long before the next try is taken (none while it is free).
+    std::chrono::seconds waitLeft() const;
+
+    // She used the program: the minutes without use start again.
+    void touch();
+    void setIdleTime(std::chrono::milliseconds idle);
+
+signals:
+    void opened(const QString &name);
+    void locked();
+
+private:
+    void keepOpen(const QString &name, ProtectedHistories::Opened opened);
+
+    ProtectedHistories m_histories;
+    std::optional<ProtectedHistories::Opened> m_opened;
+    QString m_name;
+    TryThrottle m_throttle;
+    QElapsedTimer m_sinceLastFailure;
+    QTimer m_idle;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// The protection's own words, each said once, here.
+
+#include <QString>
+
+namespace ProtectionTexts {
+
+inline const QString protectTitle = QStringLiteral("Proteger com senha");
+inline const QString protectAction = QStringLiteral("Proteger com senha…");
+inline const QString openTitle = QStringLiteral("Abrir dados protegidos");
+inline const QString openAction = QStringLiteral("Abrir dados protegidos…");
+inline const QString lockAction = QStringLiteral("Bloquear");
+inline const QString explanation = QStringLiteral(
+    "Os dados de %1 (a última data, o período e o histórico) passarão a ficar num arquivo cifrado, que só "
+    "abre com o nome e a senha. O nome sai da lista de nomes.");
+inline const QString warning = QStringLiteral(
+    "Atenção: uma senha esquecida não pode ser recuperada por ninguém, e os dados protegidos estarão perdidos.");
+inline const QString passphraseLabel = QStringLiteral("&Senha:");
+inline const QString confirmationLabel = QStringLiteral("&Confirme a senha:");
+inline const QString nameLabel = QStringLiteral("&Nome:");
+inline const QString protectButton = QStringLiteral("&Proteger");
+inline const QString openButton = QStringLiteral("&Abrir");
+inline const QString cancelButton = QStringLiteral("Cancelar");
+inline const QString waitBeforeTrying = QStringLiteral("Espere %1 segundos para tentar de novo.");
+inline const QString noName = QStringLiteral("Escreva no campo Nome o nome cujos dados quer proteger.");
+inline const QString protectedNow = QStringLiteral("Os dados de %1 estão protegidos por senha.");
+inline const QString openedNow = QStringLiteral("Dados protegidos de %1 abertos. Ctrl+L bloqueia.");
+inline const QString lockedNow = QStringLiteral("Dados protegidos bloqueados.");
+inline const QString notProtected = QStringLiteral("Os dados de %1 não puderam ser protegidos. %2");
+inline const QString notOpened = QStringLiteral("Os dados protegidos não puderam ser abertos. %1");
+
+} // namespace ProtectionTexts

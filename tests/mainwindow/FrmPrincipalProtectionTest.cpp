@@ -1,0 +1,134 @@
+#include "FrmPrincipalControls.h"
+#include "MainWindowFixture.h"
+
+#include "HistoryStore.h"
+#include "ProtectedHistories.h"
+#include "UserRecord.h"
+
+#include <QAccessible>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class FrmPrincipalProtectionTest : public MainWindowFixture
+{
+protected:
+    // The open dialog's fields filled and its default button pressed, once it shows.
+    void answerDialog(const QStringList &texts)
+    {
+        QTimer::singleShot(0, [texts] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            const QList<QLineEdit *> fields = dialog->findChildren<QLineEdit *>();
+            for (int i = 0; i < texts.size() && i < fields.size(); ++i)
+                fields[i]->setText(texts[i]);
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->isDefault())
+                    button->click();
+        });
+    }
+};
+
+} // namespace
+
+// The dialog's passphrase fields are heard as password fields, showing and
+// saying no character; a short or mistyped passphrase is refused there; a
+// good one takes her out of the list and of quintrela.dat.
+TEST_F(FrmPrincipalProtectionTest, ProtectingAsksThePassphraseTwiceInPasswordFields)
+{
+    const QByteArray ana = UserRecord{"Ana", "28", "05/01/2026"}.encode();
+    TestSupport::writeBytes(recordsPath(), ana + UserRecord{"Maria", "30", "02/03/2026"}.encode());
+    FrmPrincipal &w = open();
+    const FrmPrincipalControls c(w);
+    type(c.cmbNome()->lineEdit(), "Maria");
+    QStringList refusals;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto *passphrase = dialog->findChild<QLineEdit *>("txtSenha");
+        auto *confirmation = dialog->findChild<QLineEdit *>("txtConfirmacao");
+        auto *refusal = dialog->findChild<QLabel *>("lblRecusa");
+        for (QLineEdit *field : {passphrase, confirmation}) {
+            EXPECT_EQ(field->echoMode(), QLineEdit::Password);
+            EXPECT_TRUE(QAccessible::queryAccessibleInterface(field)->state().passwordEdit);
+        }
+        passphrase->setText("lua cheia de março");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(passphrase)->text(QAccessible::Value).contains("lua"), false);
+        EXPECT_EQ(dialog->findChild<QLabel *>("lblForca")->text(), "Forte.");
+        for (const char *confirmed : {"lua cheia de marco", ""}) {
+            confirmation->setText(QString::fromUtf8(confirmed));
+            static_cast<QDialog *>(dialog)->accept();
+            refusals << refusal->text();
+        }
+        passphrase->setText("curta");
+        static_cast<QDialog *>(dialog)->accept();
+        refusals << refusal->text();
+        EXPECT_TRUE(dialog->isVisible());
+        passphrase->setText("lua cheia de março");
+        confirmation->setText("lua cheia de março");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    w.protectName();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(TestSupport::readBytes(recordsPath()), ana);
+    EXPECT_EQ(c.cmbNome()->count(), 2) << "offered while open";
+    w.lockProtected();
+    EXPECT_EQ(c.cmbNome()->count(), 1);
+    EXPECT_EQ(ProtectedHistories(dir.path()).open("Maria", "lua cheia de março").store(dir.path()).starts("Maria").starts,
+              QList<QDate>{QDate(2026, 3, 2)});
+    EXPECT_EQ(refusals, (QStringList{"As duas senhas digitadas não são iguais. Digite a mesma senha nos dois campos.",
+                                     "As duas senhas digitadas não são iguais. Digite a mesma senha nos dois campos.",
+                                     "A senha precisa ter pelo menos 8 caracteres."}));
+}
+
+// Opened by her name and passphrase, she consults as always, but nothing of
+// hers reaches quintrela.dat; locked, her name, fields and marks are gone.
+TEST_F(FrmPrincipalProtectionTest, HerProtectedDataOpensConsultsAndLocksAgain)
+{
+    TestSupport::writeBytes(recordsPath(), UserRecord{"Ana", "28", "05/01/2026"}.encode()
+                                               + UserRecord{"Maria", "30", "02/03/2026"}.encode());
+    const ProtectedHistories histories(dir.path(), {1, 8192});
+    ASSERT_TRUE(histories.protect("Maria", "lua cheia de março").ok());
+    const QByteArray records = TestSupport::readBytes(recordsPath());
+    FrmPrincipal &w = open();
+    const FrmPrincipalControls c(w);
+    ASSERT_EQ(c.cmbNome()->count(), 1);
+
+    answerDialog({"Maria", "lua cheia de marco"});
+    QTimer::singleShot(50, [] {
+        // A wrong passphrase: told, and the dialog stays for another try.
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->findChild<QLabel *>("lblRecusa")->text(),
+                  "O nome ou a senha não conferem. Confira os dois e tente de novo.");
+        dialog->findChild<QLineEdit *>("txtSenha")->setText("lua cheia de março");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::keyClick(c.cmbNome(), Qt::Key_O, Qt::ControlModifier);
+    // The dialog gone, the desktop gives the window its focus back.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(c.cmbNome()->currentText(), "Maria");
+    EXPECT_EQ(c.txtUltima()->text(), "02/03/2026");
+    EXPECT_EQ(c.txtPeriodo()->text(), "30");
+    EXPECT_EQ(c.cmbNome()->count(), 2);
+
+    consult("Maria", "05/04/2026", "29");
+    EXPECT_TRUE(questions.empty()) << "asked to remember a protected name";
+    EXPECT_EQ(TestSupport::readBytes(recordsPath()), records);
+    EXPECT_EQ(histories.open("Maria", "lua cheia de março").store(dir.path()).starts("Maria").starts,
+              (QList<QDate>{QDate(2026, 3, 2), QDate(2026, 4, 5)}));
+    EXPECT_TRUE(HistoryStore(dir.path()).starts("Maria").starts.isEmpty());
+    EXPECT_EQ(state->CurrentName, "Maria");
+
+    QTest::keyClick(c.txtPeriodo(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(c.cmbNome()->currentText(), QString());
+    EXPECT_EQ(c.txtUltima()->text(), QString());
+    EXPECT_EQ(c.txtPeriodo()->text(), QString());
+    EXPECT_EQ(c.cmbNome()->count(), 1);
+    EXPECT_TRUE(state->CurrentName.isEmpty());
+    EXPECT_EQ(state->DayMarks.at(QDate(2026, 4, 5)), state->DayMarks.at(QDate(2026, 1, 1)));
+}

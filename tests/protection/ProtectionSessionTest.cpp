@@ -1,0 +1,53 @@
+#include "ProtectionSession.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr SealedImage::Limits quick{1, 8192};
+
+} // namespace
+
+// Open, she stays open while she uses the program; left alone for the
+// minutes set, she is locked.
+TEST(ProtectionSessionTest, MinutesWithoutUseLockHerDataAndUseKeepsItOpen)
+{
+    QTemporaryDir dir;
+    ProtectionSession session(dir.path(), quick);
+    ASSERT_TRUE(session.protect("Maria", "lua cheia de março").ok());
+    QSignalSpy locked(&session, &ProtectionSession::locked);
+    session.setIdleTime(300ms);
+    ASSERT_TRUE(session.open("Maria", "lua cheia de março").ok());
+    for (int i = 0; i < 6; ++i) {
+        QTest::qWait(100);
+        session.touch();
+    }
+    EXPECT_TRUE(session.isOpen()) << "locked while she was using it";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.isOpen(); }, 2000));
+    EXPECT_EQ(locked.count(), 2); // opening locks what was open first
+    EXPECT_FALSE(session.store().has_value());
+}
+
+// Five wrong tries are free; then even the right passphrase waits its turn.
+TEST(ProtectionSessionTest, AfterFiveWrongTriesTheNextWaits)
+{
+    QTemporaryDir dir;
+    ProtectionSession session(dir.path(), quick);
+    ASSERT_TRUE(session.protect("Maria", "lua cheia de março").ok());
+    session.lock();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(session.open("Maria", "errada " + QString::number(i)).cause, HistoryProblem::Cause::WrongKey);
+    EXPECT_EQ(session.waitLeft().count(), 0);
+    EXPECT_EQ(session.open("Maria", "errada de novo").cause, HistoryProblem::Cause::WrongKey);
+    EXPECT_GT(session.waitLeft().count(), 0);
+    EXPECT_FALSE(session.open("Maria", "lua cheia de março").ok()) << "tried while she had to wait";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session.waitLeft().count() == 0; }, 4000));
+    EXPECT_TRUE(session.open("Maria", "lua cheia de março").ok());
+    EXPECT_EQ(session.name(), "Maria");
+}
