@@ -41,7 +41,7 @@ Passphrase::Strength Passphrase::strength(const QString &passphrase, const QStri
     // Each character counted as a fresh choice among the kinds she used:
     // generous to random strings, fair to phrases of real words.
     const double bits = double(characters.size()) * std::log2(poolOf(characters));
-    if (bits < 52)
+    if (bits < 56)
         return Strength::Weak;
     return bits < 60 ? Strength::Fair : Strength::Strong;
 }
@@ -52,7 +52,7 @@ QString Passphrase::hint(Strength strength)
     case Strength::TooShort:
         return QStringLiteral("Curta demais: use pelo menos 8 caracteres.");
     case Strength::Weak:
-        return QStringLiteral("Fraca: seria fácil de adivinhar. Uma frase de algumas palavras é mais forte e fácil de lembrar.");
+        return QStringLiteral("Fraca: fácil de adivinhar. Uma frase de algumas palavras é mais forte.");
     case Strength::Fair:
         return QStringLiteral("Razoável: algumas palavras a mais a deixariam forte.");
     case Strength::Strong:

@@ -78,6 +78,10 @@ FrmProteger::FrmProteger(const QString &name, QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     setMinimumWidth(460);
+    // The hint and a refusal take more lines as they change: the window grows
+    // with them, never cutting a word.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    m_hint->setMinimumHeight(m_hint->fontMetrics().lineSpacing() * 3);
     m_passphrase->setFocus();
 }
 

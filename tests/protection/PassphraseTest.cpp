@@ -19,7 +19,8 @@ TEST(PassphraseTest, HerPassphraseIsWeighedInPlainWords)
         {"12345678", Strength::Weak},
         {"senhasenha", Strength::Weak},
         {"maria1975!", Strength::Weak}, // her own name
-        {"Tr0ub4dor", Strength::Fair},
+        {"Tr0ub4dor", Strength::Weak},
+        {"lua cheia", Strength::Weak}, // two common words
         {"correcthorse", Strength::Fair},
         {"lua cheia de março", Strength::Strong},
         {"x7$Qp2!vL9#m", Strength::Strong},
