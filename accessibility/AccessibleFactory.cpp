@@ -3,6 +3,7 @@
 #include "Announcer.h"
 #include "LineEditAccessible.h"
 #include "ReadingOrderAccessible.h"
+#include "SecretFieldEvents.h"
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
@@ -99,6 +100,7 @@ void install()
 {
     static const bool installed = [] {
         QAccessible::installFactory(create);
+        SecretFieldEvents::install();
         return true;
     }();
     (void)installed;

@@ -26,7 +26,6 @@ FrmAbrirProtegido::FrmAbrirProtegido(std::function<HistoryProblem(const QString 
     m_passphrase->setObjectName(QStringLiteral("txtSenha"));
     m_passphrase->setEchoMode(QLineEdit::Password);
     m_passphrase->setContextMenuPolicy(Qt::NoContextMenu);
-    m_passphrase->setAttribute(Qt::WA_InputMethodEnabled, false);
     auto *nameLabel = new QLabel(ProtectionTexts::nameLabel, this);
     nameLabel->setBuddy(m_name);
     auto *passphraseLabel = new QLabel(ProtectionTexts::passphraseLabel, this);

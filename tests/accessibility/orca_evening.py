@@ -80,6 +80,17 @@ def history():
     step("Escape, closed", lambda: key("Escape"), ["Quintrela Eletrônica"], seconds=4.0)
 
 
+def protection():
+    # Her passphrase is heard as a password field, and not one of its characters is said.
+    step("Ctrl+O, her protected data", lambda: key("ctrl+o"), ["Abrir dados protegidos", "Nome:"])
+    step("to the passphrase", lambda: key("Tab"), ["Senha: password text"])
+    said = step("a passphrase typed", lambda: typed("segredo1"), [], seconds=3.0)
+    spoken_characters = [line for line in said if line.strip(" .\n") in set("segredo1") or "segredo" in line]
+    if spoken_characters:
+        failures.append("the passphrase was spoken: %r" % spoken_characters)
+    step("Escape, closed", lambda: key("Escape"), ["Quintrela Eletrônica"], seconds=4.0)
+
+
 def main():
     deadline = time.time() + 30
     while time.time() < deadline and not any("Digite o seu nome abaixo:" in s for s in spoken()):
@@ -156,6 +167,7 @@ def main():
     step("a new name", lambda: (key("shift+Tab", "shift+Tab", "shift+Tab", "ctrl+a"), typed("Ana"), key("Return")),
          ["O seu nome não foi localizado"])
     month_once("no, do not remember her", lambda: key("Escape"))
+    protection()
 
     # The notice once in the whole evening, the web address never.
     notices = sum(1 for line in spoken() if "A Quintrela não é um método contraceptivo" in line)
