@@ -30,8 +30,26 @@ std::optional<Consultation::Message> CalendarFiles::nothingToExport() const
     return Consultation::Message{Consultation::Message::Kind::Information, ConsultationTexts::nothingToExport, std::nullopt};
 }
 
+void CalendarFiles::setProtected(bool protectedName)
+{
+    if (protectedName == m_protected)
+        return;
+    m_protected = protectedName;
+    m_toldLeaving = false;
+}
+
+std::optional<Consultation::Message> CalendarFiles::leavingProtection()
+{
+    if (!m_protected || m_toldLeaving)
+        return std::nullopt;
+    m_toldLeaving = true;
+    return Consultation::Message{Consultation::Message::Kind::Information, ConsultationTexts::leavesProtection, std::nullopt};
+}
+
 QString CalendarFiles::suggestedExportPath() const
 {
+    if (m_protected)
+        return SaveLocation::suggested(QStringLiteral("Quintrela.ics"));
     return SaveLocation::suggested(QStringLiteral("Quintrela %1.ics").arg(SaveLocation::fileNameFor(m_state.CurrentName)));
 }
 

@@ -26,6 +26,11 @@ public:
         QString sentence;
     };
 
+    // Her protected name on view: the files suggested carry no name, and she
+    // is told once, before the first one, that it is not protected.
+    void setProtected(bool protectedName);
+    std::optional<Consultation::Message> leavingProtection();
+
     // Nothing to carry to her calendar before a consultation.
     std::optional<Consultation::Message> nothingToExport() const;
     QString suggestedExportPath() const;
@@ -41,4 +46,6 @@ public:
 
 private:
     const fQuintrela &m_state;
+    bool m_protected = false;
+    bool m_toldLeaving = false;
 };

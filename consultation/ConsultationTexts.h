@@ -48,6 +48,9 @@ inline const QString historyNotKept =
     QStringLiteral("O seu histórico não foi guardado. O calendário não foi afetado.\n\n%1");
 
 // What leaves the program as a file, or on paper.
+inline const QString leavesProtection = QStringLiteral(
+    "Os seus dados estão protegidos por senha, mas o arquivo que vai sair daqui (agenda, PDF, planilha ou página "
+    "impressa) não estará: quem o abrir poderá ver as datas.");
 inline const QString nothingToExport = QStringLiteral(
     "Ainda não há nada para exportar. Faça primeiro uma consulta: digite o seu nome, a data da última "
     "menstruação e o período, e clique em Calcular. Depois as próximas menstruações e os dias de alto "

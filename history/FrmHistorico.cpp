@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace HistoryTexts;
 
 FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent)
@@ -244,8 +246,10 @@ void FrmHistorico::eraseHistory()
 
 void FrmHistorico::exportCsv()
 {
-    const QString suggested =
-        SaveLocation::suggested(QStringLiteral("Histórico %1.csv").arg(SaveLocation::fileNameFor(m_name)));
+    if (!m_leavesProtection.isEmpty())
+        m_services.message(this, QMessageBox::Information, csvTitle, std::exchange(m_leavesProtection, QString()));
+    const QString suggested = SaveLocation::suggested(
+        !m_protectedName ? QStringLiteral("Histórico %1.csv").arg(SaveLocation::fileNameFor(m_name)) : QStringLiteral("Histórico.csv"));
     const QString path = m_services.chooseSavePath(this, csvTitle, suggested, csvFilter);
     if (path.isEmpty())
         return;

@@ -20,6 +20,13 @@ class FrmHistorico : public QDialog
     Q_OBJECT
 public:
     FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
+    // Her history is protected: a CSV is suggested without her name, and
+    // before the first she is told this (that it will not be protected).
+    void leavesProtection(const QString &warning)
+    {
+        m_leavesProtection = warning;
+        m_protectedName = true;
+    }
 
 signals:
     // "Usar a média": her rounded mean, for the cycle-length field.
@@ -29,6 +36,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QString m_leavesProtection;
+    bool m_protectedName = false;
     void createTable();
     void createButtons();
     void reload(const QDate &current = {});

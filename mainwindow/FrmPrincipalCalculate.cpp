@@ -5,6 +5,7 @@
 #include "BusyCursor.h"
 #include "ConsultationTexts.h"
 #include "DateText.h"
+#include "fQuintrela.h"
 #include "ImageButton.h"
 #include "PictureBox.h"
 #include "SavedLine.h"
@@ -36,6 +37,7 @@ void FrmPrincipal::imgCalcularClick()
     for (const Consultation::Message &notice : outcome.notices)
         tell(notice, ConsultationTexts::errorTitle);
     m_informed = DateText::readDate(outcome.shown.date);
+    m_files.setProtected(m_consultation.isProtected(m_state.CurrentName));
     {
         const BusyCursor busy;
         takeNewNames();

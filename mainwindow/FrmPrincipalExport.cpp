@@ -55,6 +55,7 @@ void FrmPrincipal::exportToCalendar()
         tell(nothing, exportTitle);
         return;
     }
+    tell(m_files.leavingProtection(), exportTitle);
     const QString path = m_services.chooseSavePath(this, exportTitle, m_files.suggestedExportPath(), exportFilter);
     if (path.isEmpty())
         return;

@@ -2,6 +2,7 @@
 
 #include "FrmPrincipal.h"
 
+#include "ConsultationTexts.h"
 #include "DateText.h"
 #include "FrmHistorico.h"
 #include "HistoryTexts.h"
@@ -21,6 +22,8 @@ void FrmPrincipal::openHistory()
                              m_services.chooseSavePath, m_services.chooseOpenPath};
     // Her sealed history when her protected data is open.
     FrmHistorico window(name, m_consultation.historyOf(name), std::move(services), this);
+    if (m_consultation.isProtected(name))
+        window.leavesProtection(ConsultationTexts::leavesProtection);
     connect(&window, &FrmHistorico::meanChosen, this, [this](int days) {
         // Her mean in Período; the calendar changes only when she calculates.
         m_ui.txtPeriodo->setText(QString::number(days));

@@ -32,6 +32,7 @@ PrintedPdf FrmPrincipal::drawPage(const QPageLayout &layout) const
 
 void FrmPrincipal::imgImprimirClick()
 {
+    tell(m_files.leavingProtection(), MainWindowTexts::printAction);
     QString failure;
     {
         const BusyCursor busy;
@@ -53,6 +54,7 @@ void FrmPrincipal::imgImprimirClick()
 
 void FrmPrincipal::savePdf()
 {
+    tell(m_files.leavingProtection(), MainWindowTexts::pdfTitle);
     const QString path = m_services.chooseSavePath(this, MainWindowTexts::pdfTitle, m_files.suggestedPdfPath(),
                                                    MainWindowTexts::pdfFilter);
     if (path.isEmpty())

@@ -109,6 +109,7 @@ void FrmPrincipal::lockProtected()
 void FrmPrincipal::whenLocked()
 {
     m_consultation.lock();
+    m_files.setProtected(false);
     showFields({QString(), QString(), QString()});
     takeNewNames();
     m_informed = {};

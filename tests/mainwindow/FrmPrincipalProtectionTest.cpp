@@ -124,6 +124,16 @@ TEST_F(FrmPrincipalProtectionTest, HerProtectedDataOpensConsultsAndLocksAgain)
     EXPECT_TRUE(HistoryStore(dir.path()).starts("Maria").starts.isEmpty());
     EXPECT_EQ(state->CurrentName, "Maria");
 
+    // What leaves the program is not protected: told once, and named without her.
+    QTest::keyClick(c.txtPeriodo(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(c.txtPeriodo(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(c.txtPeriodo(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("não estará")) << messages[0].text.toStdString();
+    ASSERT_EQ(suggestedPaths.size(), 3);
+    for (const QString &suggested : suggestedPaths)
+        EXPECT_FALSE(suggested.contains("Maria")) << suggested.toStdString();
+
     QTest::keyClick(c.txtPeriodo(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(c.cmbNome()->currentText(), QString());
     EXPECT_EQ(c.txtUltima()->text(), QString());

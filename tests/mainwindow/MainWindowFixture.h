@@ -36,6 +36,7 @@ protected:
     std::vector<QUrl> opened;
     QDate today{2026, 12, 7};
     QString savePath; // where a save dialog is answered; empty: she cancels
+    QStringList suggestedPaths; // what each save dialog offered
 
     QString settingsPath() const { return dir.path() + "/qtrconf.dat"; }
     QString recordsPath() const { return dir.path() + "/quintrela.dat"; }
@@ -57,7 +58,10 @@ protected:
         s.askToDestroy = s.askYesNo;
         s.today = [this] { return today; };
         s.openUrl = [this](const QUrl &url) { opened.push_back(url); };
-        s.chooseSavePath = [this](QWidget *, const QString &, const QString &, const QString &) { return savePath; };
+        s.chooseSavePath = [this](QWidget *, const QString &, const QString &suggested, const QString &) {
+            suggestedPaths << suggested;
+            return savePath;
+        };
         return s;
     }
 
