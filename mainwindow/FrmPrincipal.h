@@ -54,6 +54,9 @@ public:
     void protectName();
     void openProtected();
     void lockProtected();
+    void changePassphrase();
+    void removeProtection();
+    void eraseProtected();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -91,6 +94,7 @@ private:
     void createCalendarMenu();
     void createProtection();
     void whenLocked();
+    bool tellIfNotOpen();
     bool isMenuKey(const QKeySequence &keys) const;
     void openCalendarMenu(const QPoint &at);
 

@@ -53,6 +53,9 @@ void FrmPrincipal::createProtection()
     command(protectAction, {}, &FrmPrincipal::protectName);
     command(openAction, QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrincipal::openProtected);
     command(lockAction, QKeySequence(Qt::CTRL | Qt::Key_L), &FrmPrincipal::lockProtected);
+    command(changeAction, {}, &FrmPrincipal::changePassphrase);
+    command(ProtectionTexts::removeAction, {}, &FrmPrincipal::removeProtection);
+    command(eraseAction, {}, &FrmPrincipal::eraseProtected);
     connect(&m_session, &ProtectionSession::opened, this,
             [this](const QString &name) { m_consultation.openProtected(name, *m_session.store()); });
     connect(&m_session, &ProtectionSession::locked, this, &FrmPrincipal::whenLocked);
@@ -71,7 +74,7 @@ void FrmPrincipal::protectName()
         tellSaved(protectedNow.arg(name));
         return;
     }
-    FrmProteger dialog(name, this);
+    FrmProteger dialog(name, FrmProteger::Purpose::Protect, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -115,4 +118,60 @@ void FrmPrincipal::whenLocked()
     m_informed = {};
     ShowMonth(m_state.shownMonthStart());
     tellSaved(lockedNow);
+}
+
+// What is done to her protected data needs it open: told how, otherwise.
+bool FrmPrincipal::tellIfNotOpen()
+{
+    if (m_session.isOpen())
+        return false;
+    m_services.message(this, QMessageBox::Information, openTitle, notOpenYet);
+    return true;
+}
+
+void FrmPrincipal::changePassphrase()
+{
+    if (tellIfNotOpen())
+        return;
+    const QString name = m_session.name();
+    FrmProteger dialog(name, FrmProteger::Purpose::NewPassphrase, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const HistoryProblem problem = m_session.changePassphrase(dialog.passphrase());
+    QApplication::restoreOverrideCursor();
+    if (problem)
+        m_services.message(this, QMessageBox::Warning, changeTitle, notChanged.arg(problem.sentence()));
+    else
+        tellSaved(changedNow.arg(name));
+}
+
+void FrmPrincipal::removeProtection()
+{
+    if (tellIfNotOpen())
+        return;
+    const QString name = m_session.name();
+    if (!m_services.askToDestroy(this, protectTitle, removeQuestion.arg(name)))
+        return;
+    if (const HistoryProblem problem = m_session.unprotect()) {
+        m_services.message(this, QMessageBox::Warning, protectTitle, notChanged.arg(problem.sentence()));
+        return;
+    }
+    tellSaved(removedNow.arg(name));
+}
+
+void FrmPrincipal::eraseProtected()
+{
+    if (tellIfNotOpen())
+        return;
+    const QString name = m_session.name();
+    // Asked twice: nothing brings these dates back.
+    if (!m_services.askToDestroy(this, protectTitle, eraseQuestion.arg(name))
+        || !m_services.askToDestroy(this, protectTitle, eraseAgain.arg(name)))
+        return;
+    if (const HistoryProblem problem = m_session.eraseAll()) {
+        m_services.message(this, QMessageBox::Warning, protectTitle, notChanged.arg(problem.sentence()));
+        return;
+    }
+    tellSaved(erasedNow.arg(name));
 }

@@ -35,12 +35,13 @@ QLabel *wrappedText(QWidget *parent, const QString &text)
 
 } // namespace
 
-FrmProteger::FrmProteger(const QString &name, QWidget *parent)
+FrmProteger::FrmProteger(const QString &name, Purpose purpose, QWidget *parent)
     : QDialog(parent), m_name(name)
 {
-    setWindowTitle(protectTitle);
+    const bool protecting = purpose == Purpose::Protect;
+    setWindowTitle(protecting ? protectTitle : changeTitle);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(wrappedText(this, explanation.arg(name)));
+    layout->addWidget(wrappedText(this, (protecting ? explanation : changeExplanation).arg(name)));
     QLabel *warned = wrappedText(this, warning);
     QFont bold = warned->font();
     bold.setBold(true);
@@ -71,7 +72,8 @@ FrmProteger::FrmProteger(const QString &name, QWidget *parent)
     });
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *protect = buttons->addButton(protectButton, QDialogButtonBox::AcceptRole);
+    QPushButton *protect = buttons->addButton(protecting ? protectButton : QStringLiteral("&Mudar"),
+                                              QDialogButtonBox::AcceptRole);
     buttons->addButton(cancelButton, QDialogButtonBox::RejectRole);
     protect->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -11,7 +11,9 @@ class FrmProteger : public QDialog
 {
     Q_OBJECT
 public:
-    FrmProteger(const QString &name, QWidget *parent = nullptr);
+    // To protect her name, or to give her protected data a new passphrase.
+    enum class Purpose { Protect, NewPassphrase };
+    FrmProteger(const QString &name, Purpose purpose = Purpose::Protect, QWidget *parent = nullptr);
     QString passphrase() const;
 
     void accept() override;

@@ -10,6 +10,25 @@ inline const QString protectAction = QStringLiteral("Proteger com senha…");
 inline const QString openTitle = QStringLiteral("Abrir dados protegidos");
 inline const QString openAction = QStringLiteral("Abrir dados protegidos…");
 inline const QString lockAction = QStringLiteral("Bloquear");
+inline const QString changeAction = QStringLiteral("Mudar a senha…");
+inline const QString changeTitle = QStringLiteral("Mudar a senha");
+inline const QString changeExplanation = QStringLiteral(
+    "Os dados protegidos de %1 passarão a abrir só com a nova senha; a senha antiga deixa de abri-los.");
+inline const QString changedNow = QStringLiteral("A senha dos dados de %1 foi mudada.");
+inline const QString removeAction = QStringLiteral("Remover a proteção…");
+inline const QString removeQuestion = QStringLiteral(
+    "Remover a proteção dos dados de %1? Eles voltarão para os arquivos abertos da Quintrela, que qualquer "
+    "pessoa que use este computador pode ver.");
+inline const QString removedNow = QStringLiteral("Os dados de %1 não estão mais protegidos por senha.");
+inline const QString eraseAction = QStringLiteral("Apagar todos os meus dados…");
+inline const QString eraseQuestion = QStringLiteral(
+    "Apagar todos os dados protegidos de %1 (a última data, o período e o histórico)? Isto não pode ser desfeito.");
+inline const QString eraseAgain = QStringLiteral(
+    "Tem certeza? Depois de apagados, os dados de %1 não podem ser recuperados de nenhuma forma.");
+inline const QString erasedNow = QStringLiteral("Os dados protegidos de %1 foram apagados.");
+inline const QString notOpenYet = QStringLiteral(
+    "Primeiro abra os dados protegidos (Ctrl+O), com o nome e a senha.");
+inline const QString notChanged = QStringLiteral("Não foi possível concluir. %1");
 inline const QString explanation = QStringLiteral(
     "Os dados de %1 (a última data, o período e o histórico) passarão a ficar num arquivo cifrado, que só "
     "abre com o nome e a senha. O nome sai da lista de nomes.");

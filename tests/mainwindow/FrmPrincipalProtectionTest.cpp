@@ -6,6 +6,7 @@
 #include "UserRecord.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,4 +142,47 @@ TEST_F(FrmPrincipalProtectionTest, HerProtectedDataOpensConsultsAndLocksAgain)
     EXPECT_EQ(c.cmbNome()->count(), 1);
     EXPECT_TRUE(state->CurrentName.isEmpty());
     EXPECT_EQ(state->DayMarks.at(QDate(2026, 4, 5)), state->DayMarks.at(QDate(2026, 1, 1)));
+}
+
+// Her protected data, once open: a new passphrase, the protection removed,
+// everything erased (asked twice, "Não" leaving it all).
+TEST_F(FrmPrincipalProtectionTest, HerProtectedDataIsHersToRekeyUnprotectOrErase)
+{
+    const QByteArray ana = UserRecord{"Ana", "28", "05/01/2026"}.encode(),
+                     maria = UserRecord{"Maria", "30", "02/03/2026"}.encode();
+    TestSupport::writeBytes(recordsPath(), ana + maria);
+    const ProtectedHistories histories(dir.path(), {1, 8192});
+    ASSERT_TRUE(histories.protect("Maria", "lua cheia de março").ok());
+    FrmPrincipal &w = open();
+    const auto openHer = [&](const QString &passphrase) {
+        answerDialog({"Maria", passphrase});
+        w.openProtected();
+    };
+
+    w.removeProtection();
+    ASSERT_EQ(messages.size(), 1u) << "done with nothing open";
+    openHer("lua cheia de março");
+    answerDialog({"sol de inverno 2027", "sol de inverno 2027"});
+    w.changePassphrase();
+    EXPECT_FALSE(histories.open("Maria", "lua cheia de março").ok());
+    EXPECT_TRUE(histories.open("Maria", "sol de inverno 2027").ok());
+
+    answers = {true, false};
+    w.eraseProtected();
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(histories.open("Maria", "sol de inverno 2027").ok()) << "erased after a no";
+
+    w.removeProtection();
+    EXPECT_EQ(TestSupport::readBytes(recordsPath()), ana + maria);
+    EXPECT_EQ(HistoryStore(dir.path()).starts("Maria").starts, QList<QDate>{QDate(2026, 3, 2)});
+    EXPECT_FALSE(histories.open("Maria", "sol de inverno 2027").ok());
+
+    ASSERT_TRUE(histories.protect("Maria", "lua cheia de março").ok());
+    openHer("lua cheia de março");
+    answers = {true, true};
+    w.eraseProtected();
+    EXPECT_FALSE(histories.open("Maria", "lua cheia de março").ok());
+    EXPECT_EQ(TestSupport::readBytes(recordsPath()), ana);
+    for (const QString &file : QDir(dir.path()).entryList(QDir::Files))
+        EXPECT_FALSE(ProtectedHistories::isProtectedFileName(file)) << file.toStdString();
 }
