@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QDialog>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -185,4 +186,54 @@ TEST_F(FrmPrincipalProtectionTest, HerProtectedDataIsHersToRekeyUnprotectOrErase
     EXPECT_EQ(TestSupport::readBytes(recordsPath()), ana);
     for (const QString &file : QDir(dir.path()).entryList(QDir::Files))
         EXPECT_FALSE(ProtectedHistories::isProtectedFileName(file)) << file.toStdString();
+}
+
+// An evening with a protected name (protected before her first consultation,
+// consulted, exported, locked): no file under her data folder, her home's
+// config, cache and data folders or the temporary folder holds her name, in
+// any of the encodings a file could carry it, or the date she typed.
+TEST_F(FrmPrincipalProtectionTest, AnEveningWithAProtectedNameLeavesNothingOfHersToRead)
+{
+    QTemporaryDir home, elsewhere;
+    const QStringList variables{"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "TMPDIR"};
+    QList<QByteArray> before;
+    for (const QString &variable : variables) {
+        before << qgetenv(variable.toLatin1());
+        const QString place = variable == "HOME" ? home.path() : home.path() + "/" + variable;
+        QDir().mkpath(place);
+        qputenv(variable.toLatin1(), QFile::encodeName(place));
+    }
+    const QString name = QString::fromUtf8("Zefirina Conceição");
+    FrmPrincipal &w = open();
+    const FrmPrincipalControls c(w);
+    type(c.cmbNome()->lineEdit(), name);
+    answerDialog({"lua cheia de março", "lua cheia de março"});
+    w.protectName();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    consult(name, "19/11/1991", "29");
+    savePath = elsewhere.filePath("agenda.ics");
+    QTest::keyClick(c.txtPeriodo(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(QFile::exists(savePath)) << "the evening did not export";
+    w.lockProtected();
+    window.reset();
+
+    const QList<QByteArray> needles{name.toUtf8(),
+                                    QByteArray(reinterpret_cast<const char *>(name.utf16()), name.size() * 2),
+                                    name.toLatin1(), // Windows-1252 writes these letters as Latin-1 does
+                                    name.toUpper().toLatin1(), "19/11/1991", "1991-11-19"};
+    int files = 0;
+    for (const QString &root : {dir.path(), home.path()}) {
+        QDirIterator found(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (found.hasNext()) {
+            const QString file = found.next();
+            ++files;
+            const QByteArray bytes = TestSupport::readBytes(file);
+            for (const QByteArray &needle : needles)
+                EXPECT_FALSE(bytes.contains(needle)) << file.toStdString() << " holds " << needle.toStdString();
+        }
+    }
+    EXPECT_GE(files, 3); // her sealed file, the lock, the setting
+    for (int i = 0; i < variables.size(); ++i)
+        qputenv(variables[i].toLatin1(), before[i]);
 }
