@@ -1,6 +1,6 @@
 // Adds dates (yyyy-mm-dd) to a name's history in a folder, then prints all
-// of them, oldest first. Built for both systems, so that each reads the
-// database the other wrote.
+// of them, oldest first (with --count, only how many: for timing). Built for
+// both systems, so that each reads the database the other wrote.
 
 #include "HistoryStore.h"
 
@@ -11,9 +11,12 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = QCoreApplication::arguments();
+    const bool count = arguments.size() > 1 && arguments[1] == QLatin1String("--count");
+    if (count)
+        arguments.removeAt(1);
     if (arguments.size() < 3) {
-        std::fprintf(stderr, "usage: history_tool FOLDER NAME [DATE...]\n");
+        std::fprintf(stderr, "usage: history_tool [--count] FOLDER NAME [DATE...]\n");
         return 2;
     }
     const HistoryStore store(arguments[1]);
@@ -30,6 +33,10 @@ int main(int argc, char *argv[])
     if (read.problem) {
         std::fprintf(stderr, "%s\n", read.problem.sentence().toUtf8().constData());
         return 1;
+    }
+    if (count) {
+        std::printf("%lld\n", qint64(read.starts.size()));
+        return 0;
     }
     for (const QDate &date : read.starts)
         std::printf("%s\n", date.toString(Qt::ISODate).toUtf8().constData());
