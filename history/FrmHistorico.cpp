@@ -99,6 +99,14 @@ void FrmHistorico::createButtons()
     m_export = button(exportCsvButton, "cmdExportar", &FrmHistorico::exportCsv);
     button(importCsvButton, "cmdImportar", &FrmHistorico::importCsv);
     m_erase = button(eraseButton, "cmdApagar", &FrmHistorico::eraseHistory);
+    m_protect = new QPushButton(protectButton, this);
+    m_protect->setObjectName(QStringLiteral("cmdProteger"));
+    m_protect->setAutoDefault(false);
+    connect(m_protect, &QPushButton::clicked, this, [this] {
+        emit protectionAsked();
+        accept();
+    });
+    row->addWidget(m_protect);
     row->addStretch(1);
     auto *closing = new QPushButton(closeButton, this);
     closing->setObjectName(QStringLiteral("cmdFechar"));
@@ -242,6 +250,14 @@ void FrmHistorico::eraseHistory()
     if (const HistoryProblem problem = m_store.erase(m_name))
         tellProblem(notKept, problem);
     reload();
+}
+
+void FrmHistorico::leavesProtection(const QString &warning)
+{
+    m_leavesProtection = warning;
+    m_protectedName = true;
+    // Protected already.
+    m_protect->hide();
 }
 
 void FrmHistorico::exportCsv()

@@ -22,15 +22,13 @@ public:
     FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
     // Her history is protected: a CSV is suggested without her name, and
     // before the first she is told this (that it will not be protected).
-    void leavesProtection(const QString &warning)
-    {
-        m_leavesProtection = warning;
-        m_protectedName = true;
-    }
+    void leavesProtection(const QString &warning);
 
 signals:
     // "Usar a média": her rounded mean, for the cycle-length field.
     void meanChosen(int days);
+    // "Proteger com senha…": the window closes, and the calendar asks her passphrase.
+    void protectionAsked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -38,6 +36,7 @@ protected:
 private:
     QString m_leavesProtection;
     bool m_protectedName = false;
+    QPushButton *m_protect = nullptr;
     void createTable();
     void createButtons();
     void reload(const QDate &current = {});

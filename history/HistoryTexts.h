@@ -29,6 +29,7 @@ inline const QString exportCsvButton = QStringLiteral("E&xportar CSV…");
 inline const QString importCsvButton = QStringLiteral("&Importar CSV…");
 inline const QString eraseButton = QStringLiteral("Apagar o &histórico");
 inline const QString closeButton = QStringLiteral("&Fechar");
+inline const QString protectButton = QStringLiteral("Proteger com &senha…");
 
 inline const QString addTitle = QStringLiteral("Acrescentar data");
 inline const QString addLabel = QStringLiteral("Data em que uma menstruação começou (dd/mm/aaaa):");

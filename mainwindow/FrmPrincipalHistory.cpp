@@ -30,5 +30,9 @@ void FrmPrincipal::openHistory()
         m_ui.txtPeriodo->setFocus();
         tellSaved(HistoryTexts::meanUsed.arg(days));
     });
+    bool protect = false;
+    connect(&window, &FrmHistorico::protectionAsked, this, [&protect] { protect = true; });
     window.exec();
+    if (protect)
+        protectName();
 }

@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <utility>
+
 #include <sodium.h>
 
 namespace {
@@ -136,7 +138,9 @@ HistoryProblem SealedImage::open(const QByteArray &file, QByteArray &image) cons
         wipe(plain);
         return refused(HistoryProblem::Cause::WrongKey);
     }
-    image = plain;
+    std::swap(image, plain);
+    // Kept out of swap where the system allows it; unlocked as it is wiped.
+    sodium_mlock(image.data(), size_t(image.size()));
     return {};
 }
 
@@ -160,5 +164,6 @@ QByteArray SealedImage::seal(const QByteArray &image) const
 
 void SealedImage::wipe(void *bytes, size_t size) const
 {
-    sodium_memzero(bytes, size);
+    // Zeroes, then gives back the lock, if there was one.
+    sodium_munlock(bytes, size);
 }

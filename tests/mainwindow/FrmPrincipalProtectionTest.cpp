@@ -237,3 +237,29 @@ TEST_F(FrmPrincipalProtectionTest, AnEveningWithAProtectedNameLeavesNothingOfHer
     for (int i = 0; i < variables.size(); ++i)
         qputenv(variables[i].toLatin1(), before[i]);
 }
+
+// Histórico offers the protection too; a protected name's Histórico does not.
+TEST_F(FrmPrincipalProtectionTest, HistoricoLeadsToProtectingHerName)
+{
+    TestSupport::writeBytes(recordsPath(), UserRecord{"Maria", "30", "02/03/2026"}.encode());
+    FrmPrincipal &w = open();
+    type(ui(w).cmbNome()->lineEdit(), "Maria");
+    QTimer::singleShot(0, [this] {
+        QWidget *history = QApplication::activeModalWidget();
+        ASSERT_NE(history, nullptr);
+        answerDialog({"lua cheia de março", "lua cheia de março"});
+        history->findChild<QPushButton *>("cmdProteger")->click();
+    });
+    w.openHistory();
+    EXPECT_TRUE(ProtectedHistories(dir.path()).open("Maria", "lua cheia de março").ok());
+    EXPECT_TRUE(TestSupport::readBytes(recordsPath()).isEmpty());
+    bool offered = true;
+    QTimer::singleShot(0, [&offered] {
+        QWidget *history = QApplication::activeModalWidget();
+        ASSERT_NE(history, nullptr);
+        offered = history->findChild<QPushButton *>("cmdProteger")->isVisible();
+        history->close();
+    });
+    w.openHistory();
+    EXPECT_FALSE(offered);
+}
