@@ -120,6 +120,35 @@ TEST(ProtectedHistoriesTest, AChangedFileIsRefusedAndLeftAsItIs)
         ++refused;
     }
     EXPECT_GT(refused, 100);
+#ifndef _WIN32
+    // Her very file, but another account's: not opened.
+    if (::geteuid() == 0) {
+        QTemporaryDir dir;
+        writeBytes(dir.filePath(file), good);
+        ASSERT_EQ(::chown(QFile::encodeName(dir.filePath(file)).constData(), 4242, 4242), 0);
+        EXPECT_FALSE(ProtectedHistories(dir.path(), quick).open("Maria", "lua cheia de março").ok());
+        EXPECT_EQ(readBytes(dir.filePath(file)), good);
+    }
+#endif
+}
+
+// A full disk: her sealed file stays as it was, and she is told.
+TEST(ProtectedHistoriesTest, AFullDiskKeepsHerSealedFileWhole)
+{
+    POSIX_ONLY();
+    TestSupport::SmallDisk disk(256);
+    if (!disk.mounted())
+        GTEST_SKIP() << "a small disk needs root";
+    const QString file = protectedIn(disk.path());
+    disk.fill();
+    const ProtectedHistories::Opened opened = ProtectedHistories(disk.path(), quick).open("Maria", "lua cheia de março");
+    ASSERT_TRUE(opened.ok());
+    QList<QDate> many;
+    for (int i = 0; i < 5000; ++i)
+        many.append(QDate(1950, 1, 1).addDays(i));
+    const HistoryStore::Added added = opened.store(disk.path()).add("Maria", many);
+    EXPECT_EQ(added.problem.file.cause, FileProblem::Cause::NoSpace) << added.problem.sentence().toStdString();
+    EXPECT_EQ(opened.store(disk.path()).starts("Maria").starts, herDates);
 }
 
 TEST(ProtectedHistoriesTest, ANewPassphraseOpensHerDatesAndTheOldOneNothing)
