@@ -25,6 +25,9 @@ QString HistoryProblem::sentence() const
         return QStringLiteral("O arquivo %1 é grande demais para ser um histórico da Quintrela. A Quintrela não o lê, "
                               "não o altera nem o apaga.")
             .arg(where);
+    case Cause::OpenElsewhere:
+        return QStringLiteral("Estes dados protegidos já estão abertos em outra Quintrela neste computador. Bloqueie-os "
+                              "lá (Ctrl+L) ou feche aquela janela, e tente de novo.");
     case Cause::WrongKey:
         return QStringLiteral("O nome ou a senha não conferem. Confira os dois e tente de novo.");
     case Cause::Other:

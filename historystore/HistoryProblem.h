@@ -16,6 +16,7 @@ struct HistoryProblem
         Newer,   // written by a newer version of the program
         TooLarge, // far larger than any history of hers: not read
         WrongKey, // protected, and not by this name and passphrase (or changed since)
+        OpenElsewhere, // protected, and open in another copy of the program
         Other,   // SQLite's result code in `code`
     };
 

@@ -7,13 +7,21 @@
 class FileLock
 {
 public:
-    enum class Kind { Shared, Exclusive };
+    enum class Kind {
+        Shared,
+        Exclusive,
+        ExclusiveIfFree, // never waits: held() tells whether it was free
+    };
     // Waits for the lock; a file system without locks goes on unlocked.
     FileLock(const OwnFile &file, Kind kind);
+    bool held() const { return m_fd >= 0; }
+    // Not free: another holds it (not a file system without locks).
+    bool busy() const { return m_busy; }
     ~FileLock();
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
 private:
     int m_fd = -1;
+    bool m_busy = false;
 };

@@ -14,8 +14,14 @@ FileLock::FileLock(const OwnFile &file, Kind kind)
     OVERLAPPED from {};
     // Waits, as flock does; a file system without locks goes on unlocked.
     if (handle != INVALID_HANDLE_VALUE
-        && LockFileEx(handle, kind == Kind::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, everyByte, everyByte, &from))
+        && LockFileEx(handle,
+                      kind == Kind::Exclusive         ? LOCKFILE_EXCLUSIVE_LOCK
+                      : kind == Kind::ExclusiveIfFree ? LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY
+                                                      : 0,
+                      0, everyByte, everyByte, &from))
         m_fd = file.handle();
+    else
+        m_busy = GetLastError() == ERROR_LOCK_VIOLATION;
 }
 
 FileLock::~FileLock()

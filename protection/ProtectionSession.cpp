@@ -1,6 +1,38 @@
 #include "ProtectionSession.h"
 
 #include "DateText.h"
+#include "FileLock.h"
+#include "OpenFolder.h"
+#include "OwnFile.h"
+#include "WholeFileSave.h"
+
+struct ProtectionSession::Holding
+{
+    Holding(const QString &folder, const QString &name)
+        : m_folder(folder, OpenFolder::Use::Write), m_name(name), m_file(m_folder, name, OwnFile::Access::Write),
+          m_lock(m_file, FileLock::Kind::ExclusiveIfFree)
+    {
+    }
+    ~Holding()
+    {
+        if (m_lock.held())
+            removeOwnFile(m_folder, m_name);
+    }
+    OpenFolder m_folder;
+    QString m_name;
+    OwnFile m_file;
+    FileLock m_lock;
+};
+
+namespace {
+
+// Beside her sealed file while she has it open; empty, hers alone.
+QString openMarkOf(const QString &file)
+{
+    return file + QStringLiteral(".lock");
+}
+
+} // namespace
 
 ProtectionSession::ProtectionSession(QString folder, SealedImage::Limits limits, QObject *parent)
     : QObject(parent), m_histories(std::move(folder), limits)
@@ -14,14 +46,25 @@ ProtectionSession::~ProtectionSession()
 {
     // Her key is wiped as its memory is given back (SealedImage).
     m_opened.reset();
+    letGo();
 }
 
-void ProtectionSession::keepOpen(const QString &name, ProtectedHistories::Opened opened)
+HistoryProblem ProtectionSession::keepOpen(const QString &name, ProtectedHistories::Opened opened)
 {
+    auto holding = std::make_unique<Holding>(m_histories.folder(), openMarkOf(opened.file));
+    if (holding->m_lock.busy())
+        return {HistoryProblem::Cause::OpenElsewhere, {}, {}, 0};
+    m_holding = std::move(holding);
     m_opened = std::move(opened);
     m_name = DateText::trimBlanks(name);
     m_idle.start();
     emit this->opened(m_name);
+    return {};
+}
+
+void ProtectionSession::letGo()
+{
+    m_holding.reset();
 }
 
 HistoryProblem ProtectionSession::protect(const QString &name, const QString &passphrase)
@@ -30,8 +73,7 @@ HistoryProblem ProtectionSession::protect(const QString &name, const QString &pa
     ProtectedHistories::Opened made = m_histories.protect(name, passphrase);
     if (!made.ok())
         return made.problem;
-    keepOpen(name, std::move(made));
-    return {};
+    return keepOpen(name, std::move(made));
 }
 
 std::chrono::seconds ProtectionSession::waitLeft() const
@@ -58,8 +100,7 @@ HistoryProblem ProtectionSession::open(const QString &name, const QString &passp
         return opened.problem;
     }
     m_throttle.succeeded();
-    keepOpen(name, std::move(opened));
-    return {};
+    return keepOpen(name, std::move(opened));
 }
 
 HistoryProblem ProtectionSession::unprotect()
@@ -79,8 +120,11 @@ HistoryProblem ProtectionSession::changePassphrase(const QString &passphrase)
     ProtectedHistories::Opened renewed = m_histories.changePassphrase(*m_opened, m_name, passphrase);
     if (!renewed.ok())
         return renewed.problem;
-    m_opened = std::move(renewed);
-    return {};
+    // Still open, under its new file: nothing leaves the screen.
+    const QString name = m_name;
+    m_opened.reset();
+    letGo();
+    return keepOpen(name, std::move(renewed));
 }
 
 HistoryProblem ProtectionSession::eraseAll()
@@ -100,6 +144,7 @@ void ProtectionSession::lock()
         return;
     m_opened.reset();
     m_name.clear();
+    letGo();
     emit locked();
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 class ProtectionSession : public QObject
@@ -49,7 +50,11 @@ signals:
     void locked();
 
 private:
-    void keepOpen(const QString &name, ProtectedHistories::Opened opened);
+    // Held while she has it open, so that a second copy is told.
+    struct Holding;
+    HistoryProblem keepOpen(const QString &name, ProtectedHistories::Opened opened);
+    void letGo();
+    std::unique_ptr<Holding> m_holding;
 
     ProtectedHistories m_histories;
     std::optional<ProtectedHistories::Opened> m_opened;

@@ -1,5 +1,6 @@
 #include "ProtectionSession.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,4 +51,23 @@ TEST(ProtectionSessionTest, AfterFiveWrongTriesTheNextWaits)
     EXPECT_TRUE(QTest::qWaitFor([&] { return session.waitLeft().count() == 0; }, 4000));
     EXPECT_TRUE(session.open("Maria", "lua cheia de março").ok());
     EXPECT_EQ(session.name(), "Maria");
+}
+
+// A second copy of the program asked for the same protected data is told;
+// once the first locks it, the second opens it.
+TEST(ProtectionSessionTest, ASecondCopyIsToldWhileTheFirstHasItOpen)
+{
+    QTemporaryDir dir;
+    ProtectionSession first(dir.path(), quick), second(dir.path(), quick);
+    ASSERT_TRUE(first.protect("Maria", "lua cheia de março").ok());
+    const HistoryProblem told = second.open("Maria", "lua cheia de março");
+    EXPECT_EQ(told.cause, HistoryProblem::Cause::OpenElsewhere);
+    EXPECT_FALSE(told.sentence().isEmpty());
+    EXPECT_FALSE(second.isOpen());
+    ASSERT_TRUE(first.changePassphrase("sol de inverno 2027").ok());
+    EXPECT_EQ(second.open("Maria", "sol de inverno 2027").cause, HistoryProblem::Cause::OpenElsewhere);
+    first.lock();
+    EXPECT_TRUE(second.open("Maria", "sol de inverno 2027").ok());
+    second.lock();
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.lock"}, QDir::Files), QStringList{"historico.lock"});
 }
