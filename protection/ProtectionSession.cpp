@@ -9,19 +9,26 @@
 struct ProtectionSession::Holding
 {
     Holding(const QString &folder, const QString &name)
-        : m_folder(folder, OpenFolder::Use::Write), m_name(name), m_file(m_folder, name, OwnFile::Access::Write),
-          m_lock(m_file, FileLock::Kind::ExclusiveIfFree)
+        : m_folder(folder, OpenFolder::Use::Write), m_name(name),
+          m_file(std::make_unique<OwnFile>(m_folder, name, OwnFile::Access::Write)),
+          m_lock(std::make_unique<FileLock>(*m_file, FileLock::Kind::ExclusiveIfFree))
     {
     }
     ~Holding()
     {
-        if (m_lock.held())
+        const bool held = m_lock->held();
+        // Let go and closed first: Windows removes no file held open.
+        m_lock.reset();
+        m_file.reset();
+        if (held)
             removeOwnFile(m_folder, m_name);
     }
+    bool busy() const { return m_lock->busy(); }
+
     OpenFolder m_folder;
     QString m_name;
-    OwnFile m_file;
-    FileLock m_lock;
+    std::unique_ptr<OwnFile> m_file;
+    std::unique_ptr<FileLock> m_lock;
 };
 
 namespace {
@@ -52,7 +59,7 @@ ProtectionSession::~ProtectionSession()
 HistoryProblem ProtectionSession::keepOpen(const QString &name, ProtectedHistories::Opened opened)
 {
     auto holding = std::make_unique<Holding>(m_histories.folder(), openMarkOf(opened.file));
-    if (holding->m_lock.busy())
+    if (holding->busy())
         return {HistoryProblem::Cause::OpenElsewhere, {}, {}, 0};
     m_holding = std::move(holding);
     m_opened = std::move(opened);
