@@ -357,26 +357,11 @@ QString HistoryStore::path() const
 
 HistoryStore::Starts HistoryStore::starts(const QString &name) const
 {
-    Starts told;
-    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Read);
-    if (!session.ok() || session.empty()) {
-        told.problem = session.problem();
-        return told;
-    }
-    Connection &db = session.db();
-    auto s = db.prepare("SELECT start FROM period_start WHERE name_key = ?1 ORDER BY start");
-    if (s)
-        bindText(s.get(), 1, NameKey::of(name));
-    while (db.step(s.get()) == SQLITE_ROW) {
-        const auto text = reinterpret_cast<const char *>(sqlite3_column_text(s.get(), 0));
-        const QDate start = QDate::fromString(QString::fromUtf8(text), QString::fromLatin1(dateFormat));
-        if (start.isValid())
-            told.starts.append(start);
-    }
-    if (!db.ok()) {
-        told.problem = db.problem();
-        told.starts.clear();
-    }
+    const Rows read = rows(name);
+    Starts told{read.problem, {}};
+    told.starts.reserve(read.rows.size());
+    for (const Row &row : read.rows)
+        told.starts.append(row.start);
     return told;
 }
 
