@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -25,6 +26,45 @@ constexpr auto periodStartSql =
     " start TEXT NOT NULL CHECK (start GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),"
     " typed_length INTEGER CHECK (typed_length BETWEEN 16 AND 40),"
     " PRIMARY KEY (name_key, start)) WITHOUT ROWID";
+// Since version 3: what she wrote of a day, the cycles she does not count,
+// and her choices (kept here so that a protected name's stay sealed).
+constexpr auto dayNoteSql =
+    "CREATE TABLE day_note ("
+    " name_key TEXT NOT NULL,"
+    " day TEXT NOT NULL CHECK (day GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),"
+    " flow INTEGER NOT NULL CHECK (flow BETWEEN 0 AND 4),"
+    " pain INTEGER NOT NULL CHECK (pain BETWEEN 0 AND 3),"
+    " symptoms TEXT NOT NULL CHECK (length(symptoms) <= 2500),"
+    " mood TEXT NOT NULL CHECK (length(mood) <= 100),"
+    " note TEXT NOT NULL CHECK (length(note) <= 1000),"
+    " PRIMARY KEY (name_key, day)) WITHOUT ROWID";
+constexpr auto leftOutSql =
+    "CREATE TABLE cycle_left_out ("
+    " name_key TEXT NOT NULL,"
+    " start TEXT NOT NULL CHECK (start GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),"
+    " reason INTEGER NOT NULL CHECK (reason BETWEEN 1 AND 5),"
+    " PRIMARY KEY (name_key, start)) WITHOUT ROWID";
+constexpr auto preferenceSql =
+    "CREATE TABLE preference ("
+    " name_key TEXT NOT NULL,"
+    " key TEXT NOT NULL,"
+    " value TEXT NOT NULL CHECK (length(value) <= 200),"
+    " PRIMARY KEY (name_key, key)) WITHOUT ROWID";
+// Her tables by the version that made them, in the order they are made.
+struct Table
+{
+    const char *name;
+    const char *sql;
+    int since;
+};
+constexpr Table herTables[] = {
+    {"period_start", periodStartSql, 1},
+    {"day_note", dayNoteSql, 3},
+    {"cycle_left_out", leftOutSql, 3},
+    {"preference", preferenceSql, 3},
+};
+// Every name's rows are found by this key in each table.
+constexpr const char *nameTables[] = {"period_start", "day_note", "cycle_left_out", "preference"};
 
 // One open database; every failure is kept as a HistoryProblem.
 class Connection
@@ -138,7 +178,9 @@ public:
     {
         if (!ok())
             return false;
-        if (quickCheck() != "ok")
+        // A file cut short reads its missing pages as empty ones: told, not read.
+        if (quickCheck() != "ok"
+            || qint64(intValue("PRAGMA page_count")) * intValue("PRAGMA page_size") > m_fileBytes)
             return fail(SQLITE_CORRUPT);
         const int version = intValue("PRAGMA user_version");
         const int tables = intValue("SELECT count(*) FROM sqlite_schema");
@@ -147,7 +189,8 @@ public:
         if (version > HistoryStore::schemaVersion)
             return told(HistoryProblem::Cause::Newer);
         if (version >= firstVersion) {
-            if (!onlyHerTable())
+            m_version = version;
+            if (!onlyHerTables(version))
                 return told(HistoryProblem::Cause::Foreign);
             const QByteArray counted = "SELECT count(*) FROM (SELECT 1 FROM period_start LIMIT "
                 + QByteArray::number(HistoryStore::maxDates + 1) + ")";
@@ -156,7 +199,7 @@ public:
             // An older file reads as it is; it is brought up to date only
             // where it may be written.
             if (version < HistoryStore::schemaVersion && make)
-                return migrate();
+                return migrate(version);
             return ok();
         }
         if (tables != 0)
@@ -166,18 +209,40 @@ public:
             return true;
         }
         // auto_vacuum before the first table: a freed page is cut off at once.
-        const QByteArray made = QByteArrayLiteral("PRAGMA auto_vacuum = FULL; BEGIN IMMEDIATE;") + periodStartSql
-            + "; PRAGMA user_version = 2; COMMIT;";
+        QByteArray made = QByteArrayLiteral("PRAGMA auto_vacuum = FULL; BEGIN IMMEDIATE;");
+        for (const Table &table : herTables)
+            made += QByteArray(table.sql) + ';';
+        made += "PRAGMA user_version = " + QByteArray::number(HistoryStore::schemaVersion) + "; COMMIT;";
+        m_version = HistoryStore::schemaVersion;
         return exec(made.constData()) || rollback();
     }
 
-    // Version 1 filed each row under its own spelling of the key: filed
-    // again under the one key, in one transaction. Rows of a name that trims
-    // to nothing could never be shown or erased: they go.
-    bool migrate()
+    // Her days, the cycles left out and her choices are kept (version 3 on);
+    // an older file read as it is has none.
+    bool hasDays() const { return m_version >= 3; }
+
+    // Up to this version in one transaction: every row kept.
+    bool migrate(int version)
     {
         if (!begin())
             return false;
+        if (version < 2)
+            refileKeys();
+        for (const Table &table : herTables) {
+            if (table.since > version)
+                exec(table.sql);
+        }
+        const QByteArray set = "PRAGMA user_version = " + QByteArray::number(HistoryStore::schemaVersion);
+        exec(set.constData());
+        m_version = HistoryStore::schemaVersion;
+        return (ok() && commit()) || rollback();
+    }
+
+    // Version 1 filed each row under its own spelling of the key: filed
+    // again under the one key. Rows of a name that trims to nothing could
+    // never be shown or erased: they go.
+    void refileKeys()
+    {
         {
             Statement rows = prepare("SELECT name_key, name, start FROM period_start");
             Statement refile = prepare("INSERT OR IGNORE INTO period_start (name_key, name, start, typed_length) "
@@ -200,24 +265,33 @@ public:
                 step(drop.get());
             }
         }
-        exec("DELETE FROM period_start WHERE name_key = ''; PRAGMA user_version = 2;");
-        return (ok() && commit()) || rollback();
+        exec("DELETE FROM period_start WHERE name_key = ''");
     }
 
     bool empty() const { return m_empty; }
 
-    // The schema is exactly her one table, as this program wrote it.
-    bool onlyHerTable()
+    // The schema is exactly her tables of that version, as this program wrote them.
+    bool onlyHerTables(int version)
     {
         Statement s = prepare("SELECT type, name, tbl_name, sql FROM sqlite_schema");
         int rows = 0;
+        int expected = 0;
+        for (const Table &table : herTables)
+            expected += table.since <= std::max(version, 2) ? 1 : 0;
         bool hers = true;
         while (step(s.get()) == SQLITE_ROW) {
             ++rows;
-            hers = hers && columnText(s.get(), 0) == u"table" && columnText(s.get(), 1) == u"period_start"
-                && columnText(s.get(), 2) == u"period_start" && columnText(s.get(), 3) == QLatin1String(periodStartSql);
+            const QString name = columnText(s.get(), 1);
+            bool known = false;
+            for (const Table &table : herTables) {
+                known = known
+                    || (table.since <= std::max(version, 2) && name == QLatin1String(table.name)
+                        && columnText(s.get(), 0) == u"table" && columnText(s.get(), 2) == name
+                        && columnText(s.get(), 3) == QLatin1String(table.sql));
+            }
+            hers = hers && known;
         }
-        return ok() && rows == 1 && hers;
+        return ok() && rows == expected && hers;
     }
 
     static QString columnText(sqlite3_stmt *s, int column)
@@ -288,6 +362,7 @@ private:
     HistoryProblem m_problem;
     bool m_empty = false;
     bool m_rebuild = false;
+    int m_version = 0;
     qint64 m_fileBytes = 0;
     const ImageSeal *m_seal;
 };
@@ -527,24 +602,6 @@ HistoryStore::Added HistoryStore::add(const QString &name, const QList<QDate> &s
     return told;
 }
 
-HistoryProblem HistoryStore::addRows(const QString &name, const QList<Row> &rows) const
-{
-    Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
-    if (!session.ok())
-        return session.problem();
-    Connection &db = session.db();
-    if (!db.begin())
-        return db.problem();
-    {
-        Inserter dates(db);
-        for (const Row &row : rows) {
-            if (!dates.insert(name, row.start, row.typedLength))
-                break;
-        }
-    }
-    return session.commit();
-}
-
 HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) const
 {
     Session session(m_folder, m_file, m_seal.get(), HistoryFile::Use::Write);
@@ -553,13 +610,18 @@ HistoryProblem HistoryStore::remove(const QString &name, const QDate &start) con
     Connection &db = session.db();
     if (!db.begin())
         return db.problem();
-    auto s = db.prepare("DELETE FROM period_start WHERE name_key = ?1 AND start = ?2");
-    if (s) {
-        bindText(s.get(), 1, NameKey::of(name));
-        bindText(s.get(), 2, start.toString(QString::fromLatin1(dateFormat)));
-        db.step(s.get());
+    // A start that goes takes its cycle's mark with it; her note of that day stays.
+    for (const char *sql : {"DELETE FROM period_start WHERE name_key = ?1 AND start = ?2",
+                            "DELETE FROM cycle_left_out WHERE name_key = ?1 AND start = ?2"}) {
+        if (!db.hasDays() && std::strstr(sql, "cycle_left_out"))
+            continue;
+        auto s = db.prepare(sql);
+        if (s) {
+            bindText(s.get(), 1, NameKey::of(name));
+            bindText(s.get(), 2, start.toString(QString::fromLatin1(dateFormat)));
+            db.step(s.get());
+        }
     }
-    s.reset();
     db.rebuild();
     return session.commit();
 }
@@ -572,14 +634,256 @@ HistoryProblem HistoryStore::erase(const QString &name) const
     Connection &db = session.db();
     if (!db.begin())
         return db.problem();
-    auto s = db.prepare("DELETE FROM period_start WHERE name_key = ?1");
-    if (s) {
-        bindText(s.get(), 1, NameKey::of(name));
-        db.step(s.get());
+    for (const char *table : nameTables) {
+        const QByteArray sql = "DELETE FROM " + QByteArray(table) + " WHERE name_key = ?1";
+        auto s = db.prepare(sql.constData());
+        if (s) {
+            bindText(s.get(), 1, NameKey::of(name));
+            db.step(s.get());
+        }
     }
-    s.reset();
     // The image is rebuilt without her rows and replaces the file in one
     // step: no page of the new file held them, and the old one is gone whole.
     db.rebuild();
     return session.commit();
+}
+
+namespace {
+
+QString dateText(const QDate &date)
+{
+    return date.toString(QString::fromLatin1(dateFormat));
+}
+
+QDate dateColumn(sqlite3_stmt *s, int column)
+{
+    return QDate::fromString(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, column))),
+                             QString::fromLatin1(dateFormat));
+}
+
+QString textColumn(sqlite3_stmt *s, int column)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, column)));
+}
+
+QList<DayNote> readDays(Connection &db, const QString &key)
+{
+    QList<DayNote> notes;
+    if (!db.hasDays())
+        return notes;
+    auto s = db.prepare("SELECT day, flow, pain, symptoms, mood, note FROM day_note WHERE name_key = ?1 ORDER BY day");
+    if (s)
+        bindText(s.get(), 1, key);
+    while (db.step(s.get()) == SQLITE_ROW) {
+        DayNote note;
+        note.day = dateColumn(s.get(), 0);
+        note.flow = DayNote::Flow(sqlite3_column_int(s.get(), 1));
+        note.pain = DayNote::Pain(sqlite3_column_int(s.get(), 2));
+        const QString symptoms = textColumn(s.get(), 3);
+        note.symptoms = symptoms.split(u'\n', Qt::SkipEmptyParts);
+        note.mood = textColumn(s.get(), 4);
+        note.note = textColumn(s.get(), 5);
+        if (note.day.isValid())
+            notes.append(note);
+    }
+    return notes;
+}
+
+QList<LeftOutCycle> readLeftOut(Connection &db, const QString &key)
+{
+    QList<LeftOutCycle> cycles;
+    if (!db.hasDays())
+        return cycles;
+    auto s = db.prepare("SELECT start, reason FROM cycle_left_out WHERE name_key = ?1 ORDER BY start");
+    if (s)
+        bindText(s.get(), 1, key);
+    while (db.step(s.get()) == SQLITE_ROW) {
+        const QDate start = dateColumn(s.get(), 0);
+        if (start.isValid())
+            cycles.append({start, LeftOutReason(sqlite3_column_int(s.get(), 1))});
+    }
+    return cycles;
+}
+
+QList<std::pair<QString, QString>> readPreferences(Connection &db, const QString &key)
+{
+    QList<std::pair<QString, QString>> chosen;
+    if (!db.hasDays())
+        return chosen;
+    auto s = db.prepare("SELECT key, value FROM preference WHERE name_key = ?1 ORDER BY key");
+    if (s)
+        bindText(s.get(), 1, key);
+    while (db.step(s.get()) == SQLITE_ROW)
+        chosen.append({textColumn(s.get(), 0), textColumn(s.get(), 1)});
+    return chosen;
+}
+
+bool writeDay(Connection &db, const QString &key, const DayNote &given)
+{
+    const DayNote note = given.tidied();
+    if (note.isEmpty()) {
+        auto s = db.prepare("DELETE FROM day_note WHERE name_key = ?1 AND day = ?2");
+        if (s) {
+            bindText(s.get(), 1, key);
+            bindText(s.get(), 2, dateText(note.day));
+        }
+        db.rebuild();
+        return db.step(s.get()) == SQLITE_DONE;
+    }
+    auto s = db.prepare("INSERT OR REPLACE INTO day_note (name_key, day, flow, pain, symptoms, mood, note)"
+                        " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    if (!s)
+        return false;
+    bindText(s.get(), 1, key);
+    bindText(s.get(), 2, dateText(note.day));
+    sqlite3_bind_int(s.get(), 3, int(note.flow));
+    sqlite3_bind_int(s.get(), 4, int(note.pain));
+    bindText(s.get(), 5, note.symptoms.join(u'\n'));
+    bindText(s.get(), 6, note.mood);
+    bindText(s.get(), 7, note.note);
+    return db.step(s.get()) == SQLITE_DONE;
+}
+
+bool writeLeftOut(Connection &db, const QString &key, const QDate &start, std::optional<LeftOutReason> reason)
+{
+    auto s = db.prepare(reason ? "INSERT OR REPLACE INTO cycle_left_out (name_key, start, reason) VALUES (?1, ?2, ?3)"
+                               : "DELETE FROM cycle_left_out WHERE name_key = ?1 AND start = ?2");
+    if (!s)
+        return false;
+    bindText(s.get(), 1, key);
+    bindText(s.get(), 2, dateText(start));
+    if (reason)
+        sqlite3_bind_int(s.get(), 3, int(*reason));
+    return db.step(s.get()) == SQLITE_DONE;
+}
+
+bool writePreference(Connection &db, const QString &key, const QString &choice, const QString &value)
+{
+    auto s = db.prepare(value.isEmpty() ? "DELETE FROM preference WHERE name_key = ?1 AND key = ?2"
+                                        : "INSERT OR REPLACE INTO preference (name_key, key, value) VALUES (?1, ?2, ?3)");
+    if (!s)
+        return false;
+    bindText(s.get(), 1, key);
+    bindText(s.get(), 2, choice);
+    if (!value.isEmpty())
+        bindText(s.get(), 3, value);
+    return db.step(s.get()) == SQLITE_DONE;
+}
+
+} // namespace
+
+// One reading of her file, for what the function reads off the connection.
+template<typename Told, typename Read>
+Told readFrom(const QString &folder, const QString &file, const ImageSeal *seal, Read read)
+{
+    Told told;
+    Session session(folder, file, seal, HistoryFile::Use::Read);
+    if (!session.ok() || session.empty()) {
+        told.problem = session.problem();
+        return told;
+    }
+    read(session.db(), told);
+    if (!session.db().ok())
+        told = Told{session.db().problem(), {}};
+    return told;
+}
+
+// One change of her file, made by the function in a transaction and saved whole.
+template<typename Change>
+HistoryProblem changeIn(const QString &folder, const QString &file, const ImageSeal *seal, Change change)
+{
+    Session session(folder, file, seal, HistoryFile::Use::Write);
+    if (!session.ok())
+        return session.problem();
+    Connection &db = session.db();
+    if (!db.begin())
+        return db.problem();
+    change(db);
+    return session.commit();
+}
+
+HistoryStore::Days HistoryStore::days(const QString &name) const
+{
+    return readFrom<Days>(m_folder, m_file, m_seal.get(),
+                          [&](Connection &db, Days &told) { told.notes = readDays(db, NameKey::of(name)); });
+}
+
+HistoryProblem HistoryStore::saveDay(const QString &name, const DayNote &note) const
+{
+    if (NameKey::of(name).isEmpty() || !note.day.isValid() || note.day.year() < oldestYear)
+        return {HistoryProblem::Cause::Other, path(), {}, SQLITE_MISUSE};
+    return changeIn(m_folder, m_file, m_seal.get(), [&](Connection &db) { writeDay(db, NameKey::of(name), note); });
+}
+
+HistoryStore::LeftOut HistoryStore::leftOut(const QString &name) const
+{
+    return readFrom<LeftOut>(m_folder, m_file, m_seal.get(),
+                             [&](Connection &db, LeftOut &told) { told.cycles = readLeftOut(db, NameKey::of(name)); });
+}
+
+HistoryProblem HistoryStore::setLeftOut(const QString &name, const QDate &start,
+                                        std::optional<LeftOutReason> reason) const
+{
+    return changeIn(m_folder, m_file, m_seal.get(), [&](Connection &db) {
+        // Only a start of hers can be left out.
+        if (has(db, name, start))
+            writeLeftOut(db, NameKey::of(name), start, reason);
+    });
+}
+
+HistoryStore::Preference HistoryStore::preference(const QString &name, const QString &key) const
+{
+    return readFrom<Preference>(m_folder, m_file, m_seal.get(), [&](Connection &db, Preference &told) {
+        for (const auto &[chosen, value] : readPreferences(db, NameKey::of(name))) {
+            if (chosen == key)
+                told.value = value;
+        }
+    });
+}
+
+HistoryProblem HistoryStore::setPreference(const QString &name, const QString &key, const QString &value) const
+{
+    return changeIn(m_folder, m_file, m_seal.get(),
+                    [&](Connection &db) { writePreference(db, NameKey::of(name), key, value); });
+}
+
+HistoryStore::Whole HistoryStore::everything(const QString &name) const
+{
+    Whole told = readFrom<Whole>(m_folder, m_file, m_seal.get(), [&](Connection &db, Whole &whole) {
+        const QString key = NameKey::of(name);
+        whole.everything.days = readDays(db, key);
+        whole.everything.leftOut = readLeftOut(db, key);
+        whole.everything.preferences = readPreferences(db, key);
+    });
+    if (!told.problem.ok())
+        return told;
+    Rows read = rows(name);
+    if (!read.problem.ok())
+        return {read.problem, {}};
+    told.everything.rows = read.rows;
+    return told;
+}
+
+HistoryProblem HistoryStore::addEverything(const QString &name, const Everything &everything) const
+{
+    return changeIn(m_folder, m_file, m_seal.get(), [&](Connection &db) {
+        const QString key = NameKey::of(name);
+        Inserter dates(db);
+        for (const Row &row : everything.rows) {
+            if (!dates.insert(name, row.start, row.typedLength))
+                return;
+        }
+        for (const DayNote &note : everything.days) {
+            if (!writeDay(db, key, note))
+                return;
+        }
+        for (const LeftOutCycle &cycle : everything.leftOut) {
+            if (!writeLeftOut(db, key, cycle.start, cycle.reason))
+                return;
+        }
+        for (const auto &[choice, value] : everything.preferences) {
+            if (!writePreference(db, key, choice, value))
+                return;
+        }
+    });
 }

@@ -9,23 +9,30 @@
 // that is damaged, newer, of another program or with anything planted in it
 // is told, and left untouched.
 //
-// Schema (user_version 2; 1 is read, and brought up to 2 by a change), also in the README:
+// Schema (user_version 3; 1 and 2 are read, and brought up to 3 by a change), also in the README:
 //   period_start(name_key, name, start 'yyyy-MM-dd', typed_length or NULL),
-//   one row per name and date.
+//   one row per name and date;
+//   day_note(name_key, day, flow 0-4, pain 0-3, symptoms one a line, mood, note);
+//   cycle_left_out(name_key, start, reason 1-5);
+//   preference(name_key, key, value).
 
+#include "DayNote.h"
 #include "HistoryProblem.h"
 #include "ImageSeal.h"
+#include "LeftOutCycle.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class HistoryStore
 {
 public:
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
     // Far more than any history of hers (500 dates are a few KB): a larger
     // file is refused, unread and unwritten, as her records file is.
     static constexpr qint64 maxBytes = 10 * 1024 * 1024;
@@ -86,8 +93,55 @@ public:
     // All of them or, on any failure, none.
     Added add(const QString &name, const QList<QDate> &starts) const;
     HistoryProblem remove(const QString &name, const QDate &start) const;
-    // Her rows deleted, and the file replaced by one rebuilt without a byte of them.
+    // Her rows deleted (dates, days, cycles left out, choices), and the file
+    // replaced by one rebuilt without a byte of them.
     HistoryProblem erase(const QString &name) const;
+
+    struct Days
+    {
+        HistoryProblem problem;
+        QList<DayNote> notes; // oldest first
+    };
+    Days days(const QString &name) const;
+    // The day's note, tidied, in place of any before; an empty one removes it.
+    HistoryProblem saveDay(const QString &name, const DayNote &note) const;
+
+    struct LeftOut
+    {
+        HistoryProblem problem;
+        QList<LeftOutCycle> cycles; // oldest first
+    };
+    LeftOut leftOut(const QString &name) const;
+    // The cycle from that start left out for the reason, or counted again without one.
+    HistoryProblem setLeftOut(const QString &name, const QDate &start, std::optional<LeftOutReason> reason) const;
+
+    struct Preference
+    {
+        HistoryProblem problem;
+        QString value; // empty when never chosen
+    };
+    Preference preference(const QString &name, const QString &key) const;
+    // An empty value forgets the choice.
+    HistoryProblem setPreference(const QString &name, const QString &key, const QString &value) const;
+
+    // All that is kept of her: what moves whole between her open and her
+    // protected history.
+    struct Everything
+    {
+        QList<Row> rows;
+        QList<DayNote> days;
+        QList<LeftOutCycle> leftOut;
+        QList<std::pair<QString, QString>> preferences;
+        bool operator==(const Everything &) const = default;
+    };
+    struct Whole
+    {
+        HistoryProblem problem;
+        Everything everything;
+    };
+    Whole everything(const QString &name) const;
+    // All of it, or on any failure nothing.
+    HistoryProblem addEverything(const QString &name, const Everything &everything) const;
 
 private:
     QString m_folder;

@@ -108,16 +108,16 @@ ProtectedHistories::Opened ProtectedHistories::protect(const QString &name, cons
         if (stored.matches(name))
             record = {DateText::readDate(stored.Ultima), int(DateText::leadingNumber(stored.Periodo))};
     }
-    const HistoryStore::Rows rows = open.rows(name);
-    if (!rows.problem.ok())
-        return {rows.problem, {}, {}};
+    const HistoryStore::Whole hers = open.everything(name);
+    if (!hers.problem.ok())
+        return {hers.problem, {}, {}};
 
     Opened made = create(name, passphrase);
     if (!made.ok())
         return made;
     const HistoryStore sealed = made.store(m_folder);
     // Written even with nothing to hold: her file is there to open.
-    if (const HistoryProblem added = sealed.addRows(name, rows.rows))
+    if (const HistoryProblem added = sealed.addEverything(name, hers.everything))
         return {added, {}, {}};
     // Her record as her last consultation: what she typed most recently.
     if (record.start.isValid()) {
@@ -135,13 +135,13 @@ ProtectedHistories::Opened ProtectedHistories::protect(const QString &name, cons
 HistoryProblem ProtectedHistories::unprotect(const Opened &opened, const QString &name) const
 {
     const HistoryStore sealed = opened.store(m_folder);
-    const HistoryStore::Rows rows = sealed.rows(name);
-    if (!rows.problem.ok())
-        return rows.problem;
+    const HistoryStore::Whole hers = sealed.everything(name);
+    if (!hers.problem.ok())
+        return hers.problem;
     const HistoryStore::Consulted consulted = sealed.lastConsultation(name);
     if (!consulted.problem.ok())
         return consulted.problem;
-    if (const HistoryProblem added = HistoryStore(m_folder).addRows(name, rows.rows))
+    if (const HistoryProblem added = HistoryStore(m_folder).addEverything(name, hers.everything))
         return added;
     if (consulted.start.isValid()) {
         const QString length = consulted.length ? QString::number(consulted.length) : QString();
@@ -157,13 +157,13 @@ HistoryProblem ProtectedHistories::unprotect(const Opened &opened, const QString
 ProtectedHistories::Opened ProtectedHistories::changePassphrase(const Opened &opened, const QString &name,
                                                                 const QString &passphrase) const
 {
-    const HistoryStore::Rows read = opened.store(m_folder).rows(name);
+    const HistoryStore::Whole read = opened.store(m_folder).everything(name);
     if (!read.problem.ok())
         return {read.problem, {}, {}};
     Opened renewed = create(name, passphrase);
     if (!renewed.ok())
         return renewed;
-    if (const HistoryProblem added = renewed.store(m_folder).addRows(name, read.rows))
+    if (const HistoryProblem added = renewed.store(m_folder).addEverything(name, read.everything))
         return {added, {}, {}};
     if (const HistoryProblem removed = remove(opened))
         return {removed, {}, {}};

@@ -188,7 +188,71 @@ TEST(HistoryStoreTest, TheSqliteToolReadsHerSchemaAndRows)
     if (!sqlite.waitForStarted())
         GTEST_SKIP() << "no sqlite3 tool";
     ASSERT_TRUE(sqlite.waitForFinished());
-    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "2\nJoana|2026-03-02|27\nJoana|2026-03-30|28\n");
+    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "3\nJoana|2026-03-02|27\nJoana|2026-03-30|28\n");
+}
+
+// Her days as she wrote them, what she leaves out and her choices: read
+// back whole, by the sqlite3 tool too, apart from another name's, and gone
+// without a byte when her history is erased.
+TEST(HistoryStoreTest, HerDaysAreKeptApartReadBackAndErasedWithHer)
+{
+    QTemporaryDir dir;
+    const HistoryStore store(dir.path());
+    const DayNote cramps{march, DayNote::Flow::Moderado, DayNote::Pain::Forte, {"cólica", "enxaqueca"}, "irritada",
+                         "cólica forte\nde manhã"};
+    const DayNote spotting{april, DayNote::Flow::Escape, DayNote::Pain::Nenhuma, {}, "", ""};
+    ASSERT_TRUE(store.add("Maria", {march, april}).problem.ok());
+    ASSERT_TRUE(store.saveDay("Maria", cramps).ok());
+    ASSERT_TRUE(store.saveDay("MARIA ", spotting).ok());
+    ASSERT_TRUE(store.saveDay("Ana", {april, DayNote::Flow::Leve, DayNote::Pain::Leve, {}, "", "da Ana"}).ok());
+    ASSERT_TRUE(store.setLeftOut("Maria", march, LeftOutReason::Amamentacao).ok());
+    // Not a start of hers: nothing to leave out.
+    ASSERT_TRUE(store.setLeftOut("Maria", may, LeftOutReason::Outro).ok());
+    ASSERT_TRUE(store.setPreference("Maria", "bloqueio", "12").ok());
+
+    EXPECT_EQ(store.days("maria").notes, (QList<DayNote>{cramps, spotting}));
+    EXPECT_EQ(store.leftOut("Maria").cycles, (QList<LeftOutCycle>{{march, LeftOutReason::Amamentacao}}));
+    EXPECT_EQ(store.preference("Maria", "bloqueio").value, "12");
+    EXPECT_EQ(store.preference("Ana", "bloqueio").value, "");
+
+    // An emptied note is no note; a start removed takes its mark along.
+    ASSERT_TRUE(store.saveDay("Maria", {april, DayNote::Flow::Nenhum, DayNote::Pain::Nenhuma, {" "}, " ", " "}).ok());
+    EXPECT_EQ(store.days("Maria").notes, QList<DayNote>{cramps});
+    ASSERT_TRUE(store.remove("Maria", march).ok());
+    EXPECT_TRUE(store.leftOut("Maria").cycles.isEmpty());
+
+    QProcess sqlite;
+    sqlite.start("sqlite3", {store.path(), "SELECT day, flow, pain, replace(symptoms, char(10), '+'), mood FROM day_note"
+                                           " WHERE name_key = 'MARIA';"});
+    if (sqlite.waitForStarted()) {
+        ASSERT_TRUE(sqlite.waitForFinished());
+        EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "2026-03-02|3|3|cólica+enxaqueca|irritada\n");
+    }
+    ASSERT_TRUE(store.erase("Maria").ok());
+    EXPECT_TRUE(store.days("Maria").notes.isEmpty());
+    EXPECT_EQ(store.preference("Maria", "bloqueio").value, "");
+    EXPECT_EQ(store.days("Ana").notes.size(), 1);
+    EXPECT_EQ(filesHolding(dir.path(), {"enxaqueca", "irritada", "de manh", "MARIA"}), "");
+}
+
+// A history the previous release wrote (version 2, lengths typed): read as
+// it is, then brought up to date by her first note with every date and
+// length kept.
+TEST(HistoryStoreTest, AVersion2HistoryOpensWholeAndTakesHerDays)
+{
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("historico.db"), readBytes(QStringLiteral(QUINTRELA_TEST_DATA "/history-v2/historico.db")));
+    QFile::setPermissions(dir.filePath("historico.db"), QFile::ReadOwner | QFile::WriteOwner);
+    const HistoryStore store(dir.path());
+    const QList<HistoryStore::Row> maria{{march, 0}, {april, 0}, {may, 28}};
+    EXPECT_EQ(store.rows("Maria").rows, maria);
+    EXPECT_TRUE(store.days("Maria").problem.ok());
+    EXPECT_TRUE(store.days("Maria").notes.isEmpty());
+    const DayNote note{may, DayNote::Flow::Leve, DayNote::Pain::Nenhuma, {}, "", "primeiro dia"};
+    ASSERT_TRUE(store.saveDay("Maria", note).ok());
+    EXPECT_EQ(store.rows("Maria").rows, maria);
+    EXPECT_EQ(store.starts("José").starts, (QList<QDate>{QDate(2024, 5, 1), QDate(2024, 5, 29)}));
+    EXPECT_EQ(store.days("Maria").notes, QList<DayNote>{note});
 }
 
 TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
@@ -226,7 +290,8 @@ TEST(HistoryStoreTest, ADatabaseItCannotTrustIsToldAndLeftAsItIs)
              writeBytes(p, database);
              sqlite3 *db = nullptr;
              sqlite3_open(p.toUtf8(), &db);
-             sqlite3_exec(db, "PRAGMA user_version = 3", nullptr, nullptr, nullptr);
+             const QByteArray newer = "PRAGMA user_version = " + QByteArray::number(HistoryStore::schemaVersion + 1);
+             sqlite3_exec(db, newer.constData(), nullptr, nullptr, nullptr);
              sqlite3_close(db);
          }, Cause::Newer, {}},
         {"another program's database", [](const QString &p) {
@@ -464,7 +529,7 @@ TEST(HistoryStoreTest, ALandedHistoryIsBroughtUpToDateWithEveryDate)
     if (!sqlite.waitForStarted())
         GTEST_SKIP() << "no sqlite3 tool";
     ASSERT_TRUE(sqlite.waitForFinished());
-    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "2\n0\n");
+    EXPECT_EQ(QString::fromUtf8(sqlite.readAllStandardOutput()), "3\n0\n");
 }
 
 // Someone who may write the folder above hers swaps hers with a link to his

@@ -226,6 +226,10 @@ TEST(ProtectedHistoriesTest, ProtectingMovesHerWholeOutOfTheOpenFilesAndBack)
     ASSERT_TRUE(open.recordConsultation("Maria", QDate(2026, 2, 1), 29, QDate(2026, 1, 3), 31).ok());
     ASSERT_TRUE(open.add("Maria", {QDate(2025, 12, 5)}).problem.ok());
     ASSERT_TRUE(open.add("Ana", {QDate(2026, 1, 5)}).problem.ok());
+    DayNote day{QDate(2026, 2, 2), DayNote::Flow::Intenso, DayNote::Pain::Forte, {"cólica", "enxaqueca"}, "", "Cólica forte"};
+    ASSERT_TRUE(open.saveDay("Maria", day).ok());
+    ASSERT_TRUE(open.setLeftOut("Maria", QDate(2026, 1, 3), LeftOutReason::Doenca).ok());
+    ASSERT_TRUE(open.setPreference("Maria", "lembrete", "2").ok());
     const QList<HistoryStore::Row> hers{
         {QDate(2025, 12, 5), 0}, {QDate(2026, 1, 3), 31}, {QDate(2026, 2, 1), 29}, {QDate(2026, 3, 2), 30}};
 
@@ -235,17 +239,21 @@ TEST(ProtectedHistoriesTest, ProtectingMovesHerWholeOutOfTheOpenFilesAndBack)
     EXPECT_EQ(readBytes(UserRecordsFile::inFolder(dir.path())), ana + zulmira);
     for (const QString &file : QDir(dir.path()).entryList(QDir::Files)) {
         const QByteArray bytes = readBytes(dir.filePath(file));
-        for (const char *plain : {"MARIA", "Maria", "2026-03-02", "02/03/2026", "2025-12-05"})
+        for (const char *plain : {"MARIA", "Maria", "2026-03-02", "02/03/2026", "2025-12-05", "enxaqueca", "2026-02-02"})
             EXPECT_FALSE(bytes.contains(plain)) << file.toStdString() << ": " << plain;
     }
     const ProtectedHistories::Opened opened = histories.open("Maria", "lua cheia de março");
     ASSERT_TRUE(opened.ok());
     EXPECT_EQ(opened.store(dir.path()).rows("Maria").rows, hers);
+    const HistoryStore::Whole sealed = opened.store(dir.path()).everything("Maria");
+    EXPECT_EQ(sealed.everything.days, QList<DayNote>{day});
+    EXPECT_EQ(sealed.everything.leftOut, (QList<LeftOutCycle>{{QDate(2026, 1, 3), LeftOutReason::Doenca}}));
+    EXPECT_EQ(sealed.everything.preferences, (QList<std::pair<QString, QString>>{{"lembrete", "2"}}));
     EXPECT_EQ(open.starts("Ana").starts, QList<QDate>{QDate(2026, 1, 5)});
 
     ASSERT_TRUE(histories.unprotect(opened, "Maria").ok());
     const QByteArray back = ana + zulmira + UserRecord{"Maria", "30", "02/03/2026"}.encode();
     EXPECT_EQ(readBytes(UserRecordsFile::inFolder(dir.path())), back);
-    EXPECT_EQ(open.rows("Maria").rows, hers);
+    EXPECT_EQ(open.everything("Maria").everything, sealed.everything);
     EXPECT_EQ(onlyProtectedFile(dir.path()), QString());
 }
