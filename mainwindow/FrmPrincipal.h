@@ -56,6 +56,7 @@ public:
     void lockProtected();
     void changePassphrase();
     void removeProtection();
+    void chooseIdleMinutes();
     void eraseProtected();
 
 protected:

@@ -53,6 +53,7 @@ void FrmPrincipal::createProtection()
     command(protectAction, {}, &FrmPrincipal::protectName);
     command(openAction, QKeySequence(Qt::CTRL | Qt::Key_O), &FrmPrincipal::openProtected);
     command(lockAction, QKeySequence(Qt::CTRL | Qt::Key_L), &FrmPrincipal::lockProtected);
+    command(idleAction, {}, &FrmPrincipal::chooseIdleMinutes);
     command(changeAction, {}, &FrmPrincipal::changePassphrase);
     command(ProtectionTexts::removeAction, {}, &FrmPrincipal::removeProtection);
     command(eraseAction, {}, &FrmPrincipal::eraseProtected);
@@ -127,6 +128,22 @@ bool FrmPrincipal::tellIfNotOpen()
         return false;
     m_services.message(this, QMessageBox::Information, openTitle, notOpenYet);
     return true;
+}
+
+void FrmPrincipal::chooseIdleMinutes()
+{
+    if (tellIfNotOpen())
+        return;
+    const QString name = m_session.name();
+    const std::optional<int> minutes =
+        m_services.askNumber(this, idleTitle, idleLabel.arg(name), m_session.idleMinutes(),
+                             ProtectionSession::fewestIdleMinutes, ProtectionSession::mostIdleMinutes);
+    if (!minutes)
+        return;
+    if (const HistoryProblem problem = m_session.setIdleMinutes(*minutes))
+        m_services.message(this, QMessageBox::Warning, idleTitle, notChanged.arg(problem.sentence()));
+    else
+        tellSaved(idleNow.arg(name).arg(*minutes));
 }
 
 void FrmPrincipal::changePassphrase()

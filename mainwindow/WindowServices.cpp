@@ -114,5 +114,12 @@ WindowServices WindowServices::standard()
         const QString text = QInputDialog::getText(shownOrNone(parent), title, label, QLineEdit::Normal, {}, &given);
         return given ? text : QString();
     };
+    services.askNumber = [](QWidget *parent, const QString &title, const QString &label, int value, int least,
+                            int most) -> std::optional<int> {
+        translateQtTexts();
+        bool given = false;
+        const int number = QInputDialog::getInt(shownOrNone(parent), title, label, value, least, most, 1, &given);
+        return given ? std::optional<int>(number) : std::nullopt;
+    };
     return services;
 }

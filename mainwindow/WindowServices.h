@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class PrintQueue;
 
@@ -33,6 +34,10 @@ struct WindowServices
     std::function<QString(QWidget *parent, const QString &title, const QString &filter)> chooseOpenPath;
     // A line she types in a box with this title and label; null when she gives up.
     std::function<QString(QWidget *parent, const QString &title, const QString &label)> askText;
+    // A whole number from least to most, starting at value; none when she gives up.
+    std::function<std::optional<int>(QWidget *parent, const QString &title, const QString &label, int value, int least,
+                                     int most)>
+        askNumber;
     // Real boxes, the system date and the default browser.
     static WindowServices standard();
 };

@@ -64,6 +64,11 @@ HistoryProblem ProtectionSession::keepOpen(const QString &name, ProtectedHistori
     m_holding = std::move(holding);
     m_opened = std::move(opened);
     m_name = DateText::trimBlanks(name);
+    // Her own minutes, once her file is open to say them.
+    bool chosen = false;
+    const int minutes = store()->preference(m_name, idlePreference).value.toInt(&chosen);
+    if (chosen && minutes >= fewestIdleMinutes && minutes <= mostIdleMinutes)
+        m_idle.setInterval(std::chrono::minutes(minutes));
     m_idle.start();
     emit this->opened(m_name);
     return {};
@@ -147,6 +152,7 @@ HistoryProblem ProtectionSession::eraseAll()
 void ProtectionSession::lock()
 {
     m_idle.stop();
+    m_idle.setInterval(m_standardIdle);
     if (!m_opened)
         return;
     m_opened.reset();
@@ -170,5 +176,22 @@ void ProtectionSession::touch()
 
 void ProtectionSession::setIdleTime(std::chrono::milliseconds idle)
 {
+    m_standardIdle = idle;
     m_idle.setInterval(idle);
+}
+
+int ProtectionSession::idleMinutes() const
+{
+    return int(std::chrono::duration_cast<std::chrono::minutes>(m_idle.intervalAsDuration()).count());
+}
+
+HistoryProblem ProtectionSession::setIdleMinutes(int minutes)
+{
+    if (!m_opened || minutes < fewestIdleMinutes || minutes > mostIdleMinutes)
+        return {HistoryProblem::Cause::Other, {}, {}, 0};
+    if (const HistoryProblem problem = store()->setPreference(m_name, idlePreference, QString::number(minutes)))
+        return problem;
+    m_idle.setInterval(std::chrono::minutes(minutes));
+    m_idle.start();
+    return {};
 }

@@ -19,6 +19,10 @@ class ProtectionSession : public QObject
     Q_OBJECT
 public:
     static constexpr std::chrono::minutes defaultIdle{5};
+    // What she may choose, kept in her sealed file.
+    static constexpr int fewestIdleMinutes = 1;
+    static constexpr int mostIdleMinutes = 120;
+    static inline const QString idlePreference = QStringLiteral("bloqueio_minutos");
 
     explicit ProtectionSession(QString folder, SealedImage::Limits limits = SealedImage::chosenLimits,
                                QObject *parent = nullptr);
@@ -43,7 +47,11 @@ public:
 
     // She used the program: the minutes without use start again.
     void touch();
+    // Until she chooses her own minutes.
     void setIdleTime(std::chrono::milliseconds idle);
+    // Her minutes without use before her data locks again, while it is open.
+    int idleMinutes() const;
+    HistoryProblem setIdleMinutes(int minutes);
 
 signals:
     void opened(const QString &name);
@@ -62,4 +70,5 @@ private:
     TryThrottle m_throttle;
     QElapsedTimer m_sinceLastFailure;
     QTimer m_idle;
+    std::chrono::milliseconds m_standardIdle = defaultIdle;
 };

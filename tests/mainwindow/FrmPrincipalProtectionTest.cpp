@@ -3,6 +3,7 @@
 
 #include "HistoryStore.h"
 #include "ProtectedHistories.h"
+#include "ProtectionSession.h"
 #include "UserRecord.h"
 
 #include <QAccessible>
@@ -163,10 +164,17 @@ TEST_F(FrmPrincipalProtectionTest, HerProtectedDataIsHersToRekeyUnprotectOrErase
     w.removeProtection();
     ASSERT_EQ(messages.size(), 1u) << "done with nothing open";
     openHer("lua cheia de março");
+    number = 20;
+    w.chooseIdleMinutes();
+    EXPECT_EQ(messages.size(), 1u);
+    questions.clear();
     answerDialog({"sol de inverno 2027", "sol de inverno 2027"});
     w.changePassphrase();
     EXPECT_FALSE(histories.open("Maria", "lua cheia de março").ok());
     EXPECT_TRUE(histories.open("Maria", "sol de inverno 2027").ok());
+    const auto chosen = histories.open("Maria", "sol de inverno 2027");
+    EXPECT_EQ(chosen.store(dir.path()).preference("Maria", ProtectionSession::idlePreference).value, "20")
+        << "her minutes lost with her new passphrase";
 
     answers = {true, false};
     w.eraseProtected();

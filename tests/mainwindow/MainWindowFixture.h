@@ -15,6 +15,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 
 struct ShownMessage
 {
@@ -37,6 +38,7 @@ protected:
     QDate today{2026, 12, 7};
     QString savePath; // where a save dialog is answered; empty: she cancels
     QStringList suggestedPaths; // what each save dialog offered
+    std::optional<int> number;  // what she answers when asked a number; none: she gives up
 
     QString settingsPath() const { return dir.path() + "/qtrconf.dat"; }
     QString recordsPath() const { return dir.path() + "/quintrela.dat"; }
@@ -56,6 +58,10 @@ protected:
             return a;
         };
         s.askToDestroy = s.askYesNo;
+        s.askNumber = [this](QWidget *, const QString &title, const QString &, int, int least, int most) {
+            questions.push_back(title);
+            return number && *number >= least && *number <= most ? number : std::nullopt;
+        };
         s.today = [this] { return today; };
         s.openUrl = [this](const QUrl &url) { opened.push_back(url); };
         s.chooseSavePath = [this](QWidget *, const QString &, const QString &suggested, const QString &) {

@@ -35,6 +35,28 @@ TEST(ProtectionSessionTest, MinutesWithoutUseLockHerDataAndUseKeepsItOpen)
     EXPECT_FALSE(session.store().has_value());
 }
 
+// Her own minutes are kept sealed with her data: the next opening uses them,
+// another name keeps the standard ones, and nothing out of range is taken.
+TEST(ProtectionSessionTest, HerChosenMinutesComeBackWithHerData)
+{
+    QTemporaryDir dir;
+    ProtectionSession session(dir.path(), quick);
+    ASSERT_TRUE(session.protect("Maria", "lua cheia de março").ok());
+    ASSERT_TRUE(session.protect("Ana", "sol de inverno azul").ok());
+    ASSERT_TRUE(session.open("Maria", "lua cheia de março").ok());
+    EXPECT_EQ(session.idleMinutes(), 5);
+    EXPECT_FALSE(session.setIdleMinutes(0).ok());
+    EXPECT_FALSE(session.setIdleMinutes(121).ok());
+    ASSERT_TRUE(session.setIdleMinutes(15).ok());
+    session.lock();
+    EXPECT_EQ(session.idleMinutes(), 5);
+    ASSERT_TRUE(session.open("Ana", "sol de inverno azul").ok());
+    EXPECT_EQ(session.idleMinutes(), 5);
+    ProtectionSession later(dir.path(), quick);
+    ASSERT_TRUE(later.open("Maria", "lua cheia de março").ok());
+    EXPECT_EQ(later.idleMinutes(), 15);
+}
+
 // Five wrong tries are free; then even the right passphrase waits its turn.
 TEST(ProtectionSessionTest, AfterFiveWrongTriesTheNextWaits)
 {
