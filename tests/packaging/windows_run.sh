@@ -219,6 +219,16 @@ xdotool key Left          # a day's edge: 31 March
 sleep 1.5
 xdotool key ctrl+h        # her history: its summary, as the window opens
 sleep 3
+xdotool key Escape
+sleep 1
+xdotool key ctrl+o        # her protected data: the name, then the passphrase, typed
+sleep 2
+xdotool key Tab
+sleep 1
+xdotool type --delay 120 "luanova"
+sleep 1.5
+xdotool key Escape
+sleep 1
 wineserver -k 2>/dev/null || true
 wineserver -w
 unset QUINTRELA_UIA_LOG
@@ -233,6 +243,7 @@ expected = [
     "UIA focus: domingo, 1 de abril de 2001",
     edge,
     "Há uma data no seu histórico: a duração dos ciclos aparece a partir da próxima.",
+    "UIA focus: Senha: (IsPassword)",
 ]
 pending = list(expected)
 for line in said:
@@ -244,8 +255,13 @@ for line in said:
     print("  ", line[:160] if line.startswith("UIA focus:") else "UIA notification: " + line[:160])
 if pending:
     sys.exit("never raised: %r" % pending[0])
+# Not a character of what she typed as her passphrase.
+for line in said:
+    value = line[len("UIA value: "):] if line.startswith("UIA value: ") else None
+    if "luan" in line or (value and "luanova".startswith(value)):
+        sys.exit("her passphrase was given out: %r" % line)
 PY
-echo "heard on Windows: the consultation, Page Down, a day's edge and her history's summary, each raised as a UI Automation notification; the name field and the days named in focus"
+echo "heard on Windows: the consultation, Page Down, a day's edge and her history's summary, each raised as a UI Automation notification; the name field and the days named in focus; the passphrase field a password field, and nothing of what was typed in it given out"
 
 # 4. Printing told truly: Wine's spooler hands jobs to a CUPS scheduler of
 # the run's own (own folders and socket). A queue that takes the job gets it

@@ -2,7 +2,9 @@
 // it says a client listens (as NVDA or Narrator would) and writes, one line
 // each, to the file named by QUINTRELA_UIA_LOG the text of every UI
 // Automation notification raised and the name of every element given the
-// focus ("UIA focus: …"), which is what a screen reader says first of it.
+// focus ("UIA focus: …"), which is what a screen reader says first of it,
+// marked "(IsPassword)" for a password field; and every value raised as
+// changed ("UIA value: …"), which a screen reader would read out.
 // Wine 8's own delivers no events.
 #include <windows.h>
 #include <oleauto.h>
@@ -14,6 +16,8 @@ namespace {
 
 constexpr EVENTID focusChangedEvent = 20005; // UIA_AutomationFocusChangedEventId
 constexpr PROPERTYID nameProperty = 30005;   // UIA_NamePropertyId
+constexpr PROPERTYID passwordProperty = 30019; // UIA_IsPasswordPropertyId
+constexpr PROPERTYID valueProperty = 30045;    // UIA_ValueValuePropertyId
 
 void writeLine(const wchar_t *text, int length)
 {
@@ -52,7 +56,12 @@ EXPORT HRESULT WINAPI UiaHostProviderFromHwnd(HWND window, void **provider)
 
 EXPORT HRESULT WINAPI UiaRaiseAutomationPropertyChangedEvent(void *provider, int property, VARIANT before, VARIANT after)
 {
-    (void)provider; (void)property; (void)before; (void)after;
+    (void)provider; (void)before;
+    if (property != valueProperty || after.vt != VT_BSTR || !after.bstrVal)
+        return S_OK;
+    wchar_t line[2048] = L"UIA value: ";
+    lstrcpynW(line + lstrlenW(line), after.bstrVal, 2000);
+    writeLine(line, lstrlenW(line));
     return S_OK;
 }
 
@@ -66,6 +75,12 @@ EXPORT HRESULT WINAPI UiaRaiseAutomationEvent(IRawElementProviderSimple *provide
     if (SUCCEEDED(provider->GetPropertyValue(nameProperty, &name)) && name.vt == VT_BSTR && name.bstrVal)
         lstrcpynW(line + lstrlenW(line), name.bstrVal, 2000);
     VariantClear(&name);
+    VARIANT password;
+    VariantInit(&password);
+    if (SUCCEEDED(provider->GetPropertyValue(passwordProperty, &password)) && password.vt == VT_BOOL
+        && password.boolVal == VARIANT_TRUE)
+        lstrcatW(line, L" (IsPassword)");
+    VariantClear(&password);
     writeLine(line, lstrlenW(line));
     return S_OK;
 }
