@@ -160,6 +160,12 @@ bool DayGrid::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         placeFrame();
         break;
+    case QEvent::MouseButtonDblClick:
+        if (const QDate day = dayOf(watched); day.isValid() && m_openDay) {
+            m_openDay(day);
+            return true;
+        }
+        break;
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QDate day = dayOf(watched);
@@ -176,6 +182,10 @@ bool DayGrid::eventFilter(QObject *watched, QEvent *event)
         }
         if (mods != Qt::NoModifier)
             break;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_openDay) {
+            m_openDay(day);
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Left:
             moveTo(day.addDays(-1));

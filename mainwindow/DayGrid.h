@@ -2,9 +2,10 @@
 // The month's days walked by keyboard: Tab enters them (at today, else the
 // day last visited, else day 1) and leaves them; the arrows, Home, End,
 // Page Up and Page Down move between days, turning the month at its edges;
-// the Menu key and Shift+F10 open the calendar's menu. Only the day in
-// focus is a Tab stop. A dotted frame marks it when the focus came from the
-// keyboard; nothing else drawn changes.
+// the Menu key and Shift+F10 open the calendar's menu; Enter and a double
+// click open the day (its note). Only the day in focus is a Tab stop. A
+// dotted frame marks it when the focus came from the keyboard; nothing else
+// drawn changes.
 
 #include <QDate>
 #include <QObject>
@@ -36,13 +37,16 @@ public:
     void setMonth(const QDate &first, int firstColumn, const QDate &today);
 
     QDate focusedDay() const;
+    // Enter on a day, or a double click: the day opened (its note).
+    void setOpenDay(std::function<void(const QDate &)> openDay) { m_openDay = std::move(openDay); }
+    // The day of a cell, or none for a blank one.
+    QDate dayOf(const QObject *cell) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLabel *cellOf(const QDate &day) const;
-    QDate dayOf(const QObject *cell) const;
     void moveTo(const QDate &day);
     void updateTabStop();
     void placeFrame();
@@ -53,6 +57,7 @@ private:
     std::function<bool(const QDate &)> m_showMonthOf;
     std::function<void(const QPoint &)> m_openMenu;
     std::function<void(const QString &)> m_sayDay;
+    std::function<void(const QDate &)> m_openDay;
     QWidget *m_frame = nullptr;
     QLabel *m_entry = nullptr; // the one day Tab stops at
     QDate m_first;

@@ -86,6 +86,7 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     m_hover.watch(this);
     createKeysAndWords();
     createCalendarMenu();
+    createDayNotes();
     createProtection();
 
     Load();

@@ -5,6 +5,7 @@
 
 #include "CalendarFiles.h"
 #include "Consultation.h"
+#include "DayNoteBook.h"
 #include "FrmPrincipalUi.h"
 #include "HoverHighlights.h"
 #include "ProtectionSession.h"
@@ -14,6 +15,7 @@
 
 class Announcer;
 class DayGrid;
+class NoteMark;
 class QKeySequence;
 class QLabel;
 class QMenu;
@@ -58,6 +60,8 @@ public:
     void removeProtection();
     void chooseIdleMinutes();
     void eraseProtected();
+    // "Anotar o dia…" for that day.
+    void noteDay(const QDate &day);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -99,6 +103,11 @@ private:
     bool isMenuKey(const QKeySequence &keys) const;
     void openCalendarMenu(const QPoint &at);
 
+    // Her notes
+    void createDayNotes();
+    void reloadNotes();
+    QDate dayToNote() const;
+
     void takeNewNames();
     // The list as given, with no name picked.
     void fillNames(const QStringList &names);
@@ -120,4 +129,7 @@ private:
     QDate m_informed; // the date typed for the consultation on view
     QString m_monthSentence; // what is said of the month on view
     QMenu *m_calendarMenu = nullptr;
+    DayNoteBook m_notes;
+    std::array<NoteMark *, 42> m_noteMarks{};
+    QDate m_menuDay; // the day the calendar's menu was opened over
 };

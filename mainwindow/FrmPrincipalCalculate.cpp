@@ -38,6 +38,7 @@ void FrmPrincipal::imgCalcularClick()
         tell(notice, ConsultationTexts::errorTitle);
     m_informed = DateText::readDate(outcome.shown.date);
     m_files.setProtected(m_consultation.isProtected(m_state.CurrentName));
+    reloadNotes();
     {
         const BusyCursor busy;
         takeNewNames();

@@ -4,6 +4,7 @@
 #include "FrmPrincipal.h"
 
 #include "ConsultationTexts.h"
+#include "DayGrid.h"
 #include "MainWindowTexts.h"
 #include "PictureBox.h"
 #include "fQuintrela.h"
@@ -32,7 +33,10 @@ void FrmPrincipal::createCalendarMenu()
     command(historyAction, QKeySequence(Qt::CTRL | Qt::Key_H), &FrmPrincipal::openHistory);
     m_ui.imgFigCalendario->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_ui.imgFigCalendario, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { m_calendarMenu->popup(m_ui.imgFigCalendario->mapToGlobal(at)); });
+            [this](const QPoint &at) {
+                m_menuDay = m_dayGrid->dayOf(m_ui.imgFigCalendario->childAt(at));
+                m_calendarMenu->popup(m_ui.imgFigCalendario->mapToGlobal(at));
+            });
 }
 
 void FrmPrincipal::openCalendarMenu(const QPoint &at)

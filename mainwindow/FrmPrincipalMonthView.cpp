@@ -8,6 +8,7 @@
 #include "DayWords.h"
 #include "MainWindowDesign.h"
 #include "MonthGrid.h"
+#include "NoteMark.h"
 #include "fQuintrela.h"
 
 #include <QLabel>
@@ -26,10 +27,13 @@ void FrmPrincipal::ShowMonth(const QDate &month)
         QLabel *label = m_ui.lblDia[cell];
         if (index < 0 || index >= layout.dates.size()) {
             showDay(label, QString(), QString());
+            m_noteMarks[size_t(cell)]->hide();
             continue;
         }
         const QDate &date = layout.dates[index];
-        showDay(label, DateText::twoDigits(date.day()), words[index]);
+        const QString noted = m_notes.wordsFor(date);
+        showDay(label, DateText::twoDigits(date.day()), noted.isEmpty() ? words[index] : words[index] + QStringLiteral(". ") + noted);
+        m_noteMarks[size_t(cell)]->setVisible(!noted.isEmpty());
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, fromBgr(m_state.DayMarks.at(date)));
         label->setPalette(p);

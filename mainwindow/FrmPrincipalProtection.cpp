@@ -117,6 +117,7 @@ void FrmPrincipal::whenLocked()
     showFields({QString(), QString(), QString()});
     takeNewNames();
     m_informed = {};
+    reloadNotes();
     ShowMonth(m_state.shownMonthStart());
     tellSaved(lockedNow);
 }

@@ -118,10 +118,11 @@ TEST_F(FrmPrincipalExportTest, TheCalendarMenuAndThePdfOnDemand)
     menu->close();
     EXPECT_EQ(items, QStringList({QString::fromUtf8("Exportar para a agenda (iCalendar)…\tCtrl+E"),
                                   QString::fromUtf8("Salvar o calendário em PDF…\tCtrl+S"), "Imprimir\tCtrl+P",
-                                  QString::fromUtf8("Histórico dos ciclos…\tCtrl+H"), QString(),
+                                  QString::fromUtf8("Histórico dos ciclos…\tCtrl+H"),
+                                  QString::fromUtf8("Anotar o dia…\tCtrl+D"), QString(),
                                   QString::fromUtf8("Proteger com senha…"),
                                   QString::fromUtf8("Abrir dados protegidos…\tCtrl+O"), "Bloquear\tCtrl+L",
-                                  QString::fromUtf8("Mudar a senha…"), QString::fromUtf8("Remover a proteção…"),
+                                  QString::fromUtf8("Bloquear sozinho após…"), QString::fromUtf8("Mudar a senha…"), QString::fromUtf8("Remover a proteção…"),
                                   QString::fromUtf8("Apagar todos os meus dados…")}));
 
     // Ctrl+S keeps the month on view as the printed page, with or without a printer.

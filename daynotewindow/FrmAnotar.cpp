@@ -1,0 +1,188 @@
+#include "FrmAnotar.h"
+
+#include "DayNoteTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace DayNoteTexts;
+
+namespace {
+
+// Alt keys are for the listed boxes; hers are reached with Tab.
+QString plainText(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+}
+
+QLabel *labelFor(QWidget *field, const QString &text)
+{
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
+} // namespace
+
+FrmAnotar::FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *parent)
+    : QDialog(parent), m_book(std::move(book))
+{
+    setWindowTitle(noteTitle);
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    m_day = new QDateEdit(this);
+    m_day->setObjectName(QStringLiteral("dtDia"));
+    m_day->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_day->setCalendarPopup(true);
+    m_day->setMinimumDate(QDate(1900, 1, 1));
+    m_day->setMaximumDate(today);
+    form->addRow(labelFor(m_day, dayLabel), m_day);
+    m_started = new QCheckBox(startedBox, this);
+    m_started->setObjectName(QStringLiteral("chkComecou"));
+    form->addRow(QString(), m_started);
+    m_flow = new QComboBox(this);
+    m_flow->setObjectName(QStringLiteral("cmbFluxo"));
+    for (int f = int(DayNote::Flow::Nenhum); f <= int(DayNote::Flow::Intenso); ++f)
+        m_flow->addItem(DayNotes::flowWord(DayNote::Flow(f)));
+    form->addRow(labelFor(m_flow, flowLabel), m_flow);
+    m_pain = new QComboBox(this);
+    m_pain->setObjectName(QStringLiteral("cmbDor"));
+    for (int p = int(DayNote::Pain::Nenhuma); p <= int(DayNote::Pain::Forte); ++p)
+        m_pain->addItem(DayNotes::painWord(DayNote::Pain(p)));
+    form->addRow(labelFor(m_pain, painLabel), m_pain);
+    layout->addLayout(form);
+
+    auto *symptoms = new QGroupBox(symptomsTitle, this);
+    auto *grid = new QGridLayout;
+    for (int i = 0; i < symptomBoxes.size(); ++i) {
+        auto *box = new QCheckBox(symptomBoxes[i], symptoms);
+        box->setObjectName(QStringLiteral("chkSintoma%1").arg(i));
+        grid->addWidget(box, i / 3, i % 3);
+        m_symptoms.append(box);
+    }
+    auto *inside = new QVBoxLayout(symptoms);
+    inside->addLayout(grid);
+    m_ownBoxes = new QVBoxLayout;
+    inside->addLayout(m_ownBoxes);
+    for (const QString &own : m_book.ownSymptoms) {
+        auto *box = new QCheckBox(symptoms);
+        box->setText(QString(own).replace(u'&', QStringLiteral("&&")));
+        m_ownBoxes->addWidget(box);
+        m_symptoms.append(box);
+    }
+    auto *otherForm = new QFormLayout;
+    m_other = new QLineEdit(symptoms);
+    m_other->setObjectName(QStringLiteral("txtOutroSintoma"));
+    m_other->setMaxLength(DayNote::maxSymptomChars);
+    otherForm->addRow(labelFor(m_other, otherLabel), m_other);
+    inside->addLayout(otherForm);
+    layout->addWidget(symptoms);
+
+    auto *words = new QFormLayout;
+    m_mood = new QLineEdit(this);
+    m_mood->setObjectName(QStringLiteral("txtHumor"));
+    m_mood->setMaxLength(DayNote::maxMoodChars);
+    words->addRow(labelFor(m_mood, moodLabel), m_mood);
+    m_note = new QPlainTextEdit(this);
+    m_note->setObjectName(QStringLiteral("txtNota"));
+    m_note->setTabChangesFocus(true);
+    m_note->setMinimumHeight(m_note->fontMetrics().lineSpacing() * 5);
+    words->addRow(labelFor(m_note, noteLabel), m_note);
+    m_left = new QLabel(this);
+    m_left->setObjectName(QStringLiteral("lblCaracteres"));
+    words->addRow(QString(), m_left);
+    layout->addLayout(words);
+    connect(m_note, &QPlainTextEdit::textChanged, this, &FrmAnotar::limitNote);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *save = buttons->addButton(saveButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancelButton, QDialogButtonBox::RejectRole);
+    save->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_day, &QDateEdit::dateChanged, this, &FrmAnotar::showDay);
+    m_day->setDate(day.isValid() && day <= today ? day : today);
+    showDay(m_day->date());
+    m_day->setFocus();
+}
+
+void FrmAnotar::showDay(const QDate &day)
+{
+    const DayNote note = m_book.noteOf(day);
+    m_startedBefore = m_book.isStart(day);
+    m_started->setChecked(m_startedBefore);
+    // A start in her history is removed there (Histórico), never by a box left unticked.
+    m_started->setEnabled(!m_startedBefore);
+    m_flow->setCurrentIndex(int(note.flow));
+    m_pain->setCurrentIndex(int(note.pain));
+    showSymptoms(note.symptoms);
+    m_mood->setText(note.mood);
+    m_note->setPlainText(note.note);
+    m_other->clear();
+}
+
+void FrmAnotar::showSymptoms(const QStringList &checked)
+{
+    QStringList unseen = checked;
+    for (QCheckBox *box : std::as_const(m_symptoms)) {
+        const QString symptom = plainText(box->text());
+        box->setChecked(checked.contains(symptom, Qt::CaseInsensitive));
+        unseen.removeIf([&](const QString &s) { return s.compare(symptom, Qt::CaseInsensitive) == 0; });
+    }
+    // A symptom of hers from this day only: a box of its own, ticked.
+    for (const QString &own : std::as_const(unseen)) {
+        auto *box = new QCheckBox(m_symptoms.constFirst()->parentWidget());
+        box->setText(QString(own).replace(u'&', QStringLiteral("&&")));
+        box->setChecked(true);
+        m_ownBoxes->addWidget(box);
+        m_symptoms.append(box);
+    }
+}
+
+void FrmAnotar::limitNote()
+{
+    const QString text = m_note->toPlainText();
+    if (text.size() > DayNote::maxNoteChars) {
+        // Whatever was pasted past the limit is cut, the caret left at the end.
+        const QSignalBlocker quiet(m_note);
+        const int kept = text.at(DayNote::maxNoteChars - 1).isHighSurrogate() ? DayNote::maxNoteChars - 1
+                                                                               : DayNote::maxNoteChars;
+        m_note->setPlainText(text.left(kept));
+        m_note->moveCursor(QTextCursor::End);
+    }
+    m_left->setText(charsLeft.arg(m_note->toPlainText().size()).arg(DayNote::maxNoteChars));
+}
+
+DayNote FrmAnotar::note() const
+{
+    DayNote note;
+    note.day = m_day->date();
+    note.flow = DayNote::Flow(m_flow->currentIndex());
+    note.pain = DayNote::Pain(m_pain->currentIndex());
+    for (const QCheckBox *box : m_symptoms) {
+        if (box->isChecked())
+            note.symptoms.append(plainText(box->text()));
+    }
+    if (!m_other->text().trimmed().isEmpty())
+        note.symptoms.append(m_other->text());
+    note.mood = m_mood->text();
+    note.note = m_note->toPlainText();
+    return note.tidied();
+}
+
+bool FrmAnotar::started() const
+{
+    return m_started->isChecked() && !m_startedBefore;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// "Anotar o dia": what she writes of one day (flow, pain, symptoms, mood, a
+// note), and whether her period started on it. Any day up to today can be
+// chosen; the day's note so far comes with it.
+
+#include "DayNote.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QVBoxLayout;
+
+class FrmAnotar : public QDialog
+{
+    Q_OBJECT
+public:
+    struct Book
+    {
+        std::function<DayNote(const QDate &)> noteOf;
+        std::function<bool(const QDate &)> isStart;
+        QStringList ownSymptoms;
+    };
+    FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *parent = nullptr);
+
+    DayNote note() const;
+    bool started() const;
+
+private:
+    void showDay(const QDate &day);
+    void showSymptoms(const QStringList &checked);
+    void limitNote();
+
+    Book m_book;
+    QDateEdit *m_day = nullptr;
+    QCheckBox *m_started = nullptr;
+    QComboBox *m_flow = nullptr;
+    QComboBox *m_pain = nullptr;
+    QList<QCheckBox *> m_symptoms; // the listed ones, then hers
+    QVBoxLayout *m_ownBoxes = nullptr;
+    QLineEdit *m_other = nullptr;
+    QLineEdit *m_mood = nullptr;
+    QPlainTextEdit *m_note = nullptr;
+    QLabel *m_left = nullptr;
+    bool m_startedBefore = false;
+};
