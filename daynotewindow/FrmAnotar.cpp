@@ -130,6 +130,7 @@ void FrmAnotar::showDay(const QDate &day)
     showSymptoms(note.symptoms);
     m_mood->setText(note.mood);
     m_note->setPlainText(note.note);
+    limitNote();
     m_other->clear();
 }
 
