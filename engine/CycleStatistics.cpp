@@ -10,7 +10,7 @@ bool countable(int length)
     return length >= shortestCountable && length <= longestCountable;
 }
 
-QList<HistoryCycle> cycles(QList<QDate> starts)
+QList<HistoryCycle> cycles(QList<QDate> starts, const QList<LeftOutCycle> &leftOut)
 {
     std::sort(starts.begin(), starts.end(), std::greater<>());
     starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
@@ -22,6 +22,12 @@ QList<HistoryCycle> cycles(QList<QDate> starts)
         if (i > 0) {
             cycle.length = int(starts[i].daysTo(starts[i - 1]));
             cycle.counted = countable(cycle.length);
+        }
+        for (const LeftOutCycle &out : leftOut) {
+            if (out.start == cycle.start) {
+                cycle.chosenOut = out.reason;
+                cycle.counted = false;
+            }
         }
         told.append(cycle);
     }
@@ -79,7 +85,50 @@ QString cyclesWord(qsizetype count)
 
 } // namespace
 
-QString summary(const QList<HistoryCycle> &cycles)
+namespace {
+QString summaryOf(const QList<HistoryCycle> &cycles, bool paused);
+} // namespace
+
+bool pauseHolds(const std::optional<CyclePause> &pause, const QList<HistoryCycle> &cycles)
+{
+    return pause && pause->since.isValid()
+        && std::none_of(cycles.begin(), cycles.end(), [&](const HistoryCycle &c) { return c.start > pause->since; });
+}
+
+QString pauseText(const CyclePause &pause)
+{
+    return pause.since.toString(QStringLiteral("yyyy-MM-dd")) + u';' + QString::number(int(pause.reason));
+}
+
+std::optional<CyclePause> pauseFrom(const QString &text)
+{
+    const QStringList parts = text.split(u';');
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool number = false;
+    const int reason = parts[1].toInt(&number);
+    const QDate since = QDate::fromString(parts[0], QStringLiteral("yyyy-MM-dd"));
+    if (!since.isValid() || !number || reason < LeftOutCycles::firstReason || reason > LeftOutCycles::lastReason)
+        return std::nullopt;
+    return CyclePause{since, LeftOutReason(reason)};
+}
+
+QString summary(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause)
+{
+    const bool paused = pauseHolds(pause, cycles);
+    QString pauseSentence;
+    if (paused)
+        pauseSentence = QStringLiteral("As previsões pela sua história estão em pausa desde %1 (%2): voltam quando "
+                                       "você acrescentar o início de uma nova menstruação.")
+                            .arg(pause->since.toString(QStringLiteral("dd/MM/yyyy")),
+                                 LeftOutCycles::reasonWord(pause->reason));
+    QString told = summaryOf(cycles, paused);
+    return paused ? pauseSentence + u' ' + told : told;
+}
+
+namespace {
+
+QString summaryOf(const QList<HistoryCycle> &cycles, bool paused)
 {
     if (cycles.isEmpty())
         return QStringLiteral("Ainda não há datas no seu histórico. Cada consulta guarda a data da última menstruação.");
@@ -101,7 +150,7 @@ QString summary(const QList<HistoryCycle> &cycles)
                          .arg(f.longest);
         sentences << QStringLiteral("Mediana de %1 dias; desvio padrão de %2 dias.").arg(days(f.median), days(f.deviation));
         const int spread = f.longest - f.shortest;
-        if (spread > irregularSpread) {
+        if (spread > irregularSpread && !paused) {
             const int first = std::max(1, f.shortest - calendarRuleFirst);
             const int last = std::max(first, f.longest - calendarRuleLast);
             sentences << QStringLiteral("Os seus ciclos variam %1 dias do mais curto ao mais longo, mais de %2: "
@@ -114,7 +163,22 @@ QString summary(const QList<HistoryCycle> &cycles)
                              .arg(last);
         }
     }
-    const qsizetype left = completed - counted;
+    QStringList reasons;
+    qsizetype chosen = 0;
+    for (const HistoryCycle &cycle : cycles) {
+        if (!cycle.chosenOut)
+            continue;
+        ++chosen;
+        if (!reasons.contains(LeftOutCycles::reasonWord(*cycle.chosenOut)))
+            reasons << LeftOutCycles::reasonWord(*cycle.chosenOut);
+    }
+    if (chosen > 0)
+        sentences << QStringLiteral("%1 fora das contas por sua escolha (%2).")
+                         .arg(chosen == 1 ? QStringLiteral("Um ciclo fica") : QStringLiteral("%1 ciclos ficam").arg(chosen),
+                              reasons.join(QStringLiteral(", ")));
+    const qsizetype left = std::count_if(cycles.begin(), cycles.end(), [](const HistoryCycle &c) {
+        return c.length > 0 && !c.chosenOut && !c.counted;
+    });
     if (left > 0)
         sentences << QStringLiteral("%1 com menos de %2 ou mais de %3 dias %4 fora das contas: "
                                     "pode faltar uma data, ou ter havido uma gravidez.")
@@ -124,5 +188,7 @@ QString summary(const QList<HistoryCycle> &cycles)
                          .arg(left == 1 ? QStringLiteral("fica") : QStringLiteral("ficam"));
     return sentences.join(u' ');
 }
+
+} // namespace
 
 } // namespace CycleStatistics

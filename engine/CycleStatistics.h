@@ -3,6 +3,8 @@
 // cycle's length, and over her most recent cycles the mean, median,
 // shortest, longest and standard deviation. No store here: the dates come in.
 
+#include "LeftOutCycle.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -13,7 +15,16 @@ struct HistoryCycle
 {
     QDate start;
     int length = 0;       // days to the next start; 0 for the cycle still going on
-    bool counted = false; // taken into the figures (see countable())
+    bool counted = false; // taken into the figures (see countable()), unless she left it out
+    std::optional<LeftOutReason> chosenOut; // left out by her, for this reason
+};
+
+// "Estou grávida / amamentando": no estimate from her cycles since that day,
+// until a start after it.
+struct CyclePause
+{
+    QDate since;
+    LeftOutReason reason = LeftOutReason::Gravidez;
 };
 
 struct CycleFigures
@@ -47,8 +58,15 @@ constexpr int calendarRuleLast = 11;
 
 bool countable(int length);
 
-// Her cycles, newest first, from starts in any order (repeats ignored).
-QList<HistoryCycle> cycles(QList<QDate> starts);
+// Her cycles, newest first, from starts in any order (repeats ignored);
+// those she left out are not counted, and say why.
+QList<HistoryCycle> cycles(QList<QDate> starts, const QList<LeftOutCycle> &leftOut = {});
+
+// The pause still holds: no start of hers came after it.
+bool pauseHolds(const std::optional<CyclePause> &pause, const QList<HistoryCycle> &cycles);
+// Kept as "aaaa-mm-dd;reason" with her choices.
+QString pauseText(const CyclePause &pause);
+std::optional<CyclePause> pauseFrom(const QString &text);
 
 // Over her most recent counted cycles; nothing before she has cyclesForAverage.
 std::optional<CycleFigures> figures(const QList<HistoryCycle> &cycles);
@@ -56,8 +74,9 @@ std::optional<CycleFigures> figures(const QList<HistoryCycle> &cycles);
 // The mean rounded to whole days, as the cycle-length field takes it.
 int roundedMean(const CycleFigures &figures);
 
-// What she is told of her cycles, in Portuguese sentences.
-QString summary(const QList<HistoryCycle> &cycles);
+// What she is told of her cycles, in Portuguese sentences; a pause that
+// holds comes first, and no estimate is made.
+QString summary(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause = std::nullopt);
 
 // Days as Brazilians write them: "29", "28,5".
 QString days(double value);

@@ -38,7 +38,10 @@ QString CycleChart::words() const
         return QStringLiteral("Ainda não há ciclos completos para mostrar.");
     QStringList lengths;
     for (const HistoryCycle &cycle : m_shown)
-        lengths << QString::number(cycle.length) + (cycle.counted ? QString() : QStringLiteral(" (fora das contas)"));
+        lengths << QString::number(cycle.length)
+                + (cycle.chosenOut ? QStringLiteral(" (fora das contas: %1)").arg(LeftOutCycles::reasonWord(*cycle.chosenOut))
+                   : cycle.counted ? QString()
+                                   : QStringLiteral(" (fora das contas)"));
     QString text = QStringLiteral("Duração dos ciclos, do mais antigo ao mais recente, em dias: %1.").arg(lengths.join(QStringLiteral(", ")));
     if (m_figures)
         text += QStringLiteral(" Média: %1 dias.").arg(CycleStatistics::days(m_figures->mean));

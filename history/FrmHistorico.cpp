@@ -84,21 +84,28 @@ void FrmHistorico::createTable()
 
 void FrmHistorico::createButtons()
 {
+    // What she does with her dates on one row; her files, her protection and
+    // erasing on the next, erasing apart.
+    auto *dates = new QHBoxLayout;
     auto *row = new QHBoxLayout;
+    QHBoxLayout *into = dates;
     auto button = [&](const QString &text, const char *objectName, void (FrmHistorico::*run)()) {
         auto *b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(objectName));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, run);
-        row->addWidget(b);
+        into->addWidget(b);
         return b;
     };
     m_useMean = button(useMeanButton, "cmdUsarMedia", &FrmHistorico::useMean);
     button(addDateButton, "cmdAcrescentar", &FrmHistorico::addDate);
     m_remove = button(removeDateButton, "cmdRemover", &FrmHistorico::removeDate);
+    m_leaveOut = button(leaveOutButton, "cmdNaoContar", &FrmHistorico::leaveOutCycle);
+    m_pause = button(pauseButton, "cmdPausa", &FrmHistorico::togglePause);
+    dates->addStretch(1);
+    into = row;
     m_export = button(exportCsvButton, "cmdExportar", &FrmHistorico::exportCsv);
     button(importCsvButton, "cmdImportar", &FrmHistorico::importCsv);
-    m_erase = button(eraseButton, "cmdApagar", &FrmHistorico::eraseHistory);
     m_protect = new QPushButton(protectButton, this);
     m_protect->setObjectName(QStringLiteral("cmdProteger"));
     m_protect->setAutoDefault(false);
@@ -108,6 +115,7 @@ void FrmHistorico::createButtons()
     });
     row->addWidget(m_protect);
     row->addStretch(1);
+    m_erase = button(eraseButton, "cmdApagar", &FrmHistorico::eraseHistory);
     auto *closing = new QPushButton(closeButton, this);
     closing->setObjectName(QStringLiteral("cmdFechar"));
     // No default button: Enter on a row of her dates must not close the
@@ -115,7 +123,69 @@ void FrmHistorico::createButtons()
     closing->setAutoDefault(false);
     connect(closing, &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(closing);
+    static_cast<QVBoxLayout *>(layout())->addLayout(dates);
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    // The row's button follows her: leaving out the cycle in focus, or counting it again.
+    connect(m_table, &QTableWidget::currentCellChanged, this, &FrmHistorico::showRowChoices);
+}
+
+void FrmHistorico::showRowChoices()
+{
+    const int row = m_table->currentRow();
+    const bool chosenOut = row >= 0 && row < m_cycles.size() && m_cycles[row].chosenOut.has_value();
+    m_leaveOut->setText(chosenOut ? countAgainButton : leaveOutButton);
+    m_leaveOut->setEnabled(row >= 0 && row < m_cycles.size());
+}
+
+void FrmHistorico::leaveOutCycle()
+{
+    const int row = m_table->currentRow();
+    if (row < 0 || row >= m_cycles.size())
+        return;
+    const HistoryCycle cycle = m_cycles[row];
+    const QString date = DateText::formatDdMmYyyy(cycle.start);
+    std::optional<LeftOutReason> reason;
+    if (!cycle.chosenOut) {
+        QStringList reasons;
+        for (int r = LeftOutCycles::firstReason; r <= LeftOutCycles::lastReason; ++r)
+            reasons << LeftOutCycles::reasonWord(LeftOutReason(r));
+        const std::optional<int> chosen = m_services.askChoice(this, leaveOutTitle, leaveOutLabel.arg(date), reasons);
+        if (!chosen)
+            return;
+        reason = LeftOutReason(LeftOutCycles::firstReason + *chosen);
+    }
+    if (const HistoryProblem problem = m_store.setLeftOut(m_name, cycle.start, reason)) {
+        tellProblem(notKept, problem);
+        return;
+    }
+    reload(cycle.start);
+    tellSaved(reason ? leftOutNow.arg(date, LeftOutCycles::reasonWord(*reason)) : countedNow.arg(date));
+    m_table->setFocus();
+}
+
+void FrmHistorico::togglePause()
+{
+    if (CycleStatistics::pauseHolds(m_pauseChosen, m_cycles)) {
+        if (const HistoryProblem problem = m_store.setPreference(m_name, pausePreference, {})) {
+            tellProblem(notKept, problem);
+            return;
+        }
+        reload();
+        tellSaved(resumedNow);
+        return;
+    }
+    const std::optional<int> chosen = m_services.askChoice(
+        this, pauseTitle, pauseLabel,
+        {LeftOutCycles::reasonWord(LeftOutReason::Gravidez), LeftOutCycles::reasonWord(LeftOutReason::Amamentacao)});
+    if (!chosen)
+        return;
+    const CyclePause pause{m_services.today(), *chosen == 0 ? LeftOutReason::Gravidez : LeftOutReason::Amamentacao};
+    if (const HistoryProblem problem = m_store.setPreference(m_name, pausePreference, CycleStatistics::pauseText(pause))) {
+        tellProblem(notKept, problem);
+        return;
+    }
+    reload();
+    tellSaved(pausedNow.arg(DateText::formatDdMmYyyy(pause.since)));
 }
 
 void FrmHistorico::reload(const QDate &current)
@@ -123,7 +193,10 @@ void FrmHistorico::reload(const QDate &current)
     const HistoryStore::Starts read = m_store.starts(m_name);
     if (read.problem)
         tellProblem(unreadable, read.problem);
-    m_cycles = CycleStatistics::cycles(read.starts);
+    // Told once above when her file cannot be read.
+    const HistoryStore::LeftOut out = m_store.leftOut(m_name);
+    m_pauseChosen = CycleStatistics::pauseFrom(m_store.preference(m_name, pausePreference).value);
+    m_cycles = CycleStatistics::cycles(read.starts, out.cycles);
     fill();
     for (int row = 0; row < m_cycles.size(); ++row) {
         if (m_cycles[row].start == current)
@@ -133,7 +206,7 @@ void FrmHistorico::reload(const QDate &current)
 
 void FrmHistorico::fill()
 {
-    m_summary->setText(CycleStatistics::summary(m_cycles));
+    m_summary->setText(CycleStatistics::summary(m_cycles, m_pauseChosen));
     m_table->setRowCount(int(m_cycles.size()));
     for (int row = 0; row < m_cycles.size(); ++row) {
         const HistoryCycle &cycle = m_cycles[row];
@@ -141,14 +214,21 @@ void FrmHistorico::fill()
         start->setData(Qt::UserRole, cycle.start);
         m_table->setItem(row, 0, start);
         m_table->setItem(row, 1, new QTableWidgetItem(cycle.length ? daysText.arg(cycle.length) : QString()));
-        m_table->setItem(row, 2, new QTableWidgetItem(cycle.length == 0 ? goingOn : cycle.counted ? QString() : leftOut));
+        QString note = cycle.length == 0 ? goingOn : cycle.counted ? QString() : leftOut;
+        if (cycle.chosenOut)
+            note = (cycle.length == 0 ? goingOn + QStringLiteral("; ") : QString())
+                + leftOutBecause.arg(LeftOutCycles::reasonWord(*cycle.chosenOut));
+        m_table->setItem(row, 2, new QTableWidgetItem(note));
     }
     if (!m_cycles.isEmpty() && m_table->currentRow() < 0)
         m_table->setCurrentCell(0, 0);
     fitTable();
     m_chart->setCycles(m_cycles);
     const bool any = !m_cycles.isEmpty();
-    m_useMean->setEnabled(CycleStatistics::figures(m_cycles).has_value());
+    const bool paused = CycleStatistics::pauseHolds(m_pauseChosen, m_cycles);
+    m_useMean->setEnabled(CycleStatistics::figures(m_cycles).has_value() && !paused);
+    m_pause->setText(paused ? resumeButton : pauseButton);
+    showRowChoices();
     m_remove->setEnabled(any);
     m_erase->setEnabled(any);
     m_export->setEnabled(any);

@@ -19,6 +19,8 @@ class FrmHistorico : public QDialog
 {
     Q_OBJECT
 public:
+    // Where her pause is kept among her choices.
+    static inline const QString pausePreference = QStringLiteral("pausa");
     FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
     // Her history is protected: a CSV is suggested without her name, and
     // before the first she is told this (that it will not be protected).
@@ -37,6 +39,9 @@ private:
     QString m_leavesProtection;
     bool m_protectedName = false;
     QPushButton *m_protect = nullptr;
+    QPushButton *m_leaveOut = nullptr;
+    QPushButton *m_pause = nullptr;
+    std::optional<CyclePause> m_pauseChosen;
     void createTable();
     void createButtons();
     void reload(const QDate &current = {});
@@ -44,6 +49,9 @@ private:
     void fitTable();
 
     void useMean();
+    void leaveOutCycle();
+    void togglePause();
+    void showRowChoices();
     void addDate();
     void removeDate();
     void eraseHistory();

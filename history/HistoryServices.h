@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 struct HistoryServices
 {
@@ -16,6 +17,9 @@ struct HistoryServices
     std::function<bool(QWidget *parent, const QString &title, const QString &text)> askToDestroy;
     // A line of text she types; a null string when she gives up.
     std::function<QString(QWidget *parent, const QString &title, const QString &label)> askText;
+    // One of the items, by its place; none when she gives up.
+    std::function<std::optional<int>(QWidget *parent, const QString &title, const QString &label, const QStringList &items)>
+        askChoice;
     std::function<QDate()> today;
     std::function<QString(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter)>
         chooseSavePath;

@@ -30,6 +30,20 @@ inline const QString importCsvButton = QStringLiteral("&Importar CSV…");
 inline const QString eraseButton = QStringLiteral("Apagar o &histórico");
 inline const QString closeButton = QStringLiteral("&Fechar");
 inline const QString protectButton = QStringLiteral("Proteger com &senha…");
+inline const QString leaveOutButton = QStringLiteral("&Não contar este ciclo…");
+inline const QString countAgainButton = QStringLiteral("&Contar este ciclo");
+inline const QString pauseButton = QStringLiteral("Estou &grávida / amamentando…");
+inline const QString resumeButton = QStringLiteral("Retomar as &previsões");
+inline const QString leaveOutTitle = QStringLiteral("Não contar este ciclo");
+inline const QString leaveOutLabel = QStringLiteral("Por que o ciclo iniciado em %1 fica fora das contas?");
+inline const QString pauseTitle = QStringLiteral("Pausar as previsões");
+inline const QString pauseLabel = QStringLiteral(
+    "As previsões pela sua história ficam em pausa até você acrescentar o início de uma nova menstruação. Motivo:");
+inline const QString leftOutBecause = QStringLiteral("fora das contas: %1");
+inline const QString leftOutNow = QStringLiteral("O ciclo iniciado em %1 ficou fora das contas (%2).");
+inline const QString countedNow = QStringLiteral("O ciclo iniciado em %1 voltou às contas.");
+inline const QString pausedNow = QStringLiteral("Previsões em pausa desde %1.");
+inline const QString resumedNow = QStringLiteral("Previsões retomadas.");
 
 inline const QString addTitle = QStringLiteral("Acrescentar data");
 inline const QString addLabel = QStringLiteral("Data em que uma menstruação começou (dd/mm/aaaa):");

@@ -18,7 +18,7 @@ void FrmPrincipal::openHistory()
         m_ui.cmbNome->setFocus();
         return;
     }
-    HistoryServices services{m_services.message, m_services.askYesNo, m_services.askToDestroy, m_services.askText, m_services.today,
+    HistoryServices services{m_services.message, m_services.askYesNo, m_services.askToDestroy, m_services.askText, m_services.askChoice, m_services.today,
                              m_services.chooseSavePath, m_services.chooseOpenPath};
     // Her sealed history when her protected data is open.
     FrmHistorico window(name, m_consultation.historyOf(name), std::move(services), this);

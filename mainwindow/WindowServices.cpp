@@ -114,6 +114,13 @@ WindowServices WindowServices::standard()
         const QString text = QInputDialog::getText(shownOrNone(parent), title, label, QLineEdit::Normal, {}, &given);
         return given ? text : QString();
     };
+    services.askChoice = [](QWidget *parent, const QString &title, const QString &label,
+                            const QStringList &items) -> std::optional<int> {
+        translateQtTexts();
+        bool given = false;
+        const QString chosen = QInputDialog::getItem(shownOrNone(parent), title, label, items, 0, false, &given);
+        return given && items.contains(chosen) ? std::optional<int>(int(items.indexOf(chosen))) : std::nullopt;
+    };
     services.askNumber = [](QWidget *parent, const QString &title, const QString &label, int value, int least,
                             int most) -> std::optional<int> {
         translateQtTexts();

@@ -34,6 +34,9 @@ struct WindowServices
     std::function<QString(QWidget *parent, const QString &title, const QString &filter)> chooseOpenPath;
     // A line she types in a box with this title and label; null when she gives up.
     std::function<QString(QWidget *parent, const QString &title, const QString &label)> askText;
+    // One of the items, by its place; none when she gives up.
+    std::function<std::optional<int>(QWidget *parent, const QString &title, const QString &label, const QStringList &items)>
+        askChoice;
     // A whole number from least to most, starting at value; none when she gives up.
     std::function<std::optional<int>(QWidget *parent, const QString &title, const QString &label, int value, int least,
                                      int most)>

@@ -89,3 +89,51 @@ TEST(CycleStatisticsTest, DaysAreWrittenTheBrazilianWay)
         EXPECT_EQ(CycleStatistics::days(value), QString::fromLatin1(text)) << value;
     EXPECT_EQ(CycleStatistics::roundedMean({3, 28.5, 28, 27, 30, 1.2}), 29);
 }
+
+// Cycles she leaves out are out of the figures, and said with their reasons;
+// a pause holds until a start after it, and makes no estimate meanwhile.
+TEST(CycleStatisticsTest, HerChoicesLeaveCyclesOutAndPauseTheEstimates)
+{
+    const QDate first(2025, 1, 1);
+    // 25, 29, 90 (a pregnancy), 34, 40, 30: the 90 and the 40 left out by her.
+    const QList<QDate> starts = startsFrom(first, {25, 29, 90, 34, 40, 30});
+    const QList<LeftOutCycle> out{{starts[2], LeftOutReason::Gravidez}, {starts[4], LeftOutReason::Doenca}};
+    const QList<HistoryCycle> cycles = CycleStatistics::cycles(starts, out);
+    const auto figures = CycleStatistics::figures(cycles);
+    ASSERT_TRUE(figures.has_value());
+    EXPECT_EQ(figures->cycles, 4);
+    EXPECT_EQ(figures->longest, 34);
+    const QDate last = starts.constLast();
+    const struct
+    {
+        const char *name;
+        std::optional<CyclePause> pause;
+        bool holds;
+        const char *says;
+        const char *notSaid;
+    } cases[] = {
+        {"no pause", std::nullopt, false, "regra do calendário", "pausa"},
+        {"paused after her last start", CyclePause{last.addDays(3), LeftOutReason::Amamentacao}, true,
+         "em pausa desde", "regra do calendário"},
+        {"a start came after the pause", CyclePause{last.addDays(-3), LeftOutReason::Gravidez}, false, "por sua escolha",
+         "pausa"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CycleStatistics::pauseHolds(c.pause, cycles), c.holds);
+        const QString said = CycleStatistics::summary(cycles, c.pause);
+        EXPECT_TRUE(said.contains(QString::fromUtf8("2 ciclos ficam fora das contas por sua escolha (doença, gravidez)")))
+            << said.toStdString();
+        EXPECT_FALSE(said.contains(QString::fromUtf8("menos de 16"))) << "her choice counted as a missing date";
+        EXPECT_FALSE(said.contains(QString::fromUtf8(c.notSaid))) << said.toStdString();
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.says))) << said.toStdString();
+        if (c.holds) {
+            EXPECT_TRUE(said.startsWith(QString::fromUtf8("As previsões pela sua história estão em pausa desde ")
+                                        + c.pause->since.toString("dd/MM/yyyy") + " (amamentação)"));
+        }
+        if (c.pause)
+            EXPECT_EQ(CycleStatistics::pauseFrom(CycleStatistics::pauseText(*c.pause))->since, c.pause->since);
+    }
+    for (const char *bad : {"", "2026-13-01;1", "2026-01-01;9", "2026-01-01", "x;1"})
+        EXPECT_FALSE(CycleStatistics::pauseFrom(QString::fromLatin1(bad)).has_value()) << bad;
+}

@@ -27,6 +27,7 @@ protected:
     std::vector<QString> messages;
     std::deque<bool> answers; // yes when empty
     QString typed;
+    std::optional<int> choice; // the item she picks; none: she gives up
     QString openPath, savePath;
 
     HistoryServices services()
@@ -42,6 +43,7 @@ protected:
         };
         s.askToDestroy = s.askYesNo;
         s.askText = [this](QWidget *, const QString &, const QString &) { return typed; };
+        s.askChoice = [this](QWidget *, const QString &, const QString &, const QStringList &) { return choice; };
         s.today = [] { return QDate(2026, 12, 7); };
         s.chooseSavePath = [this](QWidget *, const QString &, const QString &, const QString &) { return savePath; };
         s.chooseOpenPath = [this](QWidget *, const QString &, const QString &) { return openPath; };
@@ -182,4 +184,47 @@ TEST_F(FrmHistoricoTest, EnterOnARowKeepsTheWindowAndEscapeClosesIt)
     EXPECT_EQ(column(*w, 0), (QStringList{"02/11/2026", "05/10/2026"})); // nothing removed
     QTest::keyClick(table, Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible());
+}
+
+// A cycle she leaves out is out of her figures and her chart, with its
+// reason, and can be counted again; her pause stops the estimates (the mean
+// for the field too) until she resumes them or a new start comes.
+TEST_F(FrmHistoricoTest, CyclesSheLeavesOutAndHerPauseAreHeldAndSaid)
+{
+    const QList<QDate> starts{QDate(2026, 5, 4), QDate(2026, 6, 1), QDate(2026, 6, 29), QDate(2026, 7, 29),
+                              QDate(2026, 8, 26), QDate(2026, 9, 23)};
+    ASSERT_TRUE(store.add("Maria", starts).problem.ok());
+    auto w = open();
+    auto *table = w->findChild<QTableWidget *>("tblDatas");
+    auto *summary = w->findChild<QLabel *>("lblResumo");
+    EXPECT_TRUE(summary->text().contains("5 ciclos")) << summary->text().toStdString();
+
+    table->setCurrentCell(3, 0); // 29/06/2026, 30 days
+    click(*w, "cmdNaoContar");
+    EXPECT_EQ(messages.size(), 0u);
+    EXPECT_EQ(store.leftOut("Maria").cycles.size(), 0) << "left out though she gave up";
+    choice = 2;
+    click(*w, "cmdNaoContar");
+    EXPECT_EQ(column(*w, 2)[3], QString::fromUtf8("fora das contas: doença"));
+    EXPECT_TRUE(summary->text().contains("4 ciclos")) << summary->text().toStdString();
+    EXPECT_TRUE(summary->text().contains(QString::fromUtf8("Um ciclo fica fora das contas por sua escolha (doença).")));
+    EXPECT_TRUE(w->findChild<QWidget *>("grfCiclos")->accessibleDescription().contains(
+        QString::fromUtf8("30 (fora das contas: doença)")));
+    EXPECT_EQ(w->findChild<QPushButton *>("cmdNaoContar")->text(), "&Contar este ciclo");
+    click(*w, "cmdNaoContar");
+    EXPECT_TRUE(store.leftOut("Maria").cycles.isEmpty());
+    EXPECT_TRUE(summary->text().contains("5 ciclos"));
+
+    auto *useMean = w->findChild<QPushButton *>("cmdUsarMedia");
+    EXPECT_TRUE(useMean->isEnabled());
+    choice = 1;
+    click(*w, "cmdPausa");
+    EXPECT_FALSE(useMean->isEnabled());
+    EXPECT_TRUE(summary->text().startsWith(QString::fromUtf8("As previsões pela sua história estão em pausa desde 07/12/2026 (amamentação)")));
+    w.reset();
+    w = open();
+    EXPECT_FALSE(w->findChild<QPushButton *>("cmdUsarMedia")->isEnabled()) << "her pause was not kept";
+    click(*w, "cmdPausa");
+    EXPECT_TRUE(w->findChild<QPushButton *>("cmdUsarMedia")->isEnabled());
+    EXPECT_FALSE(w->findChild<QLabel *>("lblResumo")->text().contains("pausa"));
 }
