@@ -1,5 +1,6 @@
 #include "FrmAnotar.h"
 
+#include "Artwork.h"
 #include "DayNoteTexts.h"
 
 #include <QCheckBox>
@@ -38,6 +39,8 @@ FrmAnotar::FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *p
     : QDialog(parent), m_book(std::move(book))
 {
     setWindowTitle(noteTitle);
+    // The program's own face, as its other windows: not a system's serif fallback (Wine).
+    setFont(Artwork::uiFont(9.75));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     m_day = new QDateEdit(this);

@@ -1,5 +1,6 @@
 #include "FrmAbrirProtegido.h"
 
+#include "Artwork.h"
 #include "ProtectionTexts.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ FrmAbrirProtegido::FrmAbrirProtegido(std::function<HistoryProblem(const QString 
     : QDialog(parent), m_tryOpen(std::move(tryOpen)), m_waitLeft(std::move(waitLeft))
 {
     setWindowTitle(openTitle);
+    // The program's own face, as its other windows: not a system's serif fallback (Wine).
+    setFont(Artwork::uiFont(9.75));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     m_name = new QLineEdit(this);

@@ -1,5 +1,6 @@
 #include "FrmProteger.h"
 
+#include "Artwork.h"
 #include "Passphrase.h"
 #include "ProtectionTexts.h"
 
@@ -40,6 +41,8 @@ FrmProteger::FrmProteger(const QString &name, Purpose purpose, QWidget *parent)
 {
     const bool protecting = purpose == Purpose::Protect;
     setWindowTitle(protecting ? protectTitle : changeTitle);
+    // The program's own face, as its other windows: not a system's serif fallback (Wine).
+    setFont(Artwork::uiFont(9.75));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(wrappedText(this, (protecting ? explanation : changeExplanation).arg(name)));
     QLabel *warned = wrappedText(this, warning);
