@@ -8,6 +8,7 @@
 #include "CycleChart.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
+#include "HistoryImport.h"
 #include "HistoryTexts.h"
 #include "SaveLocation.h"
 #include "WholeFileSave.h"
@@ -363,7 +364,7 @@ void FrmHistorico::tellSaved(const QString &sentence)
 
 void FrmHistorico::importCsv()
 {
-    const QString path = m_services.chooseOpenPath(this, csvImportTitle, csvFilter);
+    const QString path = m_services.chooseOpenPath(this, csvImportTitle, importFilter);
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -374,20 +375,24 @@ void FrmHistorico::importCsv()
         m_services.message(this, QMessageBox::Critical, errorTitle, csvUnreadable.arg(QDir::toNativeSeparators(path)));
         return;
     }
-    const HistoryCsv::Read read = HistoryCsv::read(bytes, m_services.today());
+    const HistoryImport::Read read = HistoryImport::read(bytes, m_services.today());
     if (!read.ok()) {
-        m_services.message(this, QMessageBox::Warning, csvImportTitle, read.sentence());
+        m_services.message(this, QMessageBox::Warning, csvImportTitle, read.problem);
         return;
     }
-    const HistoryStore::Added added = m_store.add(m_name, read.starts);
+    const HistoryStore::Imported added = m_store.addImported(m_name, read.starts, read.days);
     if (added.problem) {
         tellProblem(notKept, added.problem);
+    } else if (added.starts == 0 && added.days == 0) {
+        m_services.message(this, QMessageBox::Information, csvImportTitle, importedNothing);
     } else {
         const auto distinct = QSet<QDate>(read.starts.begin(), read.starts.end()).size();
-        m_services.message(this, QMessageBox::Information, csvImportTitle,
-                           added.added != distinct ? imported.arg(added.added).arg(distinct)
-                           : added.added == 1      ? importedOne
-                                                   : importedAll.arg(added.added));
+        QString told = added.starts != distinct ? imported.arg(added.starts).arg(distinct)
+            : added.starts == 1                 ? importedOne
+                                                : importedAll.arg(added.starts);
+        if (added.days > 0)
+            told += importedDays.arg(added.days).arg(HistoryImport::formatName(read.format));
+        m_services.message(this, QMessageBox::Information, csvImportTitle, told);
     }
     reload();
 }

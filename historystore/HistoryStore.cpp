@@ -5,6 +5,8 @@
 #include "NameKey.h"
 #include "UserRecord.h"
 
+#include <QMap>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -886,4 +888,49 @@ HistoryProblem HistoryStore::addEverything(const QString &name, const Everything
                 return;
         }
     });
+}
+
+HistoryStore::Imported HistoryStore::addImported(const QString &name, const QList<QDate> &starts,
+                                                 const QList<DayNote> &days) const
+{
+    Imported told;
+    const QString key = NameKey::of(name);
+    bool tooMany = false;
+    told.problem = changeIn(m_folder, m_file, m_seal.get(), [&](Connection &db) {
+        const int before = countFor(db, key);
+        Inserter dates(db);
+        for (const QDate &start : starts) {
+            if (!dates.insert(name, start, 0))
+                return;
+        }
+        told.starts = countFor(db, key) - before;
+        QMap<QDate, DayNote> kept;
+        for (const DayNote &note : readDays(db, key))
+            kept.insert(note.day, note);
+        for (const DayNote &imported : days) {
+            DayNote merged = kept.value(imported.day, imported);
+            if (kept.contains(imported.day)) {
+                if (merged.flow == DayNote::Flow::Nenhum)
+                    merged.flow = imported.flow;
+                if (merged.pain == DayNote::Pain::Nenhuma)
+                    merged.pain = imported.pain;
+                merged.symptoms += imported.symptoms;
+            }
+            merged = merged.tidied();
+            if (kept.contains(imported.day) && merged == kept.value(imported.day).tidied())
+                continue;
+            if (!writeDay(db, key, merged))
+                return;
+            ++told.days;
+        }
+        // Never more than the store reads back.
+        tooMany = db.ok() && db.intValue("SELECT count(*) FROM period_start") > maxDates;
+        if (tooMany)
+            db.rollback();
+    });
+    if (tooMany)
+        told.problem = {HistoryProblem::Cause::TooLarge, path(), {}, 0};
+    if (!told.problem.ok())
+        told.starts = told.days = 0;
+    return told;
 }

@@ -97,6 +97,16 @@ public:
     // replaced by one rebuilt without a byte of them.
     HistoryProblem erase(const QString &name) const;
 
+    struct Imported
+    {
+        HistoryProblem problem;
+        int starts = 0; // starts that were not in her history yet
+        int days = 0;   // days whose note gained something
+    };
+    // Starts and days from another app, all or none: a day she noted keeps
+    // her flow and her words, and gains the symptoms it did not have.
+    Imported addImported(const QString &name, const QList<QDate> &starts, const QList<DayNote> &days) const;
+
     struct Days
     {
         HistoryProblem problem;

@@ -621,3 +621,30 @@ TEST(HistoryStoreTest, ALinkAboveHerFolderThatOnlySheCouldPlaceWorks)
     EXPECT_TRUE(added.problem.ok()) << added.problem.sentence().toStdString();
     EXPECT_EQ(startsOf(HistoryStore(root.filePath("var/home/Quintrela")), "Maria"), (QList<QDate>{march, april}));
 }
+
+// Another app's days join hers: her flow and words stay, symptoms she had
+// not noted are added, and the same file twice adds nothing.
+TEST(HistoryStoreTest, ImportedDaysJoinHersAndTwiceAddNothing)
+{
+    QTemporaryDir dir;
+    const HistoryStore store(dir.path());
+    const DayNote hers{march, DayNote::Flow::Leve, DayNote::Pain::Nenhuma, {"acne"}, "", "meu dia"};
+    ASSERT_TRUE(store.saveDay("Maria", hers).ok());
+    const QList<DayNote> imported{
+        {march, DayNote::Flow::Intenso, DayNote::Pain::Forte, {QString::fromUtf8("cólica")}, "", ""},
+        {april, DayNote::Flow::Moderado, DayNote::Pain::Nenhuma, {}, "", ""}};
+    const HistoryStore::Imported first = store.addImported("Maria", {march, april}, imported);
+    ASSERT_TRUE(first.problem.ok());
+    EXPECT_EQ(first.starts, 2);
+    EXPECT_EQ(first.days, 2);
+    const QList<DayNote> kept = store.days("Maria").notes;
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_EQ(kept[0].flow, DayNote::Flow::Leve);
+    EXPECT_EQ(kept[0].pain, DayNote::Pain::Forte);
+    EXPECT_EQ(kept[0].note, "meu dia");
+    EXPECT_EQ(kept[0].symptoms, (QStringList{QString::fromUtf8("cólica"), "acne"}));
+    const HistoryStore::Imported again = store.addImported("Maria", {march, april}, imported);
+    EXPECT_EQ(again.starts, 0);
+    EXPECT_EQ(again.days, 0);
+    EXPECT_EQ(store.days("Maria").notes, kept);
+}
