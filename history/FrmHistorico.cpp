@@ -9,6 +9,7 @@
 #include "DateText.h"
 #include "HistoryCsv.h"
 #include "HistoryImport.h"
+#include "ReportPdf.h"
 #include "HistoryTexts.h"
 #include "SaveLocation.h"
 #include "WholeFileSave.h"
@@ -107,6 +108,7 @@ void FrmHistorico::createButtons()
     into = row;
     m_export = button(exportCsvButton, "cmdExportar", &FrmHistorico::exportCsv);
     button(importCsvButton, "cmdImportar", &FrmHistorico::importCsv);
+    m_report = button(reportButton, "cmdRelatorio", &FrmHistorico::doctorReport);
     m_protect = new QPushButton(protectButton, this);
     m_protect->setObjectName(QStringLiteral("cmdProteger"));
     m_protect->setAutoDefault(false);
@@ -233,6 +235,7 @@ void FrmHistorico::fill()
     m_remove->setEnabled(any);
     m_erase->setEnabled(any);
     m_export->setEnabled(any);
+    m_report->setEnabled(any);
 }
 
 void FrmHistorico::fitTable()
@@ -354,6 +357,31 @@ void FrmHistorico::exportCsv()
         m_services.message(this, QMessageBox::Critical, errorTitle, csvNotSaved.arg(problem.sentence()));
     else
         tellSaved(csvSaved.arg(QDir::toNativeSeparators(path)));
+}
+
+void FrmHistorico::doctorReport()
+{
+    if (!m_leavesProtection.isEmpty())
+        m_services.message(this, QMessageBox::Information, reportTitle, std::exchange(m_leavesProtection, QString()));
+    const bool named = m_services.askYesNo(this, reportTitle, reportWithName.arg(m_name));
+    const QString path = m_services.chooseSavePath(this, reportTitle, SaveLocation::suggested(reportFileName), reportFilter);
+    if (path.isEmpty())
+        return;
+    const HistoryStore::Days days = m_store.days(m_name);
+    if (days.problem) {
+        tellProblem(unreadable, days.problem);
+        return;
+    }
+    const QByteArray pdf =
+        reportPdf(DoctorReports::make(named ? m_name : QString(), m_cycles, m_pauseChosen, days.notes, m_services.today()));
+    if (pdf.isEmpty()) {
+        m_services.message(this, QMessageBox::Critical, errorTitle, reportNotDrawn);
+        return;
+    }
+    if (const FileProblem problem = saveWholeFile(path, pdf))
+        m_services.message(this, QMessageBox::Critical, errorTitle, reportNotSaved.arg(problem.sentence()));
+    else
+        tellSaved(reportSaved.arg(QDir::toNativeSeparators(path)));
 }
 
 void FrmHistorico::tellSaved(const QString &sentence)

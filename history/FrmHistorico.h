@@ -40,6 +40,7 @@ private:
     bool m_protectedName = false;
     QPushButton *m_protect = nullptr;
     QPushButton *m_leaveOut = nullptr;
+    QPushButton *m_report = nullptr;
     QPushButton *m_pause = nullptr;
     std::optional<CyclePause> m_pauseChosen;
     void createTable();
@@ -50,6 +51,7 @@ private:
 
     void useMean();
     void leaveOutCycle();
+    void doctorReport();
     void togglePause();
     void showRowChoices();
     void addDate();

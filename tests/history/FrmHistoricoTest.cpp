@@ -1,11 +1,14 @@
 #include "FrmHistorico.h"
 
+#include "DateText.h"
 #include "HistoryCsv.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -227,4 +230,48 @@ TEST_F(FrmHistoricoTest, CyclesSheLeavesOutAndHerPauseAreHeldAndSaid)
     click(*w, "cmdPausa");
     EXPECT_TRUE(w->findChild<QPushButton *>("cmdUsarMedia")->isEnabled());
     EXPECT_FALSE(w->findChild<QLabel *>("lblResumo")->text().contains("pausa"));
+}
+
+// The report she takes to her doctor, as pdftotext and pdfinfo read it: A4,
+// her name only when she says so, her last 12 cycles, the cycles she left
+// out with their reasons, and her notes of the last 6 months alone.
+TEST_F(FrmHistoricoTest, TheReportForHerDoctorSaysWhatSheKept)
+{
+    QList<QDate> starts{QDate(2025, 9, 1)};
+    for (int i = 0; i < 14; ++i)
+        starts.append(starts.constLast().addDays(i == 9 ? 45 : 27 + i % 4));
+    ASSERT_TRUE(store.add("Maria", starts).problem.ok());
+    ASSERT_TRUE(store.setLeftOut("Maria", starts[10], LeftOutReason::Medicamento).ok());
+    ASSERT_TRUE(store.saveDay("Maria", {QDate(2026, 11, 3), DayNote::Flow::Intenso, DayNote::Pain::Forte,
+                                        {QString::fromUtf8("cólica")}, "", "precisei faltar ao trabalho"}).ok());
+    ASSERT_TRUE(store.saveDay("Maria", {QDate(2026, 1, 5), DayNote::Flow::Leve, {}, {}, "", "nota antiga"}).ok());
+    auto w = open();
+    for (const bool named : {false, true}) {
+        SCOPED_TRACE(named ? "with her name" : "without it");
+        savePath = dir.filePath(named ? "com-nome.pdf" : "sem-nome.pdf");
+        answers = {named};
+        click(*w, "cmdRelatorio");
+        ASSERT_TRUE(QFile::exists(savePath));
+        QProcess text;
+        text.start("pdftotext", {"-layout", savePath, "-"});
+        if (!text.waitForStarted())
+            GTEST_SKIP() << "no pdftotext";
+        ASSERT_TRUE(text.waitForFinished());
+        const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        EXPECT_TRUE(words.contains(QString::fromUtf8("Relatório do ciclo menstrual")));
+        EXPECT_EQ(words.contains("Maria"), named) << words.toStdString();
+        EXPECT_TRUE(words.contains("fora das contas: medicamento"));
+        EXPECT_TRUE(words.contains("precisei faltar ao trabalho"));
+        EXPECT_TRUE(words.contains(QString::fromUtf8("fluxo intenso, dor forte, cólica")));
+        EXPECT_FALSE(words.contains("nota antiga")) << "a note older than 6 months";
+        EXPECT_TRUE(words.contains(DateText::formatDdMmYyyy(starts[3]))) << "one of her last 12 cycles missing";
+        EXPECT_FALSE(words.contains(DateText::formatDdMmYyyy(starts[0]))) << "more than her last 12 cycles";
+        QProcess info;
+        info.start("pdfinfo", {savePath});
+        ASSERT_TRUE(info.waitForFinished());
+        EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("(A4)"));
+#ifndef _WIN32
+        EXPECT_EQ(QFile::permissions(savePath) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+#endif
+    }
 }
