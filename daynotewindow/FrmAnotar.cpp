@@ -4,16 +4,18 @@
 #include "DayNoteTexts.h"
 
 #include <QCheckBox>
-#include <QComboBox>
+#include <QButtonGroup>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 using namespace DayNoteTexts;
@@ -53,17 +55,16 @@ FrmAnotar::FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *p
     m_started = new QCheckBox(startedBox, this);
     m_started->setObjectName(QStringLiteral("chkComecou"));
     form->addRow(QString(), m_started);
-    m_flow = new QComboBox(this);
-    m_flow->setObjectName(QStringLiteral("cmbFluxo"));
-    for (int f = int(DayNote::Flow::Nenhum); f <= int(DayNote::Flow::Intenso); ++f)
-        m_flow->addItem(DayNotes::flowWord(DayNote::Flow(f)));
-    form->addRow(labelFor(m_flow, flowLabel), m_flow);
-    m_pain = new QComboBox(this);
-    m_pain->setObjectName(QStringLiteral("cmbDor"));
-    for (int p = int(DayNote::Pain::Nenhuma); p <= int(DayNote::Pain::Forte); ++p)
-        m_pain->addItem(DayNotes::painWord(DayNote::Pain(p)));
-    form->addRow(labelFor(m_pain, painLabel), m_pain);
     layout->addLayout(form);
+    // Radio buttons, not lists: each choice is seen at once, and a screen
+    // reader says the one the arrows land on (a closed list says nothing).
+    QStringList flows, pains;
+    for (int f = int(DayNote::Flow::Nenhum); f <= int(DayNote::Flow::Intenso); ++f)
+        flows << DayNotes::flowWord(DayNote::Flow(f));
+    for (int p = int(DayNote::Pain::Nenhuma); p <= int(DayNote::Pain::Forte); ++p)
+        pains << DayNotes::painWord(DayNote::Pain(p));
+    m_flow = choices(flowLabel, QStringLiteral("rdoFluxo"), flows, layout);
+    m_pain = choices(painLabel, QStringLiteral("rdoDor"), pains, layout);
 
     auto *symptoms = new QGroupBox(symptomsTitle, this);
     auto *grid = new QGridLayout;
@@ -121,6 +122,22 @@ FrmAnotar::FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *p
     m_day->setFocus();
 }
 
+QButtonGroup *FrmAnotar::choices(const QString &title, const QString &name, const QStringList &words, QVBoxLayout *into)
+{
+    auto *box = new QGroupBox(title, this);
+    auto *row = new QHBoxLayout(box);
+    auto *group = new QButtonGroup(box);
+    for (int i = 0; i < words.size(); ++i) {
+        auto *choice = new QRadioButton(words[i], box);
+        choice->setObjectName(name + QString::number(i));
+        group->addButton(choice, i);
+        row->addWidget(choice);
+    }
+    row->addStretch(1);
+    into->addWidget(box);
+    return group;
+}
+
 void FrmAnotar::showDay(const QDate &day)
 {
     const DayNote note = m_book.noteOf(day);
@@ -128,8 +145,8 @@ void FrmAnotar::showDay(const QDate &day)
     m_started->setChecked(m_startedBefore);
     // A start in her history is removed there (Histórico), never by a box left unticked.
     m_started->setEnabled(!m_startedBefore);
-    m_flow->setCurrentIndex(int(note.flow));
-    m_pain->setCurrentIndex(int(note.pain));
+    m_flow->button(int(note.flow))->setChecked(true);
+    m_pain->button(int(note.pain))->setChecked(true);
     showSymptoms(note.symptoms);
     m_mood->setText(note.mood);
     m_note->setPlainText(note.note);
@@ -173,8 +190,8 @@ DayNote FrmAnotar::note() const
 {
     DayNote note;
     note.day = m_day->date();
-    note.flow = DayNote::Flow(m_flow->currentIndex());
-    note.pain = DayNote::Pain(m_pain->currentIndex());
+    note.flow = DayNote::Flow(std::max(0, m_flow->checkedId()));
+    note.pain = DayNote::Pain(std::max(0, m_pain->checkedId()));
     for (const QCheckBox *box : m_symptoms) {
         if (box->isChecked())
             note.symptoms.append(plainText(box->text()));

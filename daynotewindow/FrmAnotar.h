@@ -10,7 +10,7 @@
 #include <functional>
 
 class QCheckBox;
-class QComboBox;
+class QButtonGroup;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -36,12 +36,13 @@ private:
     void showDay(const QDate &day);
     void showSymptoms(const QStringList &checked);
     void limitNote();
+    QButtonGroup *choices(const QString &title, const QString &name, const QStringList &words, QVBoxLayout *into);
 
     Book m_book;
     QDateEdit *m_day = nullptr;
     QCheckBox *m_started = nullptr;
-    QComboBox *m_flow = nullptr;
-    QComboBox *m_pain = nullptr;
+    QButtonGroup *m_flow = nullptr;
+    QButtonGroup *m_pain = nullptr;
     QList<QCheckBox *> m_symptoms; // the listed ones, then hers
     QVBoxLayout *m_ownBoxes = nullptr;
     QLineEdit *m_other = nullptr;

@@ -80,6 +80,18 @@ def history():
     step("Escape, closed", lambda: key("Escape"), ["Quintrela Eletrônica"], seconds=4.0)
 
 
+def notes():
+    # The day's note: its dialog's fields by their Alt keys, then the day said with it.
+    step("Enter on the day, its note", lambda: key("Return"), ["Anotar o dia", "Dia:"])
+    step("Alt+F, the flow", lambda: key("alt+f"), ["Fluxo", "nenhum"])
+    step("Right to moderado", lambda: key("Right", "Right", "Right"), ["moderado"])
+    step("Alt+C, cramps", lambda: key("alt+c"), ["cólica"])
+    step("Alt+S, her note", lambda: key("alt+s"), ["Sua nota:"])
+    step("her words typed", lambda: typed("forte de manha"), [], seconds=3.0)
+    step("Alt+V, kept and said with the day", lambda: key("alt+v"),
+         ["quarta-feira, 14 de março de 2001: ápice da ovulação. Anotado: fluxo moderado, cólica, 'forte de manha'"])
+
+
 def protection():
     # Her passphrase is heard as a password field, and not one of its characters is said.
     step("Ctrl+O, her protected data", lambda: key("ctrl+o"), ["Abrir dados protegidos", "Nome:"])
@@ -126,6 +138,7 @@ def main():
     step("Page Down, back to March", lambda: key("Next"), ["quarta-feira, 28 de março de 2001: próxima menstruação"])
     step("Up", lambda: key("Up"), ["quarta-feira, 21 de março de 2001"])
     step("Up, the ovulation peak", lambda: key("Up"), ["quarta-feira, 14 de março de 2001: ápice da ovulação"])
+    notes()
     # The menu's items with their keys.
     step("Shift+F10, the menu", lambda: key("shift+F10"), ["Exportar para a agenda (iCalendar)…\tCtrl+E"],
          forbid="Quintrela Eletrônica")

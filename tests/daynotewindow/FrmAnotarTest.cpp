@@ -42,7 +42,7 @@ TEST(FrmAnotarTest, EachFieldHasItsAltKey)
     {
         char key;
         const char *field;
-    } keys[] = {{'f', "cmbFluxo"}, {'o', "cmbDor"}, {'h', "txtHumor"}, {'s', "txtNota"},
+    } keys[] = {{'f', "rdoFluxo2"}, {'o', "rdoDor0"}, {'h', "txtHumor"}, {'s', "txtNota"},
                 {'t', "txtOutroSintoma"}, {'d', "dtDia"}, {'m', "chkComecou"}, {'c', "chkSintoma0"},
                 {'b', "chkSintoma1"}, {'r', "chkSintoma8"}};
     for (const auto &k : keys) {

@@ -4,7 +4,7 @@
 #include "HistoryStore.h"
 
 #include <QCheckBox>
-#include <QComboBox>
+#include <QRadioButton>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -28,7 +28,7 @@ protected:
         QTimer::singleShot(0, [=] {
             QWidget *dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QComboBox *>("cmbFluxo")->setCurrentIndex(flow);
+            dialog->findChild<QRadioButton *>(QStringLiteral("rdoFluxo%1").arg(flow))->setChecked(true);
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
                 box->setChecked(box->text().remove('&') == symptom);
             dialog->findChild<QPlainTextEdit *>("txtNota")->setPlainText(note);
