@@ -1,6 +1,8 @@
-// Adds dates (yyyy-mm-dd) to a name's history in a folder, then prints all
-// of them, oldest first (with --count, only how many: for timing). Built for
-// both systems, so that each reads the database the other wrote.
+// Adds dates (yyyy-mm-dd) to a name's history in a folder, and notes of days
+// (yyyy-mm-dd=text, kept with a moderate flow), then prints all the dates,
+// oldest first, and each note as "yyyy-mm-dd: its words" (with --count, only
+// how many dates: for timing). Built for both systems, so that each reads the
+// database the other wrote.
 
 #include "HistoryStore.h"
 
@@ -21,8 +23,20 @@ int main(int argc, char *argv[])
     }
     const HistoryStore store(arguments[1]);
     QList<QDate> dates;
-    for (const QString &text : arguments.mid(3))
-        dates.append(QDate::fromString(text, Qt::ISODate));
+    QList<DayNote> notes;
+    for (const QString &text : arguments.mid(3)) {
+        if (const qsizetype equals = text.indexOf(u'='); equals > 0)
+            notes.append({QDate::fromString(text.left(equals), Qt::ISODate), DayNote::Flow::Moderado,
+                          DayNote::Pain::Nenhuma, {}, {}, text.mid(equals + 1)});
+        else
+            dates.append(QDate::fromString(text, Qt::ISODate));
+    }
+    for (const DayNote &note : notes) {
+        if (const HistoryProblem problem = store.saveDay(arguments[2], note)) {
+            std::fprintf(stderr, "%s\n", problem.sentence().toUtf8().constData());
+            return 1;
+        }
+    }
     if (!dates.isEmpty()) {
         if (const HistoryStore::Added added = store.add(arguments[2], dates); added.problem) {
             std::fprintf(stderr, "%s\n", added.problem.sentence().toUtf8().constData());
@@ -40,5 +54,13 @@ int main(int argc, char *argv[])
     }
     for (const QDate &date : read.starts)
         std::printf("%s\n", date.toString(Qt::ISODate).toUtf8().constData());
+    const HistoryStore::Days days = store.days(arguments[2]);
+    if (days.problem) {
+        std::fprintf(stderr, "%s\n", days.problem.sentence().toUtf8().constData());
+        return 1;
+    }
+    for (const DayNote &note : days.notes)
+        std::printf("%s: %s\n", note.day.toString(Qt::ISODate).toUtf8().constData(),
+                    DayNotes::words(note).toUtf8().constData());
     return 0;
 }

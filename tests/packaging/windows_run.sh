@@ -169,7 +169,14 @@ echo "command line: --version into a pipe, --help in the console it was typed in
   || fail "the Linux build did not read and add to the Windows history"
 [ "$(bash "$here/../support/wine_run.sh" "$build/tests/history_tool.exe" "Z:$portable" MARIA | tr -d '\r' | tr '\n' ' ')" \
   = "2001-01-31 2001-03-01 " ] || fail "the Windows build did not read the date Linux added"
-echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by sqlite3 and the Linux build, a date added on Linux read on Windows"
+# Her days' notes, each way.
+"$linux_history" "$portable" maria "2001-03-02=cólica forte" >/dev/null || fail "the Linux build did not note her day"
+[ "$(bash "$here/../support/wine_run.sh" "$build/tests/history_tool.exe" "Z:$portable" MARIA "2001-03-03=dia dois" \
+     | tr -d '\r' | tr '\n' '|')" = "2001-01-31|2001-03-01|2001-03-02: fluxo moderado, 'cólica forte'|2001-03-03: fluxo moderado, 'dia dois'|" ] \
+  || fail "the Windows build did not read the note Linux wrote, or keep its own"
+[ "$("$linux_history" "$portable" maria | tail -n1)" = "2001-03-03: fluxo moderado, 'dia dois'" ] \
+  || fail "the Linux build did not read the note Windows wrote"
+echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by sqlite3 and the Linux build, a date added on Linux read on Windows; a day's note written on each read on the other"
 
 # Her history under a passphrase, sealed by the Linux build, opened and
 # added to by the Windows build, opened again on Linux; sqlite3 reads none of it.
