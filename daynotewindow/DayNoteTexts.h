@@ -8,6 +8,7 @@ namespace DayNoteTexts {
 inline const QString noteAction = QStringLiteral("Anotar o dia…");
 inline const QString noteTitle = QStringLiteral("Anotar o dia");
 inline const QString dayLabel = QStringLiteral("&Dia:");
+inline const QString dayRefused = QStringLiteral("Digite um dia que já chegou, no formato dd/mm/aaaa.");
 inline const QString startedBox = QStringLiteral("&Menstruação: começou neste dia");
 inline const QString flowLabel = QStringLiteral("&Fluxo");
 inline const QString painLabel = QStringLiteral("D&or");

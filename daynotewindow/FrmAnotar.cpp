@@ -1,11 +1,11 @@
 #include "FrmAnotar.h"
 
 #include "Artwork.h"
+#include "DateText.h"
 #include "DayNoteTexts.h"
 
 #include <QCheckBox>
 #include <QButtonGroup>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 using namespace DayNoteTexts;
@@ -45,13 +46,16 @@ FrmAnotar::FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *p
     setFont(Artwork::uiFont(9.75));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    m_day = new QDateEdit(this);
-    m_day->setObjectName(QStringLiteral("dtDia"));
-    m_day->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    m_day->setCalendarPopup(true);
-    m_day->setMinimumDate(QDate(1900, 1, 1));
-    m_day->setMaximumDate(today);
+    // Typed as the calendar's own date field is: dd/mm/aaaa.
+    m_day = new QLineEdit(this);
+    m_day->setObjectName(QStringLiteral("txtDia"));
+    m_day->setMaxLength(10);
     form->addRow(labelFor(m_day, dayLabel), m_day);
+    m_dayRefused = new QLabel(this);
+    m_dayRefused->setObjectName(QStringLiteral("lblDiaRecusado"));
+    m_dayRefused->setWordWrap(true);
+    form->addRow(QString(), m_dayRefused);
+    m_dayRefused->hide();
     m_started = new QCheckBox(startedBox, this);
     m_started->setObjectName(QStringLiteral("chkComecou"));
     form->addRow(QString(), m_started);
@@ -116,9 +120,19 @@ FrmAnotar::FrmAnotar(const QDate &day, const QDate &today, Book book, QWidget *p
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    connect(m_day, &QDateEdit::dateChanged, this, &FrmAnotar::showDay);
-    m_day->setDate(day.isValid() && day <= today ? day : today);
-    showDay(m_day->date());
+    // A whole day typed brings its note; anything else waits for Salvar to say why.
+    connect(m_day, &QLineEdit::textEdited, this, [this](const QString &text) {
+        // Not while she is still typing the year: "20/11/20" is a day too.
+        static const QRegularExpression whole(QStringLiteral("^\\s*\\d{1,2}/\\d{1,2}/\\d{4}\\s*$"));
+        const QDate typed = whole.match(text).hasMatch() ? DateText::readDate(text) : QDate();
+        if (typed.isValid() && typed != m_shown && typed <= m_today && typed.year() >= 1900)
+            showDay(typed);
+    });
+    m_today = today;
+    const QDate first = day.isValid() && day <= today ? day : today;
+    m_day->setText(DateText::formatDdMmYyyy(first));
+    showDay(first);
+    m_day->selectAll();
     m_day->setFocus();
 }
 
@@ -138,8 +152,25 @@ QButtonGroup *FrmAnotar::choices(const QString &title, const QString &name, cons
     return group;
 }
 
+void FrmAnotar::accept()
+{
+    const QDate typed = DateText::readDate(m_day->text());
+    if (typed.isValid() && typed == m_shown) {
+        QDialog::accept();
+        return;
+    }
+    m_dayRefused->setText(dayRefused);
+    m_dayRefused->show();
+    m_day->setAccessibleDescription(dayRefused);
+    m_day->selectAll();
+    m_day->setFocus();
+}
+
 void FrmAnotar::showDay(const QDate &day)
 {
+    m_shown = day;
+    m_dayRefused->hide();
+    m_day->setAccessibleDescription(QString());
     const DayNote note = m_book.noteOf(day);
     m_startedBefore = m_book.isStart(day);
     m_started->setChecked(m_startedBefore);
@@ -189,7 +220,7 @@ void FrmAnotar::limitNote()
 DayNote FrmAnotar::note() const
 {
     DayNote note;
-    note.day = m_day->date();
+    note.day = m_shown;
     note.flow = DayNote::Flow(std::max(0, m_flow->checkedId()));
     note.pain = DayNote::Pain(std::max(0, m_pain->checkedId()));
     for (const QCheckBox *box : m_symptoms) {

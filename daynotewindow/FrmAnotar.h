@@ -11,7 +11,6 @@
 
 class QCheckBox;
 class QButtonGroup;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +31,10 @@ public:
     DayNote note() const;
     bool started() const;
 
+public slots:
+    // Only the day shown, typed whole, is saved.
+    void accept() override;
+
 private:
     void showDay(const QDate &day);
     void showSymptoms(const QStringList &checked);
@@ -39,7 +42,10 @@ private:
     QButtonGroup *choices(const QString &title, const QString &name, const QStringList &words, QVBoxLayout *into);
 
     Book m_book;
-    QDateEdit *m_day = nullptr;
+    QLineEdit *m_day = nullptr;
+    QLabel *m_dayRefused = nullptr;
+    QDate m_shown; // the day whose note the fields hold
+    QDate m_today;
     QCheckBox *m_started = nullptr;
     QButtonGroup *m_flow = nullptr;
     QButtonGroup *m_pain = nullptr;

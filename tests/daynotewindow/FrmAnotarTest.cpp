@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -43,7 +42,7 @@ TEST(FrmAnotarTest, EachFieldHasItsAltKey)
         char key;
         const char *field;
     } keys[] = {{'f', "rdoFluxo2"}, {'o', "rdoDor0"}, {'h', "txtHumor"}, {'s', "txtNota"},
-                {'t', "txtOutroSintoma"}, {'d', "dtDia"}, {'m', "chkComecou"}, {'c', "chkSintoma0"},
+                {'t', "txtOutroSintoma"}, {'d', "txtDia"}, {'m', "chkComecou"}, {'c', "chkSintoma0"},
                 {'b', "chkSintoma1"}, {'r', "chkSintoma8"}};
     for (const auto &k : keys) {
         SCOPED_TRACE(k.field);
@@ -61,20 +60,31 @@ TEST(FrmAnotarTest, EachFieldHasItsAltKey)
 TEST(FrmAnotarTest, TheDayChosenBringsItsNoteAndTheLimitsHold)
 {
     FrmAnotar dialog(noted, today, bookOf());
-    auto *day = dialog.findChild<QDateEdit *>("dtDia");
+    auto *day = dialog.findChild<QLineEdit *>("txtDia");
+    const auto typeDay = [day](const QString &text) {
+        day->selectAll();
+        QTest::keyClicks(day, text);
+    };
     auto *start = dialog.findChild<QCheckBox *>("chkComecou");
     auto *note = dialog.findChild<QPlainTextEdit *>("txtNota");
     EXPECT_EQ(dialog.note().symptoms, (QStringList{"acne", "enxaqueca"}));
     EXPECT_EQ(dialog.note().note, QString::fromUtf8("já passou"));
-    EXPECT_EQ(day->maximumDate(), today);
+    EXPECT_EQ(day->text(), "01/12/2026");
 
-    day->setDate(started);
+    typeDay("20/11/2026");
     EXPECT_TRUE(start->isChecked());
     EXPECT_FALSE(start->isEnabled());
     EXPECT_FALSE(dialog.started()) << "a start already kept is added again";
     EXPECT_TRUE(dialog.note().isEmpty());
 
-    day->setDate(today);
+    // A day to come, or no day at all, is not saved: the note stays with the day shown.
+    for (const char *wrong : {"08/12/2026", "31/11/2026", "ontem"}) {
+        typeDay(wrong);
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << wrong;
+        EXPECT_EQ(dialog.note().day, started) << wrong;
+    }
+    typeDay("07/12/2026");
     EXPECT_FALSE(start->isChecked());
     start->setChecked(true);
     EXPECT_TRUE(dialog.started());
