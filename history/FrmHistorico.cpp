@@ -8,6 +8,7 @@
 #include "CycleChart.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
+#include "HistoryDaysCsv.h"
 #include "HistoryImport.h"
 #include "ReportPdf.h"
 #include "HistoryTexts.h"
@@ -353,7 +354,12 @@ void FrmHistorico::exportCsv()
     const QString path = m_services.chooseSavePath(this, csvTitle, suggested, csvFilter);
     if (path.isEmpty())
         return;
-    if (const FileProblem problem = saveWholeFile(path, HistoryCsv::write(m_cycles)))
+    const HistoryStore::Days days = m_store.days(m_name);
+    if (days.problem) {
+        tellProblem(unreadable, days.problem);
+        return;
+    }
+    if (const FileProblem problem = saveWholeFile(path, HistoryDaysCsv::write(m_cycles, days.notes)))
         m_services.message(this, QMessageBox::Critical, errorTitle, csvNotSaved.arg(problem.sentence()));
     else
         tellSaved(csvSaved.arg(QDir::toNativeSeparators(path)));
@@ -408,7 +414,7 @@ void FrmHistorico::importCsv()
         m_services.message(this, QMessageBox::Warning, csvImportTitle, read.problem);
         return;
     }
-    const HistoryStore::Imported added = m_store.addImported(m_name, read.starts, read.days);
+    const HistoryStore::Imported added = m_store.addImported(m_name, read.starts, read.days, read.leftOut);
     if (added.problem) {
         tellProblem(notKept, added.problem);
     } else if (added.starts == 0 && added.days == 0) {

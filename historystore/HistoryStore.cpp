@@ -891,7 +891,7 @@ HistoryProblem HistoryStore::addEverything(const QString &name, const Everything
 }
 
 HistoryStore::Imported HistoryStore::addImported(const QString &name, const QList<QDate> &starts,
-                                                 const QList<DayNote> &days) const
+                                                 const QList<DayNote> &days, const QList<LeftOutCycle> &leftOut) const
 {
     Imported told;
     const QString key = NameKey::of(name);
@@ -922,6 +922,14 @@ HistoryStore::Imported HistoryStore::addImported(const QString &name, const QLis
             if (!writeDay(db, key, merged))
                 return;
             ++told.days;
+        }
+        // Her own export's choices come back; one she has changed since stays hers.
+        const QList<LeftOutCycle> hers = readLeftOut(db, key);
+        for (const LeftOutCycle &cycle : leftOut) {
+            const bool known = std::any_of(hers.begin(), hers.end(), [&](const LeftOutCycle &c) { return c.start == cycle.start; });
+            if (!known && has(db, name, cycle.start) && !writeLeftOut(db, key, cycle.start, cycle.reason))
+                return;
+            told.days += known ? 0 : 1;
         }
         // Never more than the store reads back.
         tooMany = db.ok() && db.intValue("SELECT count(*) FROM period_start") > maxDates;

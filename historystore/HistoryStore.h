@@ -105,7 +105,8 @@ public:
     };
     // Starts and days from another app, all or none: a day she noted keeps
     // her flow and her words, and gains the symptoms it did not have.
-    Imported addImported(const QString &name, const QList<QDate> &starts, const QList<DayNote> &days) const;
+    Imported addImported(const QString &name, const QList<QDate> &starts, const QList<DayNote> &days,
+                         const QList<LeftOutCycle> &leftOut = {}) const;
 
     struct Days
     {

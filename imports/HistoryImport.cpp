@@ -1,6 +1,7 @@
 #include "HistoryImport.h"
 
 #include "HistoryCsv.h"
+#include "HistoryDaysCsv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -277,13 +278,15 @@ Read read(QByteArrayView bytes, const QDate &today)
         }
         return drip(lines, today);
     }
-    const HistoryCsv::Read own = HistoryCsv::read(bytes, today);
+    const HistoryDaysCsv::Read own = HistoryDaysCsv::read(bytes, today);
     told.format = Format::OwnCsv;
-    if (!own.ok()) {
-        told.problem = own.sentence();
+    if (!own.dates.ok()) {
+        told.problem = own.dates.sentence();
         return told;
     }
-    told.starts = own.starts;
+    told.starts = own.dates.starts;
+    told.days = own.days;
+    told.leftOut = own.leftOut;
     return told;
 }
 

@@ -5,6 +5,7 @@
 // nothing and the entry named with why.
 
 #include "DayNote.h"
+#include "LeftOutCycle.h"
 
 #include <QByteArrayView>
 #include <QDate>
@@ -20,6 +21,7 @@ struct Read
     Format format = Format::Unknown;
     QList<QDate> starts;  // oldest first
     QList<DayNote> days;  // oldest first; what the file says of each day
+    QList<LeftOutCycle> leftOut; // her own export's cycles left out
     QString problem;      // empty when read whole: "Clue, entrada 3: ..."
     bool ok() const { return problem.isEmpty(); }
 };

@@ -275,3 +275,25 @@ TEST_F(FrmHistoricoTest, TheReportForHerDoctorSaysWhatSheKept)
 #endif
     }
 }
+
+// Her export carries her days and her choices; erased and imported back,
+// they are all hers again.
+TEST_F(FrmHistoricoTest, HerExportBringsHerDaysBack)
+{
+    const QList<QDate> starts{QDate(2026, 9, 1), QDate(2026, 9, 29), QDate(2026, 10, 28)};
+    ASSERT_TRUE(store.add("Maria", starts).problem.ok());
+    ASSERT_TRUE(store.setLeftOut("Maria", starts[1], LeftOutReason::Outro).ok());
+    const DayNote note{QDate(2026, 9, 2), DayNote::Flow::Leve, DayNote::Pain::Leve, {"acne"}, "", "viagem; dormi mal"};
+    ASSERT_TRUE(store.saveDay("Maria", note).ok());
+    auto w = open();
+    savePath = dir.filePath("com-dias.csv");
+    click(*w, "cmdExportar");
+    EXPECT_TRUE(QString::fromUtf8(TestSupport::readBytes(savePath)).contains(QString::fromUtf8("Data;Início da menstruação")));
+    ASSERT_TRUE(store.erase("Maria").ok());
+    openPath = savePath;
+    click(*w, "cmdImportar");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(store.starts("Maria").starts, starts) << messages.back().toStdString();
+    EXPECT_EQ(store.days("Maria").notes, QList<DayNote>{note});
+    EXPECT_EQ(store.leftOut("Maria").cycles, (QList<LeftOutCycle>{{starts[1], LeftOutReason::Outro}}));
+}
