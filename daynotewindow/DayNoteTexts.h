@@ -6,6 +6,7 @@
 namespace DayNoteTexts {
 
 inline const QString noteAction = QStringLiteral("Anotar o dia…");
+inline const QString printNotesAction = QStringLiteral("Incluir anotações ao imprimir");
 inline const QString noteTitle = QStringLiteral("Anotar o dia");
 inline const QString dayLabel = QStringLiteral("&Dia:");
 inline const QString dayRefused = QStringLiteral("Digite um dia que já chegou, no formato dd/mm/aaaa.");

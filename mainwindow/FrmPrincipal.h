@@ -132,4 +132,5 @@ private:
     DayNoteBook m_notes;
     std::array<NoteMark *, 42> m_noteMarks{};
     QDate m_menuDay; // the day the calendar's menu was opened over
+    bool m_printNotes = false; // "Incluir anotações ao imprimir"
 };

@@ -26,6 +26,10 @@ void FrmPrincipal::createDayNotes()
     connect(action, &QAction::triggered, this, [this] { noteDay(dayToNote()); });
     addAction(action);
     m_calendarMenu->addAction(action);
+    auto *printed = new QAction(printNotesAction, this);
+    printed->setCheckable(true);
+    connect(printed, &QAction::toggled, this, [this](bool on) { m_printNotes = on; });
+    m_calendarMenu->addAction(printed);
     for (size_t cell = 0; cell < m_ui.lblDia.size(); ++cell)
         m_noteMarks[cell] = new NoteMark(m_ui.lblDia[cell]);
     m_dayGrid->setOpenDay([this](const QDate &day) { noteDay(day); });

@@ -20,8 +20,16 @@ std::function<bool(PrinterSurface &)> FrmPrincipal::pageDrawing() const
     FacePictures faces;
     for (int i = 0; i < 4; ++i)
         faces[i] = m_ui.picRosto[i]->findChild<QLabel *>()->pixmap();
-    return [this, faces](PrinterSurface &surface) {
-        return PrintCalendar(m_state, faces, MainWindowDesign::productAddress, m_state.shownMonthStart(), surface);
+    // Her notes of the month on a page of their own, when she asked for them.
+    QStringList notes;
+    const QDate first = m_state.shownMonthStart();
+    for (QDate day = first; m_printNotes && day.month() == first.month(); day = day.addDays(1)) {
+        if (m_notes.has(day))
+            notes << QStringLiteral("Dia %1: %2").arg(day.day()).arg(DayNotes::words(m_notes.at(day)));
+    }
+    return [this, faces, notes](PrinterSurface &surface) {
+        return PrintCalendar(m_state, faces, MainWindowDesign::productAddress, m_state.shownMonthStart(), surface,
+                             notes);
     };
 }
 

@@ -63,8 +63,53 @@ QString heading(const PrinterSurface &p, const QString &name, double titleLeft)
 
 } // namespace
 
+namespace {
+
+// Her notes under the month's name, wrapped to the page's width.
+bool printNotes(PrinterSurface &p, const QString &caption, const QStringList &notes)
+{
+    if (!p.newPage())
+        return false;
+    p.setFontName(QString::fromLatin1(fontName));
+    p.setFontBold(true);
+    p.setFontSize(titleSize / 2);
+    printAt(p, frameLeft, frameTop, QStringLiteral("Anotações de ") + caption);
+    p.setFontBold(false);
+    p.setFontSize(adviceSize);
+    double y = frameTop + 2 * p.textHeight(caption);
+    const double width = frameRight - frameLeft;
+    for (const QString &note : notes) {
+        QString line;
+        for (const QString &word : note.split(u' ')) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && p.textWidth(longer) > width) {
+                printAt(p, frameLeft, y, line);
+                y += p.textHeight(line);
+                if (y > frameBottom - p.textHeight(line) * 2) {
+                    if (!p.newPage())
+                        return false;
+                    y = frameTop;
+                }
+                line = QStringLiteral("    ") + word;
+            } else {
+                line = longer;
+            }
+        }
+        printAt(p, frameLeft, y, line);
+        y += p.textHeight(line) * 1.3;
+        if (y > frameBottom - p.textHeight(line) * 2) {
+            if (!p.newPage())
+                return false;
+            y = frameTop;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QString &productAddress,
-                   const QDate &month, PrinterSurface &p)
+                   const QDate &month, PrinterSurface &p, const QStringList &notes)
 {
     const MonthGrid::Layout layout = MonthGrid::layout(month.month(), month.year());
     if (!layout.valid)
@@ -132,6 +177,10 @@ bool PrintCalendar(const fQuintrela &state, const FacePictures &faces, const QSt
                     t + 24.4 - p.textHeight(printed.legend), printed.legend);
         }
         ++k;
+    }
+    if (!notes.isEmpty() && !printNotes(p, layout.caption, notes)) {
+        p.endDoc();
+        return false;
     }
     return p.endDoc();
 }

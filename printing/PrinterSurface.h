@@ -33,6 +33,8 @@ public:
     virtual void rectangle(double x1, double y1, double x2, double y2, qint32 colour) = 0;
     virtual void paintPicture(const QPixmap &picture, double x, double y, double width, double height) = 0;
 
+    // What follows is drawn on a new page; false when there is none.
+    virtual bool newPage() = 0;
     // Sends the page; false when it could not be printed.
     virtual bool endDoc() = 0;
 };

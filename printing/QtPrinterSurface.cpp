@@ -137,6 +137,11 @@ void QtPrinterSurface::paintPicture(const QPixmap &picture, double x, double y, 
     p.drawPixmap(QRectF(dots(x), dots(y), dots(width), dots(height)), picture, QRectF(picture.rect()));
 }
 
+bool QtPrinterSurface::newPage()
+{
+    return painter().isActive() && m_device.newPage();
+}
+
 bool QtPrinterSurface::endDoc()
 {
     QPainter &p = painter();

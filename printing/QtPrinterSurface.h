@@ -30,6 +30,7 @@ public:
     void line(double x1, double y1, double x2, double y2, qint32 colour) override;
     void rectangle(double x1, double y1, double x2, double y2, qint32 colour) override;
     void paintPicture(const QPixmap &picture, double x, double y, double width, double height) override;
+    bool newPage() override;
     bool endDoc() override;
 
     QString jobTitle() const { return m_title; }

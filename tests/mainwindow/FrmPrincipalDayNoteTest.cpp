@@ -4,6 +4,8 @@
 #include "HistoryStore.h"
 
 #include <QCheckBox>
+#include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,4 +88,33 @@ TEST_F(FrmPrincipalDayNoteTest, ADayNotedIsFoldedAndSaidWithItsWords)
     const size_t told = messages.size();
     w.noteDay(today.addDays(1));
     EXPECT_EQ(messages.size(), told + 1) << "a day to come was noted";
+}
+
+// "Incluir anotações ao imprimir" adds a page of the month's notes to the
+// printed month (here kept as a PDF, Ctrl+S); off, the month is one page.
+TEST_F(FrmPrincipalDayNoteTest, HerNotesArePrintedOnlyWhenSheAsks)
+{
+    FrmPrincipal &w = open();
+    consult("Maria", "02/11/2026", "28");
+    answerNote(4, QString::fromUtf8("cólica"), QString::fromUtf8("dia difícil"));
+    w.noteDay(QDate(2026, 11, 3));
+    QAction *include = nullptr;
+    for (QAction *action : w.findChild<QMenu *>()->actions())
+        if (action->text() == QString::fromUtf8("Incluir anotações ao imprimir"))
+            include = action;
+    ASSERT_NE(include, nullptr);
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on ? "with her notes" : "without");
+        include->setChecked(on);
+        savePath = dir.filePath(on ? "com.pdf" : "sem.pdf");
+        w.savePdf();
+        QProcess text;
+        text.start("pdftotext", {savePath, "-"});
+        if (!text.waitForStarted())
+            GTEST_SKIP() << "no pdftotext";
+        ASSERT_TRUE(text.waitForFinished());
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_EQ(words.contains(QString::fromUtf8("Dia 3: fluxo intenso, cólica, 'dia difícil'")), on) << words.toStdString();
+        EXPECT_EQ(words.count(u'\f'), on ? 2 : 1);
+    }
 }

@@ -266,3 +266,26 @@ TEST_F(PrintCalendarTest, ALongNameIsCutShortOfTheTitle)
         }
     }
 }
+
+// Her notes, when asked for, follow on pages of their own: the month's page
+// is drawn exactly as without them, and a long note is wrapped, never cut.
+TEST_F(PrintCalendarTest, HerNotesFollowOnTheirOwnPage)
+{
+    ASSERT_TRUE(print("3", "2026"));
+    const auto monthPage = printer.texts;
+    EXPECT_EQ(printer.pages, 1);
+    printer = RecordingPrinter();
+    const QString longNote = QStringLiteral("Dia 2: ") + QString("palavra ").repeated(2000).trimmed();
+    const QStringList notes{QString::fromUtf8("Dia 1: fluxo intenso, cólica"), longNote};
+    ASSERT_TRUE(PrintCalendar(*state, faces, "https://quintrela.com.br", QDate(2026, 3, 1), printer, notes));
+    ASSERT_GE(printer.texts.size(), monthPage.size());
+    for (qsizetype i = 0; i < monthPage.size(); ++i)
+        EXPECT_EQ(printer.texts[i].text, monthPage[i].text);
+    EXPECT_GE(printer.pages, 3);
+    QString onNotesPage;
+    for (qsizetype i = monthPage.size(); i < printer.texts.size(); ++i)
+        onNotesPage += printer.texts[i].text + u'\n';
+    EXPECT_TRUE(onNotesPage.startsWith(QString::fromUtf8("Anotações de Março de 2026\nDia 1: fluxo intenso, cólica\n")));
+    EXPECT_EQ(onNotesPage.count("palavra"), 2000) << "a long note was cut";
+    EXPECT_EQ(printer.ends, 1);
+}

@@ -37,6 +37,7 @@ public:
     double lineWidth = 0;
     QString jobTitle;
     int ends = 0;
+    int pages = 1;
     bool drawnBeforeSetup = false;
 
     void setLandscape() override { landscape = true; }
@@ -72,6 +73,11 @@ public:
     void paintPicture(const QPixmap &picture, double x, double y, double w, double h) override
     {
         pictures.append({picture.cacheKey(), x, y, w, h});
+    }
+    bool newPage() override
+    {
+        ++pages;
+        return true;
     }
     bool endDoc() override
     {
