@@ -23,6 +23,20 @@ public:
     // Bars for at most this many recent cycles.
     static constexpr int shownCycles = 24;
 
+    // The days the chart spans: from ten below her shortest to a little above
+    // her longest, so that 27 and 31 look apart; the counting limits (16, 60)
+    // come in only when a cycle passes them, and a far longer one is cut.
+    struct Scale
+    {
+        int floor = 0;
+        int top = 0;
+        bool shortLimit = false; // 16 is drawn
+        bool longLimit = false;  // 60 is drawn
+        bool operator==(const Scale &) const = default;
+    };
+    // Oldest first, completed cycles only.
+    static Scale scaleFor(const QList<HistoryCycle> &shown);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

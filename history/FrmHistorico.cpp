@@ -5,6 +5,7 @@
 #include "CurrentItemTeller.h"
 #include "SavedLine.h"
 #include "SystemAnnouncement.h"
+#include "CurrentCellFrame.h"
 #include "CycleChart.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
@@ -80,6 +81,7 @@ void FrmHistorico::createTable()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+    m_table->setItemDelegate(new CurrentCellFrame(m_table));
     new CurrentItemTeller(m_table);
     auto *del = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &FrmHistorico::removeDate);
