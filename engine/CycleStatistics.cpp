@@ -87,7 +87,76 @@ QString cyclesWord(qsizetype count)
 
 namespace {
 QString summaryOf(const QList<HistoryCycle> &cycles, bool paused);
+QStringList leftOutSentences(const QList<HistoryCycle> &cycles);
+
+QString pauseSentence(const CyclePause &pause)
+{
+    return QStringLiteral("As previsões pela sua história estão em pausa desde %1 (%2): voltam quando "
+                          "você acrescentar o início de uma nova menstruação.")
+        .arg(pause.since.toString(QStringLiteral("dd/MM/yyyy")), LeftOutCycles::reasonWord(pause.reason));
+}
 } // namespace
+
+QStringList plainSummary(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause)
+{
+    const bool paused = pauseHolds(pause, cycles);
+    QStringList lines;
+    if (paused)
+        lines << pauseSentence(*pause);
+    const std::optional<CycleFigures> found = figures(cycles);
+    if (!found) {
+        // Too few cycles: the sentences say so as they always have.
+        lines << summaryOf(cycles, paused);
+        return lines;
+    }
+    const CycleFigures &f = *found;
+    lines << QStringLiteral("Ciclo usual: cerca de %1 dias.").arg(std::lround(f.median));
+    lines << (f.shortest == f.longest
+                  ? QStringLiteral("Seus ciclos costumam durar %1 dias.").arg(f.shortest)
+                  : QStringLiteral("Seus ciclos costumam durar de %1 a %2 dias.").arg(f.shortest).arg(f.longest));
+    const int spread = f.longest - f.shortest;
+    if (spread == 0) {
+        lines << QStringLiteral("Eles não variam: todos duraram %1 dias.").arg(f.shortest);
+    } else if (spread <= irregularSpread) {
+        lines << QStringLiteral("Eles variam pouco: %1 do mais curto ao mais longo.")
+                     .arg(spread == 1 ? QStringLiteral("1 dia") : QStringLiteral("%1 dias").arg(spread));
+    } else {
+        lines << QStringLiteral("Eles variam bastante: %1 dias do mais curto ao mais longo. Para você, os dias "
+                                "coloridos do calendário são menos certos.")
+                     .arg(spread);
+        if (!paused) {
+            const int first = std::max(1, f.shortest - calendarRuleFirst);
+            const int last = std::max(first, f.longest - calendarRuleLast);
+            lines << QStringLiteral("Só como informação: pela regra do calendário, com os seus ciclos, os dias "
+                                    "férteis iriam do %1.º ao %2.º dia do ciclo.")
+                         .arg(first)
+                         .arg(last);
+        }
+    }
+    lines << leftOutSentences(cycles);
+    return lines;
+}
+
+QList<Detail> details(const QList<HistoryCycle> &cycles)
+{
+    const std::optional<CycleFigures> found = figures(cycles);
+    if (!found)
+        return {};
+    const CycleFigures &f = *found;
+    return {
+        {QStringLiteral("Ciclos nas contas"), QString::number(f.cycles),
+         QStringLiteral("os seus ciclos mais recentes, até %1, de %2 a %3 dias e não deixados de fora por você.")
+             .arg(recentCycles)
+             .arg(shortestCountable)
+             .arg(longestCountable)},
+        {QStringLiteral("Média"), days(f.mean) + QStringLiteral(" dias"),
+         QStringLiteral("a soma das durações dividida pelo número de ciclos.")},
+        {QStringLiteral("Mediana"), days(f.median) + QStringLiteral(" dias"),
+         QStringLiteral("o valor do meio: metade dos seus ciclos é mais curta, metade é mais longa.")},
+        {QStringLiteral("Desvio padrão"), days(f.deviation) + QStringLiteral(" dias"),
+         QStringLiteral("quanto, em geral, os seus ciclos se afastam da média; quanto menor, mais regulares.")},
+    };
+}
 
 bool pauseHolds(const std::optional<CyclePause> &pause, const QList<HistoryCycle> &cycles)
 {
@@ -116,14 +185,8 @@ std::optional<CyclePause> pauseFrom(const QString &text)
 QString summary(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause)
 {
     const bool paused = pauseHolds(pause, cycles);
-    QString pauseSentence;
-    if (paused)
-        pauseSentence = QStringLiteral("As previsões pela sua história estão em pausa desde %1 (%2): voltam quando "
-                                       "você acrescentar o início de uma nova menstruação.")
-                            .arg(pause->since.toString(QStringLiteral("dd/MM/yyyy")),
-                                 LeftOutCycles::reasonWord(pause->reason));
-    QString told = summaryOf(cycles, paused);
-    return paused ? pauseSentence + u' ' + told : told;
+    const QString told = summaryOf(cycles, paused);
+    return paused ? pauseSentence(*pause) + u' ' + told : told;
 }
 
 namespace {
@@ -163,6 +226,13 @@ QString summaryOf(const QList<HistoryCycle> &cycles, bool paused)
                              .arg(last);
         }
     }
+    sentences << leftOutSentences(cycles);
+    return sentences.join(u' ');
+}
+
+QStringList leftOutSentences(const QList<HistoryCycle> &cycles)
+{
+    QStringList sentences;
     QStringList reasons;
     qsizetype chosen = 0;
     for (const HistoryCycle &cycle : cycles) {
@@ -186,7 +256,7 @@ QString summaryOf(const QList<HistoryCycle> &cycles, bool paused)
                          .arg(shortestCountable)
                          .arg(longestCountable)
                          .arg(left == 1 ? QStringLiteral("fica") : QStringLiteral("ficam"));
-    return sentences.join(u' ');
+    return sentences;
 }
 
 } // namespace

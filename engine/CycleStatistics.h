@@ -78,6 +78,21 @@ int roundedMean(const CycleFigures &figures);
 // holds comes first, and no estimate is made.
 QString summary(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause = std::nullopt);
 
+// The same in plain words, a short line each, the answer first: her usual
+// cycle, how long her cycles run, how much they vary; then what is left out.
+// The statistical terms are in details().
+QStringList plainSummary(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause = std::nullopt);
+
+// A figure with what it means, for the "Detalhes" fold.
+struct Detail
+{
+    QString term;        // "Mediana"
+    QString value;       // "29 dias"
+    QString explanation; // "o valor do meio: …"
+};
+// None before she has enough cycles for figures.
+QList<Detail> details(const QList<HistoryCycle> &cycles);
+
 // Days as Brazilians write them: "29", "28,5".
 QString days(double value);
 

@@ -28,6 +28,7 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -48,6 +49,25 @@ FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServi
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_summary);
+    // The statistical terms, each with what it means, folded away until asked for.
+    m_showDetails = new QToolButton(this);
+    m_showDetails->setObjectName(QStringLiteral("cmdDetalhes"));
+    m_showDetails->setText(detailsButton);
+    m_showDetails->setCheckable(true);
+    m_showDetails->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_showDetails->setArrowType(Qt::RightArrow);
+    m_showDetails->setAutoRaise(true);
+    m_details = new QWidget(this);
+    m_details->setObjectName(QStringLiteral("detalhes"));
+    m_detailRows = new QVBoxLayout(m_details);
+    m_detailRows->setContentsMargins(m_showDetails->sizeHint().height(), 0, 0, 0);
+    m_details->hide();
+    connect(m_showDetails, &QToolButton::toggled, this, [this](bool open) {
+        m_showDetails->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        m_details->setVisible(open);
+    });
+    layout->addWidget(m_showDetails);
+    layout->addWidget(m_details);
     auto *middle = new QHBoxLayout;
     createTable();
     m_chart = new CycleChart(this);
@@ -212,7 +232,21 @@ void FrmHistorico::reload(const QDate &current)
 
 void FrmHistorico::fill()
 {
-    m_summary->setText(CycleStatistics::summary(m_cycles, m_pauseChosen));
+    m_summary->setText(CycleStatistics::plainSummary(m_cycles, m_pauseChosen).join(u'\n'));
+    while (QLayoutItem *row = m_detailRows->takeAt(0)) {
+        delete row->widget();
+        delete row;
+    }
+    const QList<CycleStatistics::Detail> details = CycleStatistics::details(m_cycles);
+    for (const CycleStatistics::Detail &detail : details) {
+        auto *label = new QLabel(QStringLiteral("%1: %2 — %3").arg(detail.term, detail.value, detail.explanation), m_details);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setToolTip(detail.explanation);
+        m_detailRows->addWidget(label);
+    }
+    m_showDetails->setVisible(!details.isEmpty());
+    m_details->setVisible(!details.isEmpty() && m_showDetails->isChecked());
     m_table->setRowCount(int(m_cycles.size()));
     for (int row = 0; row < m_cycles.size(); ++row) {
         const HistoryCycle &cycle = m_cycles[row];

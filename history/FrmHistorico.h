@@ -14,6 +14,8 @@ class CycleChart;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
+class QVBoxLayout;
 
 class FrmHistorico : public QDialog
 {
@@ -41,6 +43,9 @@ private:
     QPushButton *m_protect = nullptr;
     QPushButton *m_leaveOut = nullptr;
     QPushButton *m_report = nullptr;
+    QToolButton *m_showDetails = nullptr;
+    QWidget *m_details = nullptr;
+    QVBoxLayout *m_detailRows = nullptr;
     QPushButton *m_pause = nullptr;
     std::optional<CyclePause> m_pauseChosen;
     void createTable();

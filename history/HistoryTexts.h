@@ -30,6 +30,7 @@ inline const QString importCsvButton = QStringLiteral("&Importar…");
 inline const QString eraseButton = QStringLiteral("Apagar o &histórico");
 inline const QString closeButton = QStringLiteral("&Fechar");
 inline const QString protectButton = QStringLiteral("Proteger com &senha…");
+inline const QString detailsButton = QStringLiteral("&Detalhes");
 inline const QString reportButton = QStringLiteral("Relatório para a c&onsulta…");
 inline const QString reportTitle = QStringLiteral("Relatório para a consulta");
 inline const QString reportWithName = QStringLiteral("Pôr o nome %1 no relatório? Responda Não para um relatório sem nome.");

@@ -137,3 +137,46 @@ TEST(CycleStatisticsTest, HerChoicesLeaveCyclesOutAndPauseTheEstimates)
     for (const char *bad : {"", "2026-13-01;1", "2026-01-01;9", "2026-01-01", "x;1"})
         EXPECT_FALSE(CycleStatistics::pauseFrom(QString::fromLatin1(bad)).has_value()) << bad;
 }
+
+// The summary she reads at a glance, a line each and the answer first, for
+// the histories a family computer holds.
+TEST(CycleStatisticsTest, ThePlainSummaryAnswersFirstInShortLines)
+{
+    const QDate first(2025, 1, 1);
+    const struct
+    {
+        const char *name;
+        QList<int> lengths;
+        QList<int> leftOut; // indexes of cycles she left out
+        QStringList lines;
+    } cases[] = {
+        {"four steady cycles", {28, 29, 28, 30}, {},
+         {"Ciclo usual: cerca de 29 dias.", "Seus ciclos costumam durar de 28 a 30 dias.",
+          "Eles variam pouco: 2 dias do mais curto ao mais longo."}},
+        {"all alike", {28, 28, 28}, {},
+         {"Ciclo usual: cerca de 28 dias.", "Seus ciclos costumam durar 28 dias.",
+          QString::fromUtf8("Eles não variam: todos duraram 28 dias.")}},
+        {"twelve with one left out", {27, 28, 29, 28, 95, 28, 27, 29, 28, 30, 28, 29}, {4},
+         {"Ciclo usual: cerca de 28 dias.", "Seus ciclos costumam durar de 27 a 30 dias.",
+          "Eles variam pouco: 3 dias do mais curto ao mais longo.",
+          "Um ciclo fica fora das contas por sua escolha (gravidez)."}},
+        {"very irregular", {23, 39, 31, 25, 36, 24}, {},
+         {"Ciclo usual: cerca de 28 dias.", "Seus ciclos costumam durar de 23 a 39 dias.",
+          "Eles variam bastante: 16 dias do mais curto ao mais longo. Para você, os dias coloridos do calendário são menos certos.",
+          "Só como informação: pela regra do calendário, com os seus ciclos, os dias férteis iriam do 5.º ao 28.º dia do ciclo."}},
+        {"one date", {}, {}, {"Há uma data no seu histórico: a duração dos ciclos aparece a partir da próxima."}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QList<QDate> starts = startsFrom(first, c.lengths);
+        QList<LeftOutCycle> out;
+        for (int i : c.leftOut)
+            out.append({starts[i], LeftOutReason::Gravidez});
+        const QList<HistoryCycle> cycles = CycleStatistics::cycles(starts, out);
+        QStringList expected;
+        for (const QString &line : c.lines)
+            expected << line;
+        EXPECT_EQ(CycleStatistics::plainSummary(cycles), expected);
+        EXPECT_EQ(CycleStatistics::details(cycles).isEmpty(), c.lengths.size() < 3);
+    }
+}

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,15 @@ protected:
         b->click();
     }
 
+    // What the "Detalhes" fold holds, a line a term.
+    static QString detailsOf(FrmHistorico &w)
+    {
+        QStringList lines;
+        for (const QLabel *label : w.findChild<QWidget *>("detalhes")->findChildren<QLabel *>())
+            lines << label->text();
+        return lines.join('\n');
+    }
+
     static QStringList column(FrmHistorico &w, int c)
     {
         auto *table = w.findChild<QTableWidget *>("tblDatas");
@@ -88,7 +98,15 @@ TEST_F(FrmHistoricoTest, HerCyclesNewestFirstWithTheSummaryAndHerMeanForTheField
     EXPECT_EQ(column(*w, 1), (QStringList{"", "97 dias", "28 dias", "30 dias", "28 dias"}));
     EXPECT_EQ(column(*w, 2), (QStringList{"ciclo atual", "fora das contas", "", "", ""}));
     const QString summary = w->findChild<QLabel *>("lblResumo")->text();
-    EXPECT_TRUE(summary.startsWith("Nos seus últimos 3 ciclos: média de 28,7 dias")) << summary.toStdString();
+    EXPECT_TRUE(summary.startsWith(QString::fromUtf8("Ciclo usual: cerca de 28 dias.\nSeus ciclos costumam durar de 28 a 30 dias.\n")))
+        << summary.toStdString();
+    // The terms wait in their fold, each said with what it means.
+    auto *details = w->findChild<QWidget *>("detalhes");
+    EXPECT_FALSE(details->isVisible());
+    w->findChild<QToolButton *>("cmdDetalhes")->click();
+    EXPECT_TRUE(details->isVisible());
+    EXPECT_TRUE(detailsOf(*w).contains(QString::fromUtf8("Média: 28,7 dias — a soma das durações"))) << detailsOf(*w).toStdString();
+    EXPECT_TRUE(detailsOf(*w).contains(QString::fromUtf8("Mediana: 28 dias — o valor do meio")));
     auto *table = w->findChild<QTableWidget *>("tblDatas");
     QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(table);
     ASSERT_NE(cells->tableInterface(), nullptr) << "not a table to a screen reader";
@@ -200,7 +218,7 @@ TEST_F(FrmHistoricoTest, CyclesSheLeavesOutAndHerPauseAreHeldAndSaid)
     auto w = open();
     auto *table = w->findChild<QTableWidget *>("tblDatas");
     auto *summary = w->findChild<QLabel *>("lblResumo");
-    EXPECT_TRUE(summary->text().contains("5 ciclos")) << summary->text().toStdString();
+    EXPECT_TRUE(detailsOf(*w).contains("Ciclos nas contas: 5")) << detailsOf(*w).toStdString();
 
     table->setCurrentCell(3, 0); // 29/06/2026, 30 days
     click(*w, "cmdNaoContar");
@@ -209,14 +227,14 @@ TEST_F(FrmHistoricoTest, CyclesSheLeavesOutAndHerPauseAreHeldAndSaid)
     choice = 2;
     click(*w, "cmdNaoContar");
     EXPECT_EQ(column(*w, 2)[3], QString::fromUtf8("fora das contas: doença"));
-    EXPECT_TRUE(summary->text().contains("4 ciclos")) << summary->text().toStdString();
+    EXPECT_TRUE(detailsOf(*w).contains("Ciclos nas contas: 4")) << detailsOf(*w).toStdString();
     EXPECT_TRUE(summary->text().contains(QString::fromUtf8("Um ciclo fica fora das contas por sua escolha (doença).")));
     EXPECT_TRUE(w->findChild<QWidget *>("grfCiclos")->accessibleDescription().contains(
         QString::fromUtf8("30 (fora das contas: doença)")));
     EXPECT_EQ(w->findChild<QPushButton *>("cmdNaoContar")->text(), "&Contar este ciclo");
     click(*w, "cmdNaoContar");
     EXPECT_TRUE(store.leftOut("Maria").cycles.isEmpty());
-    EXPECT_TRUE(summary->text().contains("5 ciclos"));
+    EXPECT_TRUE(detailsOf(*w).contains("Ciclos nas contas: 5"));
 
     auto *useMean = w->findChild<QPushButton *>("cmdUsarMedia");
     EXPECT_TRUE(useMean->isEnabled());
