@@ -86,6 +86,8 @@ FrmHistorico::FrmHistorico(const QString &name, HistoryStore store, HistoryServi
     if (screen())
         size = size.boundedTo(screen()->availableGeometry().size());
     resize(size);
+    // Her dates first; the details fold is one Shift+Tab above them.
+    m_table->setFocus();
 }
 
 void FrmHistorico::createTable()

@@ -78,6 +78,27 @@ def history():
     step("Tab, the chart in words", lambda: key("Tab"),
          ["Gráfico da duração dos ciclos", "Duração dos ciclos, do mais antigo ao mais recente, em dias: 28."])
     step("Escape, closed", lambda: key("Escape"), ["Quintrela Eletrônica"], seconds=4.0)
+    # Two more starts, and the window opened again: the summary in plain
+    # words, answer first, said once; the chart in words.
+    for date in ("04/01/2001", "06/12/2000"):
+        step("Ctrl+H", lambda: key("ctrl+h"), ["Histórico de Maria"])
+        step("Acrescentar data", lambda: key("alt+a"), ["Data em que uma menstruação começou"])
+        step("a date typed", lambda: (typed(date), key("Return")), ["Acrescentar " + date])
+        step("yes", lambda: key("Return"), [date])
+        step("Escape", lambda: key("Escape"), ["Quintrela Eletrônica"], seconds=4.0)
+    order = ["Ciclo usual: cerca de 28 dias.", "Seus ciclos costumam durar de 28 a 29 dias.",
+             "Eles variam pouco: 1 dia do mais curto ao mais longo."]
+    said = step("Ctrl+H, the summary at a glance", lambda: key("ctrl+h"), [order[0]])
+    summaries = [line for line in said if order[0] in line]
+    if len(summaries) != 1:
+        failures.append("the summary was said %d times" % len(summaries))
+    elif not all(part in summaries[0] for part in order) or \
+            [summaries[0].find(part) for part in order] != sorted(summaries[0].find(part) for part in order):
+        failures.append("the summary was not said answer first: %r" % summaries[0])
+    step("Tab, the chart in words", lambda: key("Tab"),
+         ["Duração dos ciclos, do mais antigo ao mais recente, em dias: 29, 28, 28."])
+    step("back above the table, the details", lambda: key("shift+Tab", "shift+Tab"), ["Detalhes"])
+    step("Escape, closed", lambda: key("Escape"), ["Quintrela Eletrônica"], seconds=4.0)
 
 
 def notes():

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
@@ -189,6 +190,22 @@ TEST_F(FrmHistoricoTest, ImportTakesAllOrNothingAndTwiceAddsNothing)
     EXPECT_FALSE(saved->isVisible());
     const HistoryCsv::Read back = HistoryCsv::read(TestSupport::readBytes(savePath), QDate(2026, 12, 7));
     EXPECT_EQ(back.starts, (QList<QDate>{QDate(2026, 9, 1), QDate(2026, 10, 5), QDate(2026, 11, 2)}));
+}
+
+// Delete on a row asks first, "Não" the default: answered no, the date stays.
+TEST_F(FrmHistoricoTest, DeleteOnARowAsksFirst)
+{
+    ASSERT_TRUE(store.add("Maria", {QDate(2026, 10, 5), QDate(2026, 11, 2)}).problem.ok());
+    auto w = open();
+    auto *table = w->findChild<QTableWidget *>("tblDatas");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    EXPECT_EQ(QApplication::focusWidget(), table) << "her dates are not where the window opens";
+    answers = {false};
+    QTest::keyClick(table, Qt::Key_Delete);
+    EXPECT_TRUE(answers.empty()) << "removed without asking";
+    EXPECT_EQ(store.starts("Maria").starts.size(), 2);
+    QTest::keyClick(table, Qt::Key_Delete);
+    EXPECT_EQ(store.starts("Maria").starts, QList<QDate>{QDate(2026, 10, 5)});
 }
 
 TEST_F(FrmHistoricoTest, EnterOnARowKeepsTheWindowAndEscapeClosesIt)
