@@ -138,7 +138,19 @@ void CycleChart::paintEvent(QPaintEvent *)
     // Spread over the width; a bar no wider than a few characters.
     const double slot = double(area.width()) / double(m_shown.size());
     const int barWidth = std::clamp(int(slot * 0.7), 2, metrics.horizontalAdvance(QStringLiteral("0000")));
-    const int dateWidth = metrics.horizontalAdvance(QStringLiteral("00/00")) + 4;
+    // Each bar's date under it: in a smaller face when the bars are narrow,
+    // and only when even that is too wide, under every other one.
+    QFont dateFont = font();
+    int dateWidth = metrics.horizontalAdvance(QStringLiteral("00/00")) + 4;
+    // The window's face is sized in pixels (Artwork), a desktop's in points.
+    const bool pixels = dateFont.pixelSize() > 0;
+    while (dateWidth > slot && (pixels ? dateFont.pixelSize() > 9 : dateFont.pointSizeF() > 7)) {
+        if (pixels)
+            dateFont.setPixelSize(dateFont.pixelSize() - 1);
+        else
+            dateFont.setPointSizeF(dateFont.pointSizeF() - 0.5);
+        dateWidth = QFontMetrics(dateFont).horizontalAdvance(QStringLiteral("00/00")) + 2;
+    }
     const int every = std::max(1, int(std::ceil(dateWidth / std::max(1.0, slot))));
     for (qsizetype i = 0; i < m_shown.size(); ++i) {
         const HistoryCycle &cycle = m_shown[i];
@@ -157,9 +169,12 @@ void CycleChart::paintEvent(QPaintEvent *)
         }
         painter.drawText(QRect(centre - int(slot), bar.top() - line, 2 * int(slot), line), Qt::AlignHCenter | Qt::AlignBottom,
                          QString::number(cycle.length));
-        if ((m_shown.size() - 1 - i) % every == 0)
+        if ((m_shown.size() - 1 - i) % every == 0) {
+            painter.setFont(dateFont);
             painter.drawText(QRect(centre - dateWidth, area.bottom() + 2, 2 * dateWidth, line), Qt::AlignHCenter | Qt::AlignTop,
                              cycle.start.toString(QStringLiteral("dd/MM")));
+            painter.setFont(font());
+        }
     }
     if (m_figures) {
         const int y = yOf(m_figures->mean);
