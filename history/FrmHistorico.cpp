@@ -455,7 +455,7 @@ void FrmHistorico::importCsv()
     const HistoryStore::Imported added = m_store.addImported(m_name, read.starts, read.days, read.leftOut);
     if (added.problem) {
         tellProblem(notKept, added.problem);
-    } else if (added.starts == 0 && added.days == 0) {
+    } else if (added.starts == 0 && added.days == 0 && added.leftOut == 0) {
         m_services.message(this, QMessageBox::Information, csvImportTitle, importedNothing);
     } else {
         const auto distinct = QSet<QDate>(read.starts.begin(), read.starts.end()).size();
@@ -463,7 +463,8 @@ void FrmHistorico::importCsv()
             : added.starts == 1                 ? importedOne
                                                 : importedAll.arg(added.starts);
         if (added.days > 0)
-            told += importedDays.arg(added.days).arg(HistoryImport::formatName(read.format));
+            told += added.days == 1 ? importedOneDay.arg(HistoryImport::formatName(read.format))
+                                    : importedDays.arg(added.days).arg(HistoryImport::formatName(read.format));
         m_services.message(this, QMessageBox::Information, csvImportTitle, told);
     }
     reload();

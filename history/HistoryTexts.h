@@ -73,6 +73,7 @@ inline const QString csvFilter = QStringLiteral("Planilhas CSV (*.csv)");
 inline const QString importFilter = QStringLiteral(
     "Históricos da Quintrela, do Clue, do Flo e do drip (*.csv *.json);;Todos os arquivos (*)");
 inline const QString importedDays = QStringLiteral(" %1 dias com anotações importados do %2.");
+inline const QString importedOneDay = QStringLiteral(" 1 dia com anotações importado do %1.");
 inline const QString importedNothing = QStringLiteral("Nada de novo: tudo o que o arquivo tem já estava no seu histórico.");
 inline const QString csvSaved = QStringLiteral("Histórico salvo em %1");
 inline const QString csvNotSaved = QStringLiteral("O histórico não foi exportado.\n\n%1");

@@ -929,7 +929,7 @@ HistoryStore::Imported HistoryStore::addImported(const QString &name, const QLis
             const bool known = std::any_of(hers.begin(), hers.end(), [&](const LeftOutCycle &c) { return c.start == cycle.start; });
             if (!known && has(db, name, cycle.start) && !writeLeftOut(db, key, cycle.start, cycle.reason))
                 return;
-            told.days += known ? 0 : 1;
+            told.leftOut += known ? 0 : 1;
         }
         // Never more than the store reads back.
         tooMany = db.ok() && db.intValue("SELECT count(*) FROM period_start") > maxDates;
@@ -939,6 +939,6 @@ HistoryStore::Imported HistoryStore::addImported(const QString &name, const QLis
     if (tooMany)
         told.problem = {HistoryProblem::Cause::TooLarge, path(), {}, 0};
     if (!told.problem.ok())
-        told.starts = told.days = 0;
+        told.starts = told.days = told.leftOut = 0;
     return told;
 }

@@ -102,6 +102,7 @@ public:
         HistoryProblem problem;
         int starts = 0; // starts that were not in her history yet
         int days = 0;   // days whose note gained something
+        int leftOut = 0; // cycles left out that were counted
     };
     // Starts and days from another app, all or none: a day she noted keeps
     // her flow and her words, and gains the symptoms it did not have.

@@ -331,4 +331,7 @@ TEST_F(FrmHistoricoTest, HerExportBringsHerDaysBack)
     EXPECT_EQ(store.starts("Maria").starts, starts) << messages.back().toStdString();
     EXPECT_EQ(store.days("Maria").notes, QList<DayNote>{note});
     EXPECT_EQ(store.leftOut("Maria").cycles, (QList<LeftOutCycle>{{starts[1], LeftOutReason::Outro}}));
+    // One noted day, not two: the cycle left out is not a day's note.
+    EXPECT_TRUE(messages.back().endsWith(QString::fromUtf8(" 1 dia com anotações importado do Quintrela.")))
+        << messages.back().toStdString();
 }
