@@ -83,6 +83,11 @@ QString formatDdMmYyyy(const QDate &date)
     return QString(reinterpret_cast<const QChar *>(text), 10);
 }
 
+QString monthName(const QDate &date)
+{
+    return brazil().monthName(date.month(), QLocale::LongFormat);
+}
+
 QString monthAndYear(const QDate &date)
 {
     return brazil().monthName(date.month(), QLocale::LongFormat) + QStringLiteral(" de ")

@@ -15,6 +15,8 @@ bool isValidDate(const QString &text);
 
 // "dd/mm/yyyy"
 QString formatDdMmYyyy(const QDate &date);
+// "março": the month's name alone.
+QString monthName(const QDate &date);
 // "março de 2001": the locale's month name, " de ", the year.
 QString monthAndYear(const QDate &date);
 // "Março de 2001": as the month view and the printed page show it.
