@@ -1,10 +1,12 @@
 #include "Consultation.h"
 
 #include "ConsultationTexts.h"
+#include "CycleForecast.h"
 #include "CycleProjection.h"
 #include "CycleStatistics.h"
 #include "DateText.h"
 #include "DayMarkTable.h"
+#include "DayWords.h"
 #include "HistoryStore.h"
 #include "MarkColors.h"
 #include "NameKey.h"
@@ -166,6 +168,7 @@ Consultation::Outcome Consultation::run(Inputs inputs, const std::function<bool(
     m_state.CurrentName = inputs.name;
     outcome.month = ProjectCycles(m_state, DateText::readDate(inputs.date), DateText::leadingNumber(inputs.cycle));
     m_state.setShownMonth(outcome.month);
+    outcome.forecast = forecast();
     return outcome;
 }
 
@@ -179,7 +182,54 @@ Consultation::Outcome Consultation::runProtected(Inputs inputs, Outcome outcome)
     m_state.CurrentName = inputs.name;
     outcome.month = ProjectCycles(m_state, DateText::readDate(inputs.date), DateText::leadingNumber(inputs.cycle));
     m_state.setShownMonth(outcome.month);
+    outcome.forecast = forecast();
     return outcome;
+}
+
+std::optional<Consultation::Forecast> Consultation::forecast() const
+{
+    const QString &name = m_state.CurrentName;
+    if (name.isEmpty() || m_state.Projection.isEmpty())
+        return std::nullopt;
+    const HistoryStore history = historyOf(name);
+    const HistoryStore::Starts read = history.starts(name);
+    // Unreadable, she was told when it was; with no history there is nothing of hers to say.
+    if (read.problem || read.starts.isEmpty())
+        return std::nullopt;
+    const QList<HistoryCycle> cycles = CycleStatistics::cycles(read.starts, history.leftOut(name).cycles);
+    const auto pause = CycleStatistics::pauseFrom(history.preference(name, CycleStatistics::pausePreference).value);
+    const QDate today = m_today();
+    const auto range = CycleForecast::nextStart(cycles, today, pause);
+
+    // The typed dates' next start still to come.
+    QDate typedNext;
+    for (const ProjectedCycle &cycle : m_state.Projection) {
+        if (cycle.start >= today) {
+            typedNext = cycle.start;
+            break;
+        }
+    }
+    const bool rangeToCome = range && range->last >= today;
+    Forecast told;
+    const QString typedDay = typedNext.isValid() ? DayWords::longDate(typedNext) : QString();
+    if (range) {
+        told.sentence = CycleForecast::sentence(*range, today);
+        if (!rangeToCome && typedNext.isValid())
+            told.sentence += u' ' + ConsultationTexts::typedNext.arg(typedDay);
+    } else if (CycleStatistics::pauseHolds(pause, cycles)) {
+        told.sentence = pausedNoForecast;
+    } else {
+        told.sentence = typedNext.isValid() ? typedNextTooFew.arg(typedDay, CycleForecast::tooFewWords())
+                                            : DateText::capitalizeFirst(CycleForecast::tooFewWords()) + u'.';
+    }
+    // The month shown went by: where the next start to come is.
+    const QDate first = m_state.Projection.constFirst().start;
+    if (QDate(first.year(), first.month(), 1).addMonths(1) <= today) {
+        const QDate coming = rangeToCome ? range->likeliest : typedNext;
+        if (canShow(coming))
+            told.comingMonth = QDate(coming.year(), coming.month(), 1);
+    }
+    return told;
 }
 
 void Consultation::openProtected(const QString &name, const HistoryStore &sealed)

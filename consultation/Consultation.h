@@ -41,6 +41,15 @@ public:
         bool startupDefaults = false;
     };
 
+    // What her history says of her next period, under the calendar.
+    struct Forecast
+    {
+        QString sentence;
+        // The month of the next start still to come, when the month shown
+        // (that of the first projected start) has gone by.
+        std::optional<QDate> comingMonth;
+    };
+
     struct Outcome
     {
         Inputs shown;                  // what the fields hold now: the date rewritten, or her record's
@@ -48,6 +57,7 @@ public:
         std::optional<Message> refusal; // an input refused: nothing else was done
         QList<Message> notices;        // files not read or kept; the calendar is shown all the same
         QDate month;                   // the month to show: that of the first projected start
+        std::optional<Forecast> forecast; // none for a name with no history
     };
 
     Consultation(fQuintrela &state, QString dataFolder, std::function<QDate()> today);
@@ -81,6 +91,10 @@ public:
     bool isProtected(const QString &name) const;
     // The history a name's consultations keep: her sealed one, or historico.db.
     HistoryStore historyOf(const QString &name) const;
+
+    // For the name of the consultation on view, from its history as it is now
+    // (Histórico may have changed it).
+    std::optional<Forecast> forecast() const;
 
     // The month `months` away from the one on view; none past the marks' years.
     std::optional<QDate> monthAfter(int months) const;

@@ -75,4 +75,11 @@ inline const QString printerStopped = QStringLiteral("A impressora está parada.
 inline const QString printerLostPage = QStringLiteral("A página não pôde ser preparada para a impressora.");
 inline const QString printerSaid = QStringLiteral("O serviço de impressão informou: %1.");
 
+// Under the calendar after a consultation of a name with history.
+inline const QString typedNext = QStringLiteral("Próxima menstruação pelas datas digitadas: %1.");
+inline const QString typedNextTooFew = QStringLiteral("Próxima menstruação pelas datas digitadas: %1; %2.");
+inline const QString pausedNoForecast = QStringLiteral(
+    "Durante a pausa marcada no Histórico, não há previsão pela sua história.");
+inline const QString goToMonth = QStringLiteral("Ir para %1");
+
 } // namespace ConsultationTexts

@@ -144,6 +144,11 @@ QString sentence(const NextStartRange &range, const QDate &today)
                                      dayWords(range.likeliest, range.likeliest.year() != range.first.year()));
 }
 
+QString tooFewWords()
+{
+    return ForecastTexts::tooFew;
+}
+
 QString fertileSentence(const FertileDays &fertile)
 {
     QString told = ForecastTexts::fertile.arg(fertile.firstDay).arg(fertile.lastDay);

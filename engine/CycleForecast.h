@@ -81,6 +81,8 @@ QString rangeWords(const QDate &first, const QDate &last);
 // de 8 de cada 10 ciclos), mais provavelmente em …". Said in the past once
 // the range has gone by on `today`.
 QString sentence(const NextStartRange &range, const QDate &today);
+// "ainda não há ciclos suficientes para uma previsão pela sua história"
+QString tooFewWords();
 // In Histórico: the days of the cycle, and why they may be wider.
 QString fertileSentence(const FertileDays &fertile);
 

@@ -64,7 +64,8 @@ QList<HistoryCycle> cycles(QList<QDate> starts, const QList<LeftOutCycle> &leftO
 
 // The pause still holds: no start of hers came after it.
 bool pauseHolds(const std::optional<CyclePause> &pause, const QList<HistoryCycle> &cycles);
-// Kept as "aaaa-mm-dd;reason" with her choices.
+// Kept as "aaaa-mm-dd;reason" with her choices, under this key.
+inline const QString pausePreference = QStringLiteral("pausa");
 QString pauseText(const CyclePause &pause);
 std::optional<CyclePause> pauseFrom(const QString &text);
 

@@ -22,7 +22,7 @@ class FrmHistorico : public QDialog
     Q_OBJECT
 public:
     // Where her pause is kept among her choices.
-    static inline const QString pausePreference = QStringLiteral("pausa");
+    static inline const QString &pausePreference = CycleStatistics::pausePreference;
     FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
     // Her history is protected: a CSV is suggested without her name, and
     // before the first she is told this (that it will not be protected).

@@ -1,6 +1,7 @@
 #include "Consultation.h"
 
 #include "ConsultationTexts.h"
+#include "CycleStatistics.h"
 #include "HistoryStore.h"
 #include "ProtectedHistories.h"
 #include "TestSupport.h"
@@ -239,4 +240,49 @@ TEST_F(ConsultationTest, AProtectedNameIsConsultedFromHerSealedHistoryAloneUntil
     EXPECT_TRUE(state.CurrentName.isEmpty());
     EXPECT_EQ(state.DayMarks.at(marked), 0) << "her marks are still there";
     EXPECT_EQ(consultation.historyOf("Maria").path(), HistoryStore(dir.path()).path());
+}
+
+TEST_F(ConsultationTest, UnderTheCalendarHerHistorySaysWhatIsLikelyAndWhereTheNextStartIs)
+{
+    const struct
+    {
+        const char *name;
+        QList<QDate> starts; // in her history before she consults
+        const char *date;
+        QString pause;
+        QString sentence; // empty: nothing said
+        QDate comingMonth;
+    } cases[] = {
+        // A date to come is not kept: no history, nothing of hers to say.
+        {"no history", {}, "10/12/2026", {}, {}, {}},
+        {"three cycles", {{2026, 8, 15}, {2026, 9, 12}, {2026, 10, 10}}, "08/11/2026", {},
+         "Pela sua história, a próxima menstruação deve começar entre 6 e 9 de dezembro (em cerca de 8 de cada 10 "
+         "ciclos), mais provavelmente em 7 de dezembro.",
+         {}},
+        {"too few", {{2026, 10, 10}}, "08/11/2026", {},
+         "Próxima menstruação pelas datas digitadas: domingo, 3 de janeiro de 2027; ainda não há ciclos suficientes "
+         "para uma previsão pela sua história.",
+         {}},
+        {"an old date", {{2026, 2, 9}, {2026, 3, 9}, {2026, 4, 6}, {2026, 5, 4}}, "01/06/2026", {},
+         "Pela sua história, a menstruação seguinte à de 1 de junho deveria ter começado entre 28 de junho e 1 de "
+         "julho (em cerca de 8 de cada 10 ciclos). Se já começou, anote a data no Histórico. Próxima menstruação "
+         "pelas datas digitadas: segunda-feira, 14 de dezembro de 2026.",
+         {2026, 12, 1}},
+        {"a pause", {{2026, 8, 15}, {2026, 9, 12}, {2026, 10, 10}}, "08/11/2026",
+         CycleStatistics::pauseText({QDate(2026, 11, 20), LeftOutReason::Gravidez}),
+         "Durante a pausa marcada no Histórico, não há previsão pela sua história.", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromUtf8(c.name);
+        const HistoryStore store(dir.path());
+        ASSERT_FALSE(store.add(name, c.starts).problem);
+        ASSERT_FALSE(store.setPreference(name, CycleStatistics::pausePreference, c.pause));
+        const Consultation::Outcome outcome = consult(name, c.date, "28");
+        ASSERT_EQ(outcome.forecast.has_value(), !c.sentence.isEmpty());
+        if (!outcome.forecast)
+            continue;
+        EXPECT_EQ(outcome.forecast->sentence, c.sentence);
+        EXPECT_EQ(outcome.forecast->comingMonth.value_or(QDate()), c.comingMonth);
+    }
 }
