@@ -11,6 +11,7 @@
 #include "MarkColors.h"
 #include "NameKey.h"
 #include "SettingsFile.h"
+#include "SharedTexts.h"
 #include "fQuintrela.h"
 
 #include <cmath>
@@ -222,6 +223,14 @@ std::optional<Consultation::Forecast> Consultation::forecast() const
         told.sentence = typedNext.isValid() ? typedNextTooFew.arg(typedDay, CycleForecast::tooFewWords())
                                             : DateText::capitalizeFirst(CycleForecast::tooFewWords()) + u'.';
     }
+    if (const auto fertile = CycleForecast::fertileDays(cycles, today, pause); fertile && range) {
+        for (const QDate &start : {range->from, range->likeliest}) {
+            for (int day = fertile->firstDay; day <= fertile->lastDay; ++day)
+                told.fertileDates.append(start.addDays(day - 1));
+        }
+        told.fertileExplanation = CycleForecast::fertileSentence(*fertile) + u' ' + SharedTexts::lblSexoSafeText;
+        told.fertileShown = history.preference(name, fertilePreference).value == QStringLiteral("1");
+    }
     // The month shown went by: where the next start to come is.
     const QDate first = m_state.Projection.constFirst().start;
     if (QDate(first.year(), first.month(), 1).addMonths(1) <= today) {
@@ -230,6 +239,12 @@ std::optional<Consultation::Forecast> Consultation::forecast() const
             told.comingMonth = QDate(coming.year(), coming.month(), 1);
     }
     return told;
+}
+
+HistoryProblem Consultation::showFertile(bool shown) const
+{
+    return historyOf(m_state.CurrentName)
+        .setPreference(m_state.CurrentName, fertilePreference, shown ? QStringLiteral("1") : QString());
 }
 
 void Consultation::openProtected(const QString &name, const HistoryStore &sealed)

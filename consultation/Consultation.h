@@ -48,6 +48,11 @@ public:
         // The month of the next start still to come, when the month shown
         // (that of the first projected start) has gone by.
         std::optional<QDate> comingMonth;
+        // Her fertile days by her history in the cycle going on and the next
+        // likely one, and what they are; none without a forecast.
+        QList<QDate> fertileDates;
+        QString fertileExplanation;
+        bool fertileShown = false; // her choice to see them marked on the month
     };
 
     struct Outcome
@@ -95,6 +100,8 @@ public:
     // For the name of the consultation on view, from its history as it is now
     // (Histórico may have changed it).
     std::optional<Forecast> forecast() const;
+    // Her choice, kept with her history.
+    HistoryProblem showFertile(bool shown) const;
 
     // The month `months` away from the one on view; none past the marks' years.
     std::optional<QDate> monthAfter(int months) const;

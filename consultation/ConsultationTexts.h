@@ -81,5 +81,6 @@ inline const QString typedNextTooFew = QStringLiteral("Próxima menstruação pe
 inline const QString pausedNoForecast = QStringLiteral(
     "Durante a pausa marcada no Histórico, não há previsão pela sua história.");
 inline const QString goToMonth = QStringLiteral("Ir para %1");
+inline const QString fertilePreference = QStringLiteral("marcar_dias_ferteis");
 
 } // namespace ConsultationTexts

@@ -87,6 +87,7 @@ FrmPrincipal::FrmPrincipal(fQuintrela &state, const QString &dataFolder, WindowS
     createKeysAndWords();
     createCalendarMenu();
     createDayNotes();
+    createForecast();
     createProtection();
 
     Load();

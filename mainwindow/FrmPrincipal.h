@@ -15,6 +15,8 @@
 
 class Announcer;
 class DayGrid;
+class FertileMark;
+class ForecastLine;
 class NoteMark;
 class QKeySequence;
 class QLabel;
@@ -103,6 +105,11 @@ private:
     bool isMenuKey(const QKeySequence &keys) const;
     void openCalendarMenu(const QPoint &at);
 
+    // What her history makes likely
+    void createForecast();
+    void showForecast(const std::optional<Consultation::Forecast> &forecast);
+    bool isFertileShown(const QDate &day) const;
+
     // Her notes
     void createDayNotes();
     void reloadNotes();
@@ -133,4 +140,7 @@ private:
     std::array<NoteMark *, 42> m_noteMarks{};
     QDate m_menuDay; // the day the calendar's menu was opened over
     bool m_printNotes = false; // "Incluir anotações ao imprimir"
+    ForecastLine *m_forecastLine = nullptr;
+    std::array<FertileMark *, 42> m_fertileMarks{};
+    std::optional<Consultation::Forecast> m_forecast; // for the consultation on view
 };

@@ -2,6 +2,7 @@
 
 #include "FrmPrincipal.h"
 
+#include "Announcer.h"
 #include "BusyCursor.h"
 #include "ConsultationTexts.h"
 #include "DateText.h"
@@ -44,10 +45,12 @@ void FrmPrincipal::imgCalcularClick()
         takeNewNames();
         m_ui.cmbNome->lineEdit()->selectAll();
     }
+    showForecast(outcome.forecast);
     ShowMonth(outcome.month);
     m_ui.picPrevinir->hide();
     describeWindow();
-    announceMonth();
+    // What her history says is heard once, with the month it came with.
+    m_ui.announcer->announce(outcome.forecast ? m_monthSentence + u' ' + outcome.forecast->sentence : m_monthSentence);
 }
 
 void FrmPrincipal::showFields(const Consultation::Inputs &inputs)

@@ -6,6 +6,7 @@
 #include "DateText.h"
 #include "FrmHistorico.h"
 #include "HistoryTexts.h"
+#include "fQuintrela.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -33,6 +34,11 @@ void FrmPrincipal::openHistory()
     bool protect = false;
     connect(&window, &FrmHistorico::protectionAsked, this, [&protect] { protect = true; });
     window.exec();
+    // Histórico may have changed what her history says of the consultation on view.
+    if (!m_state.CurrentName.isEmpty()) {
+        showForecast(m_consultation.forecast());
+        ShowMonth(m_state.shownMonthStart());
+    }
     if (protect)
         protectName();
 }

@@ -6,6 +6,8 @@
 #include "DateText.h"
 #include "DayGrid.h"
 #include "DayWords.h"
+#include "FertileMark.h"
+#include "ForecastTexts.h"
 #include "MainWindowDesign.h"
 #include "MonthGrid.h"
 #include "NoteMark.h"
@@ -28,12 +30,20 @@ void FrmPrincipal::ShowMonth(const QDate &month)
         if (index < 0 || index >= layout.dates.size()) {
             showDay(label, QString(), QString());
             m_noteMarks[size_t(cell)]->hide();
+            m_fertileMarks[size_t(cell)]->hide();
             continue;
         }
         const QDate &date = layout.dates[index];
         const QString noted = m_notes.wordsFor(date);
-        showDay(label, DateText::twoDigits(date.day()), noted.isEmpty() ? words[index] : words[index] + QStringLiteral(". ") + noted);
+        QString said = words[index];
+        const bool fertile = isFertileShown(date);
+        if (fertile)
+            said += QStringLiteral(". ") + ForecastTexts::fertileDay;
+        if (!noted.isEmpty())
+            said += QStringLiteral(". ") + noted;
+        showDay(label, DateText::twoDigits(date.day()), said);
         m_noteMarks[size_t(cell)]->setVisible(!noted.isEmpty());
+        m_fertileMarks[size_t(cell)]->setVisible(fertile && m_forecast->fertileShown);
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, fromBgr(m_state.DayMarks.at(date)));
         label->setPalette(p);

@@ -113,6 +113,7 @@ void FrmPrincipal::lockProtected()
 void FrmPrincipal::whenLocked()
 {
     m_consultation.lock();
+    showForecast(std::nullopt);
     m_files.setProtected(false);
     showFields({QString(), QString(), QString()});
     takeNewNames();

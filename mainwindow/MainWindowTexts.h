@@ -45,4 +45,8 @@ inline const QString calendarKeys = QStringLiteral(
 inline const QString dateFieldDescription = QStringLiteral("dd/mm/aaaa");
 inline const QString cycleFieldDescription = QStringLiteral("dias");
 
+// Her fertile days by her history, under the calendar.
+inline const QString showFertile = QStringLiteral("Marcar no mês os dias férteis pela sua história");
+inline const QString hideFertile = QStringLiteral("Tirar a marca");
+
 } // namespace MainWindowTexts

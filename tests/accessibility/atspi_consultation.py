@@ -11,6 +11,8 @@ from gi.repository import GLib
 MARCH = ("Março de 2001. Última menstruação informada: dia 1. Próxima menstruação: dia 28. "
          "Ápice da ovulação: dia 14. Dias de alto risco: 12, 13, 15 e 16. "
          "Dias de baixo risco: 2, 3, 26, 27, 29 e 30.")
+# Said with the month after the consultation, once: what her history says.
+HISTORY = "Ainda não há ciclos suficientes para uma previsão pela sua história."
 heard = []  # (role, name) of every object shown while the client listens
 
 
@@ -94,7 +96,7 @@ def main():
         fail("the question to remember the name never came")
     find(app, "push button", "Sim").queryAction().doAction(0)
 
-    if not pump(10, lambda: any(role == "notification" and name == MARCH for role, name in heard)):
+    if not pump(10, lambda: any(role == "notification" and name == MARCH + " " + HISTORY for role, name in heard)):
         fail("the month was not announced; heard: %r" % heard)
     calendar = find(window, "panel", "Calendário")
     if calendar is None or not calendar.description.startswith(MARCH):
@@ -121,6 +123,8 @@ def main():
     if not pump(10, lambda: any(role == "notification" and name.startswith("Abril de 2001.")
                                 for role, name in heard)):
         fail("the month step was not announced; heard: %r" % heard)
+    if sum(HISTORY in name for role, name in heard if role == "notification") != 1:
+        fail("what her history says was not announced once; heard: %r" % heard)
     print("heard:", [name for role, name in heard if role == "notification"])
 
     # Her history, as the tree gives it: a dialog, a table with its headers

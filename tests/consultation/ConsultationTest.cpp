@@ -2,6 +2,7 @@
 
 #include "ConsultationTexts.h"
 #include "CycleStatistics.h"
+#include "SharedTexts.h"
 #include "HistoryStore.h"
 #include "ProtectedHistories.h"
 #include "TestSupport.h"
@@ -285,4 +286,18 @@ TEST_F(ConsultationTest, UnderTheCalendarHerHistorySaysWhatIsLikelyAndWhereTheNe
         EXPECT_EQ(outcome.forecast->sentence, c.sentence);
         EXPECT_EQ(outcome.forecast->comingMonth.value_or(QDate()), c.comingMonth);
     }
+    // Three cycles: a day wider each side, in the cycle going on and the next likely one.
+    state.CurrentName = QStringLiteral("three cycles");
+    ASSERT_FALSE(consultation.showFertile(true));
+    const auto told = consultation.forecast();
+    ASSERT_TRUE(told);
+    EXPECT_TRUE(told->fertileShown);
+    ASSERT_EQ(told->fertileDates.size(), 22);
+    EXPECT_EQ(told->fertileDates.constFirst(), QDate(2026, 11, 16));
+    EXPECT_EQ(told->fertileDates[10], QDate(2026, 11, 26));
+    EXPECT_EQ(told->fertileDates[11], QDate(2026, 12, 15));
+    EXPECT_TRUE(told->fertileExplanation.startsWith("Dias férteis pela sua história: do 9º ao 19º dia do ciclo"));
+    EXPECT_TRUE(told->fertileExplanation.endsWith(SharedTexts::lblSexoSafeText));
+    ASSERT_FALSE(consultation.showFertile(false));
+    EXPECT_FALSE(consultation.forecast()->fertileShown);
 }

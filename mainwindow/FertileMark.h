@@ -1,0 +1,21 @@
+#pragma once
+// A bar along the bottom of a day she may be fertile on by her history,
+// shown only when she chose to see it: the number, its colour and its place
+// stay as they are.
+
+#include <QWidget>
+
+class FertileMark : public QWidget
+{
+public:
+    static constexpr int height = 3;
+    static constexpr int inset = 6;
+    explicit FertileMark(QWidget *cell);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void place();
+};
