@@ -11,7 +11,7 @@ inline const QString likely = QStringLiteral(
 // The range went by with no start after hers: she may not have noted it.
 inline const QString wentBy = QStringLiteral(
     "Pela sua história, a menstruação seguinte à de %1 deveria ter começado %2 (em cerca de %3 de cada %4 ciclos). "
-    "Se já começou, anote a data no Histórico.");
+    "Se já começou, acrescente a data ao Histórico.");
 inline const QString tooFew = QStringLiteral("ainda não há ciclos suficientes para uma previsão pela sua história");
 inline const QString between = QStringLiteral("entre %1 e %2");
 inline const QString dayOfMonth = QStringLiteral("%1 de %2");

@@ -1,5 +1,7 @@
 #include "CycleChart.h"
 
+#include "CycleForecast.h"
+
 #include "BgrColour.h"
 #include "MarkColors.h"
 
@@ -33,6 +35,13 @@ void CycleChart::setCycles(const QList<HistoryCycle> &cycles)
     update();
 }
 
+void CycleChart::setNextRange(std::optional<std::pair<int, int>> days)
+{
+    m_nextRange = days;
+    setAccessibleDescription(words());
+    update();
+}
+
 QString CycleChart::words() const
 {
     if (m_shown.isEmpty())
@@ -46,6 +55,12 @@ QString CycleChart::words() const
     QString text = QStringLiteral("Duração dos ciclos, do mais antigo ao mais recente, em dias: %1.").arg(lengths.join(QStringLiteral(", ")));
     if (m_figures)
         text += QStringLiteral(" Média: %1 dias.").arg(CycleStatistics::days(m_figures->mean));
+    if (m_nextRange)
+        text += QStringLiteral(" Faixa sombreada: o próximo deve durar de %1 a %2 dias (em cerca de %3 de cada %4 ciclos).")
+                    .arg(m_nextRange->first)
+                    .arg(m_nextRange->second)
+                    .arg(CycleForecast::statedTimes)
+                    .arg(CycleForecast::statedOutOf);
     return text;
 }
 
@@ -112,12 +127,12 @@ void CycleChart::paintEvent(QPaintEvent *)
         return area.bottom() - int(area.height() * (std::clamp(days, double(scale.floor), double(scale.top)) - scale.floor) / span);
     };
 
-    // Her usual range, shortest to longest of her counted cycles, behind the bars.
+    // Behind the bars: where the next one should fall, else shortest to longest.
     if (m_figures) {
         QColor band = palette().color(QPalette::Highlight);
         band.setAlpha(45);
-        painter.fillRect(QRect(QPoint(area.left(), yOf(m_figures->longest)), QPoint(area.right(), yOf(m_figures->shortest))),
-                         band);
+        const auto [low, high] = m_nextRange.value_or(std::pair{m_figures->shortest, m_figures->longest});
+        painter.fillRect(QRect(QPoint(area.left(), yOf(high)), QPoint(area.right(), yOf(low))), band);
     }
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     const int step = span > 40 ? 20 : span > 20 ? 10 : 5;

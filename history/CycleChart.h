@@ -15,6 +15,9 @@ public:
 
     // Newest first, as CycleStatistics gives them.
     void setCycles(const QList<HistoryCycle> &cycles);
+    // Where her next cycle's length should fall (8 times in 10): the band
+    // behind the bars; without it, her shortest to longest.
+    void setNextRange(std::optional<std::pair<int, int>> days);
     // What the bars show, in words.
     QString words() const;
 
@@ -43,4 +46,5 @@ protected:
 private:
     QList<HistoryCycle> m_shown; // oldest first, completed cycles only
     std::optional<CycleFigures> m_figures;
+    std::optional<std::pair<int, int>> m_nextRange;
 };

@@ -7,6 +7,8 @@
 #include "SystemAnnouncement.h"
 #include "CurrentCellFrame.h"
 #include "CycleChart.h"
+#include "CycleForecast.h"
+#include "SharedTexts.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
 #include "HistoryDaysCsv.h"
@@ -234,7 +236,16 @@ void FrmHistorico::reload(const QDate &current)
 
 void FrmHistorico::fill()
 {
-    m_summary->setText(CycleStatistics::plainSummary(m_cycles, m_pauseChosen).join(u'\n'));
+    // What is likely comes first, the fertile days with the notice last.
+    const QDate today = m_services.today();
+    const auto range = CycleForecast::nextStart(m_cycles, today, m_pauseChosen);
+    QStringList summary = CycleStatistics::plainSummary(m_cycles, m_pauseChosen);
+    if (range) {
+        summary.prepend(CycleForecast::sentence(*range, today));
+        if (const auto fertile = CycleForecast::fertileDays(m_cycles, today, m_pauseChosen))
+            summary << CycleForecast::fertileSentence(*fertile) + u' ' + SharedTexts::lblSexoSafeText;
+    }
+    m_summary->setText(summary.join(u'\n'));
     while (QLayoutItem *row = m_detailRows->takeAt(0)) {
         delete row->widget();
         delete row;
@@ -266,6 +277,9 @@ void FrmHistorico::fill()
         m_table->setCurrentCell(0, 0);
     fitTable();
     m_chart->setCycles(m_cycles);
+    m_chart->setNextRange(range ? std::optional(std::pair{int(range->from.daysTo(range->first)),
+                                                          int(range->from.daysTo(range->last))})
+                                : std::nullopt);
     const bool any = !m_cycles.isEmpty();
     const bool paused = CycleStatistics::pauseHolds(m_pauseChosen, m_cycles);
     m_useMean->setEnabled(CycleStatistics::figures(m_cycles).has_value() && !paused);

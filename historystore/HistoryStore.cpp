@@ -849,6 +849,20 @@ HistoryProblem HistoryStore::setPreference(const QString &name, const QString &k
                     [&](Connection &db) { writePreference(db, NameKey::of(name), key, value); });
 }
 
+HistoryStore::Names HistoryStore::namesChoosing(const QString &key) const
+{
+    return readFrom<Names>(m_folder, m_file, m_seal.get(), [&](Connection &db, Names &told) {
+        if (!db.hasDays())
+            return;
+        auto s = db.prepare("SELECT MIN(p.name) FROM preference f JOIN period_start p ON p.name_key = f.name_key "
+                            "WHERE f.key = ?1 GROUP BY f.name_key ORDER BY 1");
+        if (s)
+            bindText(s.get(), 1, key);
+        while (db.step(s.get()) == SQLITE_ROW)
+            told.names.append(textColumn(s.get(), 0));
+    });
+}
+
 HistoryStore::Whole HistoryStore::everything(const QString &name) const
 {
     Whole told = readFrom<Whole>(m_folder, m_file, m_seal.get(), [&](Connection &db, Whole &whole) {

@@ -24,6 +24,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -135,6 +136,14 @@ public:
     Preference preference(const QString &name, const QString &key) const;
     // An empty value forgets the choice.
     HistoryProblem setPreference(const QString &name, const QString &key, const QString &value) const;
+
+    struct Names
+    {
+        HistoryProblem problem;
+        QStringList names; // as her dates name her
+    };
+    // Every name that made this choice.
+    Names namesChoosing(const QString &key) const;
 
     // All that is kept of her: what moves whole between her open and her
     // protected history.

@@ -1,11 +1,13 @@
 #include "WindowServices.h"
 
+#include "Announcer.h"
 #include "PrintQueue.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -13,9 +15,20 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
+
+// What follows a typed answer (a question, a message) waits until the
+// dialog's closing has settled: Orca loses a box that opens while the
+// closing's focus and window events are still arriving.
+void settleAfterClosing()
+{
+    QEventLoop settling;
+    QTimer::singleShot(Announcer::settleMilliseconds, &settling, &QEventLoop::quit);
+    settling.exec(QEventLoop::ExcludeUserInputEvents);
+}
 
 // "Sim", "Não" and the file dialog's words in Portuguese. Loaded the first
 // time a box is needed, not at start: most starts show none.
@@ -112,7 +125,10 @@ WindowServices WindowServices::standard()
         translateQtTexts();
         bool given = false;
         const QString text = QInputDialog::getText(shownOrNone(parent), title, label, QLineEdit::Normal, {}, &given);
-        return given ? text : QString();
+        if (!given)
+            return QString();
+        settleAfterClosing();
+        return text;
     };
     services.askChoice = [](QWidget *parent, const QString &title, const QString &label,
                             const QStringList &items) -> std::optional<int> {

@@ -23,7 +23,7 @@ test_packages=(
   locales dbus at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0 orca openbox
   cups cups-bsd cups-client poppler-utils
   dpkg-dev debhelper file lintian appstream desktop-file-utils autopkgtest
-  python3-pil libx11-dev python3-icalendar khal
+  python3-pil libx11-dev python3-icalendar khal dunst
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = --run ]; then

@@ -266,7 +266,7 @@ TEST_F(ConsultationTest, UnderTheCalendarHerHistorySaysWhatIsLikelyAndWhereTheNe
          {}},
         {"an old date", {{2026, 2, 9}, {2026, 3, 9}, {2026, 4, 6}, {2026, 5, 4}}, "01/06/2026", {},
          "Pela sua história, a menstruação seguinte à de 1 de junho deveria ter começado entre 28 de junho e 1 de "
-         "julho (em cerca de 8 de cada 10 ciclos). Se já começou, anote a data no Histórico. Próxima menstruação "
+         "julho (em cerca de 8 de cada 10 ciclos). Se já começou, acrescente a data ao Histórico. Próxima menstruação "
          "pelas datas digitadas: segunda-feira, 14 de dezembro de 2026.",
          {2026, 12, 1}},
         {"a pause", {{2026, 8, 15}, {2026, 9, 12}, {2026, 10, 10}}, "08/11/2026",

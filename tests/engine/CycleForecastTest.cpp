@@ -99,7 +99,7 @@ TEST(CycleForecastTest, TheSentenceSaysTheRangeInHerWordsAndOnceItWentBy)
               "(em cerca de 8 de cada 10 ciclos), mais provavelmente em 28 de março.");
     EXPECT_EQ(CycleForecast::sentence(range, QDate(2027, 4, 1)),
               "Pela sua história, a menstruação seguinte à de 26 de fevereiro deveria ter começado entre 26 e 31 "
-              "de março (em cerca de 8 de cada 10 ciclos). Se já começou, anote a data no Histórico.");
+              "de março (em cerca de 8 de cada 10 ciclos). Se já começou, acrescente a data ao Histórico.");
     EXPECT_EQ(CycleForecast::rangeWords(QDate(2027, 3, 29), QDate(2027, 4, 3)), "entre 29 de março e 3 de abril");
     EXPECT_EQ(CycleForecast::rangeWords(QDate(2026, 12, 30), QDate(2027, 1, 2)),
               "entre 30 de dezembro de 2026 e 2 de janeiro de 2027");

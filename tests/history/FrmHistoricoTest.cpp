@@ -99,8 +99,19 @@ TEST_F(FrmHistoricoTest, HerCyclesNewestFirstWithTheSummaryAndHerMeanForTheField
     EXPECT_EQ(column(*w, 1), (QStringList{"", "97 dias", "28 dias", "30 dias", "28 dias"}));
     EXPECT_EQ(column(*w, 2), (QStringList{"ciclo atual", "fora das contas", "", "", ""}));
     const QString summary = w->findChild<QLabel *>("lblResumo")->text();
-    EXPECT_TRUE(summary.startsWith(QString::fromUtf8("Ciclo usual: cerca de 28 dias.\nSeus ciclos costumam durar de 28 a 30 dias.\n")))
+    // What is likely first; her fertile days, with the notice, last.
+    EXPECT_TRUE(summary.startsWith(QString::fromUtf8(
+        "Pela sua história, a próxima menstruação deve começar entre 28 de dezembro de 2026 e 2 de janeiro de 2027 "
+        "(em cerca de 8 de cada 10 ciclos), mais provavelmente em 30 de dezembro.\n"
+        "Ciclo usual: cerca de 28 dias.\nSeus ciclos costumam durar de 28 a 30 dias.\n")))
         << summary.toStdString();
+    EXPECT_TRUE(summary.endsWith(QString::fromUtf8(
+        "Dias férteis pela sua história: do 8º ao 20º dia do ciclo, contando o primeiro dia da menstruação como o 1º. "
+        "Com menos de 6 ciclos contados, a faixa vai um dia além de cada lado. A Quintrela não é um método "
+        "contraceptivo. Para evitar a gravidez e previnir doenças, utilize camisinha.")))
+        << summary.toStdString();
+    EXPECT_TRUE(w->findChild<QWidget *>("grfCiclos")->accessibleDescription().endsWith(
+        QString::fromUtf8("Faixa sombreada: o próximo deve durar de 27 a 32 dias (em cerca de 8 de cada 10 ciclos).")));
     // The terms wait in their fold, each said with what it means.
     auto *details = w->findChild<QWidget *>("detalhes");
     EXPECT_FALSE(details->isVisible());

@@ -1,5 +1,5 @@
-// Adds dates (yyyy-mm-dd) to a name's history in a folder, and notes of days
-// (yyyy-mm-dd=text, kept with a moderate flow), then prints all the dates,
+// Adds dates (yyyy-mm-dd) to a name's history in a folder, notes of days
+// (yyyy-mm-dd=text, kept with a moderate flow) and choices (key:value), then prints all the dates,
 // oldest first, and each note as "yyyy-mm-dd: its words" (with --count, only
 // how many dates: for timing). Built for both systems, so that each reads the
 // database the other wrote.
@@ -24,8 +24,11 @@ int main(int argc, char *argv[])
     const HistoryStore store(arguments[1]);
     QList<QDate> dates;
     QList<DayNote> notes;
+    QList<std::pair<QString, QString>> choices;
     for (const QString &text : arguments.mid(3)) {
-        if (const qsizetype equals = text.indexOf(u'='); equals > 0)
+        if (const qsizetype colon = text.indexOf(u':'); colon > 0 && !text[0].isDigit())
+            choices.append({text.left(colon), text.mid(colon + 1)});
+        else if (const qsizetype equals = text.indexOf(u'='); equals > 0)
             notes.append({QDate::fromString(text.left(equals), Qt::ISODate), DayNote::Flow::Moderado,
                           DayNote::Pain::Nenhuma, {}, {}, text.mid(equals + 1)});
         else
@@ -40,6 +43,12 @@ int main(int argc, char *argv[])
     if (!dates.isEmpty()) {
         if (const HistoryStore::Added added = store.add(arguments[2], dates); added.problem) {
             std::fprintf(stderr, "%s\n", added.problem.sentence().toUtf8().constData());
+            return 1;
+        }
+    }
+    for (const auto &[key, value] : choices) {
+        if (const HistoryProblem problem = store.setPreference(arguments[2], key, value)) {
+            std::fprintf(stderr, "%s\n", problem.sentence().toUtf8().constData());
             return 1;
         }
     }

@@ -1,0 +1,35 @@
+#include "ReminderCheck.h"
+
+#include "HistoryStore.h"
+
+namespace ReminderCheck {
+
+int run(const QString &dataFolder, const QDate &today, const Notify &notify)
+{
+    const HistoryStore store(dataFolder);
+    const HistoryStore::Names chosen = store.namesChoosing(ReminderChoice::key);
+    int shown = 0;
+    for (const QString &name : chosen.names) {
+        const auto choice = ReminderChoice::from(store.preference(name, ReminderChoice::key).value);
+        const HistoryStore::Starts starts = store.starts(name);
+        if (!choice || starts.problem)
+            continue;
+        const QList<HistoryCycle> cycles = CycleStatistics::cycles(starts.starts, store.leftOut(name).cycles);
+        const auto pause = CycleStatistics::pauseFrom(store.preference(name, CycleStatistics::pausePreference).value);
+        const auto notice =
+            ReminderPlan::due(cycles, pause, today, *choice, store.preference(name, ReminderChoice::sentKey).value);
+        if (!notice)
+            continue;
+        const DesktopNotifier::Outcome outcome = notify(*notice);
+        // Nobody to show it to: nothing is kept as given, the next session tries again.
+        if (!outcome.shown)
+            return shown;
+        ++shown;
+        store.setPreference(name, ReminderChoice::sentKey, notice->sent);
+        if (outcome.answer == ReminderPlan::startedToday)
+            store.add(name, {today});
+    }
+    return shown;
+}
+
+} // namespace ReminderCheck
