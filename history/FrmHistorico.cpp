@@ -8,6 +8,7 @@
 #include "CurrentCellFrame.h"
 #include "CycleChart.h"
 #include "CycleForecast.h"
+#include "ReminderSetting.h"
 #include "SharedTexts.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
@@ -18,6 +19,7 @@
 #include "SaveLocation.h"
 #include "WholeFileSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -136,6 +138,7 @@ void FrmHistorico::createButtons()
     m_export = button(exportCsvButton, "cmdExportar", &FrmHistorico::exportCsv);
     button(importCsvButton, "cmdImportar", &FrmHistorico::importCsv);
     m_report = button(reportButton, "cmdRelatorio", &FrmHistorico::doctorReport);
+    m_reminder = button(reminderButton, "cmdLembrete", &FrmHistorico::chooseReminder);
     m_protect = new QPushButton(protectButton, this);
     m_protect->setObjectName(QStringLiteral("cmdProteger"));
     m_protect->setAutoDefault(false);
@@ -395,6 +398,43 @@ void FrmHistorico::leavesProtection(const QString &warning)
     m_protectedName = true;
     // Protected already.
     m_protect->hide();
+    m_reminder->setEnabled(false);
+    m_reminder->setToolTip(reminderProtected);
+}
+
+void FrmHistorico::chooseReminder()
+{
+    const auto now = ReminderSetting::chosen(m_store, m_name);
+    const QStringList kinds{reminderOff, reminderOn, reminderDiscreet};
+    const auto kind =
+        m_services.askChoice(this, reminderTitle, reminderLabel.arg(kinds[now ? (now->discreet ? 2 : 1) : 0].toLower()), kinds);
+    if (!kind)
+        return;
+    std::optional<ReminderChoice> choice;
+    QString when;
+    if (*kind > 0) {
+        // The usual first; then nearer, then further.
+        const QList<int> values{ReminderChoice::defaultDaysBefore, 1, 3, 4, 5, 7, 10, 0};
+        QStringList words;
+        for (int days : values)
+            words << (days == 0 ? reminderOnFirstDay : days == 1 ? reminderOneDayBefore : reminderDaysBefore.arg(days));
+        const auto before = m_services.askChoice(this, reminderTitle, reminderDaysLabel, words);
+        if (!before)
+            return;
+        choice = ReminderChoice{values[*before], *kind == 2};
+        when = words[*before];
+    }
+    const ReminderSetting::Result result =
+        ReminderSetting::choose(m_store, m_name, choice, QCoreApplication::applicationFilePath());
+    if (result.history) {
+        tellProblem(notKept, result.history);
+        return;
+    }
+    if (result.autostart) {
+        m_services.message(this, QMessageBox::Warning, reminderTitle, reminderNotStarted.arg(result.autostart.sentence()));
+        return;
+    }
+    tellSaved(choice ? reminderOnNow.arg(when) : reminderOffNow);
 }
 
 void FrmHistorico::exportCsv()

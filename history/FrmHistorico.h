@@ -40,6 +40,7 @@ protected:
 private:
     QString m_leavesProtection;
     bool m_protectedName = false;
+    QPushButton *m_reminder = nullptr;
     QPushButton *m_protect = nullptr;
     QPushButton *m_leaveOut = nullptr;
     QPushButton *m_report = nullptr;
@@ -57,6 +58,7 @@ private:
     void useMean();
     void leaveOutCycle();
     void doctorReport();
+    void chooseReminder();
     void togglePause();
     void showRowChoices();
     void addDate();

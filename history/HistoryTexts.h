@@ -31,6 +31,26 @@ inline const QString eraseButton = QStringLiteral("Apagar o &histórico");
 inline const QString closeButton = QStringLiteral("&Fechar");
 inline const QString protectButton = QStringLiteral("Proteger com &senha…");
 inline const QString detailsButton = QStringLiteral("&Detalhes");
+inline const QString reminderButton = QStringLiteral("&Lembrete…");
+inline const QString reminderTitle = QStringLiteral("Lembrete na área de trabalho");
+inline const QString reminderLabel = QStringLiteral(
+    "Um aviso na área de trabalho, ao entrar na sessão, alguns dias antes da faixa em que a próxima menstruação "
+    "deve começar, e no dia mais provável a pergunta \"Já começou?\". O texto discreto diz só \"Lembrete da "
+    "Quintrela\". Agora: %1.");
+inline const QString reminderOff = QStringLiteral("Desligado");
+inline const QString reminderOn = QStringLiteral("Ligado");
+inline const QString reminderDiscreet = QStringLiteral("Ligado, com texto discreto");
+inline const QString reminderDaysLabel = QStringLiteral("Quantos dias antes da faixa?");
+inline const QString reminderDaysBefore = QStringLiteral("%1 dias antes");
+inline const QString reminderOneDayBefore = QStringLiteral("1 dia antes");
+inline const QString reminderOnFirstDay = QStringLiteral("no primeiro dia da faixa");
+inline const QString reminderOnNow = QStringLiteral("Lembrete ligado: %1.");
+inline const QString reminderOffNow = QStringLiteral("Lembrete desligado.");
+inline const QString reminderNotStarted = QStringLiteral(
+    "A sua escolha foi guardada, mas a sessão não pôde ser preparada para o lembrete. %1");
+inline const QString reminderProtected = QStringLiteral(
+    "Para um nome protegido por senha, o lembrete fica desligado: ao entrar na sessão, a Quintrela não tem a "
+    "sua senha para ler as suas datas.");
 inline const QString reportButton = QStringLiteral("Relatório para a c&onsulta…");
 inline const QString reportTitle = QStringLiteral("Relatório para a consulta");
 inline const QString reportWithName = QStringLiteral("Pôr o nome %1 no relatório? Responda Não para um relatório sem nome.");

@@ -346,3 +346,34 @@ TEST_F(FrmHistoricoTest, HerExportBringsHerDaysBack)
     EXPECT_TRUE(messages.back().endsWith(QString::fromUtf8(" 1 dia com anotações importado do Quintrela.")))
         << messages.back().toStdString();
 }
+
+TEST_F(FrmHistoricoTest, HerReminderTurnedOnAndOffTakesHerSessionsEntryWithIt)
+{
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    const QString entry = dir.path() + "/autostart/br.com.quintrela.Lembretes.desktop";
+    ASSERT_TRUE(store.add("Maria", {QDate(2026, 10, 1), QDate(2026, 10, 29)}).problem.ok());
+    auto w = open();
+    const struct
+    {
+        std::optional<int> picked; // for both questions: on or off, then how many days before
+        const char *kept;
+        bool entryThere;
+    } steps[] = {
+        {1, "1", true},           // "Ligado", "1 dia antes"
+        {std::nullopt, "1", true}, // she gives up: nothing changes
+        {2, "3;discreto", true},  // "Ligado, com texto discreto", "3 dias antes"
+        {0, "", false},           // "Desligado"
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.kept);
+        choice = step.picked;
+        click(*w, "cmdLembrete");
+        EXPECT_EQ(store.preference("Maria", "lembrete").value, step.kept);
+        EXPECT_EQ(QFile::exists(entry), step.entryThere);
+    }
+    EXPECT_TRUE(messages.empty());
+    w->leavesProtection("protegido");
+    EXPECT_FALSE(w->findChild<QPushButton *>("cmdLembrete")->isEnabled());
+    qputenv("XDG_CONFIG_HOME", config);
+}
