@@ -2,6 +2,7 @@
 
 #include "ConsultationTexts.h"
 #include "DateText.h"
+#include "MainWindowDesign.h"
 #include "MainWindowTexts.h"
 
 using namespace MainWindowTexts;
@@ -52,7 +53,9 @@ void ForecastLine::setForecast(const std::optional<Consultation::Forecast> &fore
     if (!forecast->fertileDates.isEmpty()) {
         html += QStringLiteral("<br>");
         if (forecast->fertileShown)
-            html += QStringLiteral("<span style=\"color:%1\">▬</span> ").arg(markColour().name())
+            // The mark as the month shows it, on the cells' pink, under any palette.
+            html += QStringLiteral("<span style=\"color:%1; background-color:%2\">&nbsp;▬&nbsp;</span> ")
+                        .arg(markColour().name(), MainWindowDesign::pink.name())
                 + forecast->fertileExplanation.toHtmlEscaped() + QStringLiteral(" &nbsp;") + link(fertileLink, hideFertile);
         else
             html += link(fertileLink, showFertile);

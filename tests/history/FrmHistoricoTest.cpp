@@ -1,5 +1,6 @@
 #include "FrmHistorico.h"
 
+#include "Autostart.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
 #include "TestSupport.h"
@@ -351,7 +352,6 @@ TEST_F(FrmHistoricoTest, HerReminderTurnedOnAndOffTakesHerSessionsEntryWithIt)
 {
     const QByteArray config = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-    const QString entry = dir.path() + "/autostart/br.com.quintrela.Lembretes.desktop";
     ASSERT_TRUE(store.add("Maria", {QDate(2026, 10, 1), QDate(2026, 10, 29)}).problem.ok());
     auto w = open();
     const struct
@@ -370,7 +370,7 @@ TEST_F(FrmHistoricoTest, HerReminderTurnedOnAndOffTakesHerSessionsEntryWithIt)
         choice = step.picked;
         click(*w, "cmdLembrete");
         EXPECT_EQ(store.preference("Maria", "lembrete").value, step.kept);
-        EXPECT_EQ(QFile::exists(entry), step.entryThere);
+        EXPECT_EQ(Autostart::installed(), step.entryThere);
     }
     EXPECT_TRUE(messages.empty());
     w->leavesProtection("protegido");

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -220,6 +221,19 @@ TEST_F(FrmPrincipalProtectionTest, AnEveningWithAProtectedNameLeavesNothingOfHer
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     consult(name, "19/11/1991", "29");
+    // A note of her day, in her words.
+    QTimer::singleShot(0, [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPlainTextEdit *>("txtNota")->setPlainText("enxaqueca de novembro");
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            if (button->isDefault())
+                button->click();
+    });
+    w.noteDay(QDate(1991, 12, 2)); // December 1991 is on view: its 2nd is the second cell
+    EXPECT_TRUE(c.lblDia(1)->toolTip().contains("enxaqueca de novembro")) << "the day was not noted";
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     savePath = elsewhere.filePath("agenda.ics");
     QTest::keyClick(c.txtPeriodo(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(savePath)) << "the evening did not export";
@@ -229,7 +243,8 @@ TEST_F(FrmPrincipalProtectionTest, AnEveningWithAProtectedNameLeavesNothingOfHer
     const QList<QByteArray> needles{name.toUtf8(),
                                     QByteArray(reinterpret_cast<const char *>(name.utf16()), name.size() * 2),
                                     name.toLatin1(), // Windows-1252 writes these letters as Latin-1 does
-                                    name.toUpper().toLatin1(), "19/11/1991", "1991-11-19"};
+                                    name.toUpper().toLatin1(), "19/11/1991", "1991-11-19",
+                                    "1991-12-02", "enxaqueca de novembro"};
     int files = 0;
     for (const QString &root : {dir.path(), home.path()}) {
         QDirIterator found(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);

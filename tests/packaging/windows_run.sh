@@ -178,6 +178,20 @@ echo "command line: --version into a pipe, --help in the console it was typed in
   || fail "the Linux build did not read the note Windows wrote"
 echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by sqlite3 and the Linux build, a date added on Linux read on Windows; a day's note written on each read on the other"
 
+# Her reminder: a balloon from Windows' notification area, given once a day.
+on() { date -d "$(date +%F) $1 days" +%F; }
+"$linux_history" "$portable" Lia "$(on -138)" "$(on -110)" "$(on -82)" "$(on -54)" "$(on -26)" lembrete:2 >/dev/null \
+  || fail "Lia's reminder could not be chosen"
+wine "$portable/Quintrela.exe" --lembretes >/dev/null 2>&1 &
+reminder=$!
+sleep 4
+import -window root "$out/shots/reminder-wine.png" 2>/dev/null || true
+wait "$reminder" || fail "Quintrela --lembretes did not end well"
+given="$(sqlite3 "$portable/historico.db" "SELECT value FROM preference WHERE key = 'lembrete_enviado'")"
+[ "$given" = "$(date -d "$(on 1)" +%d/%m/%Y);antes" ] || fail "the notification area did not take Lia's reminder: '$given'"
+wine "$portable/Quintrela.exe" --lembretes >/dev/null 2>&1 || fail "Quintrela --lembretes did not end well again"
+echo "reminder: a balloon from the notification area, Shell_NotifyIcon took it; given once"
+
 # Her history under a passphrase, sealed by the Linux build, opened and
 # added to by the Windows build, opened again on Linux; sqlite3 reads none of it.
 sealed="$work/sealed"
