@@ -53,10 +53,11 @@ QString CalendarFiles::suggestedExportPath() const
     return SaveLocation::suggested(QStringLiteral("Quintrela %1.ics").arg(SaveLocation::fileNameFor(m_state.CurrentName)));
 }
 
-CalendarFiles::Saved CalendarFiles::exportTo(const QString &path, const QDateTime &stamp) const
+CalendarFiles::Saved CalendarFiles::exportTo(const QString &path, const QDateTime &stamp,
+                                             const std::optional<CalendarExport::HistoryRange> &range) const
 {
-    return told(CalendarExport::save(path, m_state.CurrentName, m_state.Projection, stamp), exportFailed, exportSaved,
-                path);
+    return told(CalendarExport::save(path, m_state.CurrentName, m_state.Projection, stamp, range), exportFailed,
+                exportSaved, path);
 }
 
 QString CalendarFiles::suggestedPdfPath() const

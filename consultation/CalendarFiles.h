@@ -34,7 +34,8 @@ public:
     // Nothing to carry to her calendar before a consultation.
     std::optional<Consultation::Message> nothingToExport() const;
     QString suggestedExportPath() const;
-    Saved exportTo(const QString &path, const QDateTime &stamp) const;
+    Saved exportTo(const QString &path, const QDateTime &stamp,
+                   const std::optional<CalendarExport::HistoryRange> &range = std::nullopt) const;
 
     QString suggestedPdfPath() const;
     // The page as drawn; empty bytes when it could not be.

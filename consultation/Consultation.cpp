@@ -212,6 +212,11 @@ std::optional<Consultation::Forecast> Consultation::forecast() const
     }
     const bool rangeToCome = range && range->last >= today;
     Forecast told;
+    if (rangeToCome)
+        told.calendarRange = CalendarExport::HistoryRange{
+            range->likeliest, ConsultationTexts::calendarRange.arg(CycleForecast::rangeWords(range->first, range->last))
+                                  .arg(CycleForecast::statedTimes)
+                                  .arg(CycleForecast::statedOutOf)};
     const QString typedDay = typedNext.isValid() ? DayWords::longDate(typedNext) : QString();
     if (range) {
         told.sentence = CycleForecast::sentence(*range, today);

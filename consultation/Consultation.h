@@ -4,6 +4,7 @@
 // what the fields should now hold, what to tell her and which month to show;
 // the window only shows it and asks her the one question.
 
+#include "CalendarExport.h"
 #include "HistoryProblem.h"
 #include "HistoryStore.h"
 #include "UserRecordsFile.h"
@@ -53,6 +54,8 @@ public:
         QList<QDate> fertileDates;
         QString fertileExplanation;
         bool fertileShown = false; // her choice to see them marked on the month
+        // The range still to come, as her calendar file carries it.
+        std::optional<CalendarExport::HistoryRange> calendarRange;
     };
 
     struct Outcome

@@ -80,6 +80,7 @@ inline const QString typedNext = QStringLiteral("Próxima menstruação pelas da
 inline const QString typedNextTooFew = QStringLiteral("Próxima menstruação pelas datas digitadas: %1; %2.");
 inline const QString pausedNoForecast = QStringLiteral(
     "Durante a pausa marcada no Histórico, não há previsão pela sua história.");
+inline const QString calendarRange = QStringLiteral("Pela sua história: %1 (em cerca de %2 de cada %3 ciclos).");
 inline const QString goToMonth = QStringLiteral("Ir para %1");
 inline const QString fertilePreference = QStringLiteral("marcar_dias_ferteis");
 

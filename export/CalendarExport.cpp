@@ -7,6 +7,8 @@
 
 #include <QCryptographicHash>
 
+#include <cstdlib>
+
 #include <libical/ical.h>
 
 #include <memory>
@@ -135,7 +137,8 @@ QString uid(const char *kind, int cycle, const QString &name)
         .arg(QLatin1String(kind), QString::number(cycle).rightJustified(2, u'0'), QLatin1String(who));
 }
 
-QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp)
+QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp,
+                    const std::optional<HistoryRange> &range)
 {
     const icaltimetype made =
         icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
@@ -148,13 +151,22 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
     const QByteArray title = text(QStringLiteral("Quintrela – ") + name);
     icalcomponent_add_property(cal.get(), icalproperty_new_name(title.constData()));
 
+    // The projected start her history's range speaks of, if one is near it.
+    qsizetype ranged = -1;
+    for (qsizetype i = 0; range && i < cycles.size(); ++i) {
+        const qint64 off = std::abs(cycles[i].start.daysTo(range->likeliest));
+        if (off <= rangeReachDays && (ranged < 0 || off < std::abs(cycles[ranged].start.daysTo(range->likeliest))))
+            ranged = i;
+    }
     int number = 0;
     for (const ProjectedCycle &cycle : cycles) {
+        const QString history = number == ranged ? range->words + QStringLiteral("\n\n") : QString();
         ++number;
         const QString start = DateText::formatDdMmYyyy(cycle.start);
         icalcomponent *period = event("menstruacao", number, name, cycle.start, cycle.start,
                                       QStringLiteral("Próxima menstruação"),
-                                      QStringLiteral("Próxima menstruação prevista para %1.\n\n%2").arg(start, SharedTexts::lblSexoSafeText),
+                                      QStringLiteral("Próxima menstruação prevista para %1.\n\n%2%3")
+                                          .arg(start, history, SharedTexts::lblSexoSafeText),
                                       made);
         icalcomponent_add_component(period, reminder(cycle.start));
         icalcomponent_add_component(cal.get(), period);
@@ -172,9 +184,9 @@ QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, co
 }
 
 FileProblem save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles,
-                 const QDateTime &stamp)
+                 const QDateTime &stamp, const std::optional<HistoryRange> &range)
 {
-    return saveWholeFile(path, calendar(name, cycles, stamp));
+    return saveWholeFile(path, calendar(name, cycles, stamp, range));
 }
 
 } // namespace CalendarExport

@@ -14,18 +14,31 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace CalendarExport {
+
+// What her history says of the next start: carried in the description of
+// the projected start nearest to it, the events and their UIDs unchanged.
+struct HistoryRange
+{
+    QDate likeliest;
+    QString words; // "Pela sua história: entre … (em cerca de 8 de cada 10 ciclos)."
+};
+// Nearer than this, a projected start is the one the range speaks of.
+inline constexpr int rangeReachDays = 14;
 
 inline constexpr int reminderDaysBefore = 2;
 inline constexpr int reminderHour = 9;
 
 // The calendar "Quintrela – <name>"; stamp is when it is made (DTSTAMP).
-QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp);
+QByteArray calendar(const QString &name, const QList<ProjectedCycle> &cycles, const QDateTime &stamp,
+                    const std::optional<HistoryRange> &range = std::nullopt);
 
 // Writes the calendar to path, whole or not at all, for her eyes only;
 // the cause when it could not.
 FileProblem save(const QString &path, const QString &name, const QList<ProjectedCycle> &cycles,
-                 const QDateTime &stamp);
+                 const QDateTime &stamp, const std::optional<HistoryRange> &range = std::nullopt);
 
 // The same for the same name (in any letter case, as names are matched),
 // kind of event and cycle (1 to 36), whatever the dates: importing a newer

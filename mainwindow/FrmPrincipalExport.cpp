@@ -63,7 +63,8 @@ void FrmPrincipal::exportToCalendar()
     const QString path = m_services.chooseSavePath(this, exportTitle, m_files.suggestedExportPath(), exportFilter);
     if (path.isEmpty())
         return;
-    const CalendarFiles::Saved saved = m_files.exportTo(path, QDateTime::currentDateTimeUtc());
+    const CalendarFiles::Saved saved = m_files.exportTo(path, QDateTime::currentDateTimeUtc(),
+                                                        m_forecast ? m_forecast->calendarRange : std::nullopt);
     tell(saved.failure, ConsultationTexts::errorTitle);
     if (!saved.failure)
         tellSaved(saved.sentence);

@@ -9,6 +9,7 @@
 #include "fQuintrela.h"
 
 #include <QJsonArray>
+#include <QMap>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -208,4 +209,35 @@ TEST_F(CalendarExportTest, ARealCalendarClientImportsItAndUpdatesOnASecondImport
     const QString moved = run("khal", list);
     EXPECT_TRUE(moved.contains(QString::fromUtf8("01/04/2001 Próxima menstruação"))) << qPrintable(moved);
     EXPECT_FALSE(moved.contains(QString::fromUtf8("28/03/2001 Próxima menstruação"))) << qPrintable(moved);
+}
+
+TEST_F(CalendarExportTest, HerHistorysRangeRidesOnTheStartItSpeaksOfAndNoUidChanges)
+{
+    fQuintrela state;
+    state.EndDateIsNext = true;
+    ProjectCycles(state, QDate(2001, 3, 1), 28); // starts 28/03, 25/04, …
+    const QString words = QString::fromUtf8("Pela sua história: entre 27 e 31 de março (em cerca de 8 de cada 10 ciclos).");
+    const auto read = [&](const std::optional<CalendarExport::HistoryRange> &range) {
+        const QString path = dir.filePath(QStringLiteral("range-%1.ics").arg(range ? range->likeliest.toJulianDay() : 0));
+        EXPECT_TRUE(CalendarExport::save(path, "Maria", state.Projection, stamp, range).ok());
+        QMap<QString, QString> told; // uid → description
+        for (const QJsonValue &e : readBack(path)["events"].toArray())
+            told[e.toObject()["uid"].toString()] = e.toObject()["description"].toString();
+        return told;
+    };
+    const auto plain = read(std::nullopt);
+    const struct
+    {
+        QDate likeliest;
+        int cycle; // the projected start that carries it; 0: none is near
+    } cases[] = {{{2001, 3, 29}, 1}, {{2001, 4, 22}, 2}, {{2030, 1, 1}, 0}};
+    for (const auto &c : cases) {
+        const auto ranged = read(CalendarExport::HistoryRange{c.likeliest, words});
+        EXPECT_EQ(ranged.keys(), plain.keys());
+        for (const QString &uid : ranged.keys()) {
+            const bool carries = c.cycle && uid == CalendarExport::uid("menstruacao", c.cycle, "Maria");
+            EXPECT_EQ(ranged[uid].contains(words), carries) << qPrintable(uid);
+            EXPECT_TRUE(ranged[uid].endsWith(notice));
+        }
+    }
 }

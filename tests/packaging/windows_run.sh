@@ -276,6 +276,10 @@ for line in said:
     print("  ", line[:160] if line.startswith("UIA focus:") else "UIA notification: " + line[:160])
 if pending:
     sys.exit("never raised: %r" % pending[0])
+# What her history says, once, with the month it came with.
+history = "Ainda não há ciclos suficientes para uma previsão pela sua história."
+if sum(history in line for line in said) != 1:
+    sys.exit("what her history says was not raised once: %r" % [l for l in said if history in l])
 # Not a character of what she typed as her passphrase.
 for line in said:
     value = line[len("UIA value: "):] if line.startswith("UIA value: ") else None
