@@ -2,31 +2,16 @@
 
 #include "ForecastLine.h"
 
-#include <QEvent>
 #include <QPainter>
 
-FertileMark::FertileMark(QWidget *cell) : QWidget(cell)
+FertileMark::FertileMark(QWidget *cell) : CellMark(cell, QStringLiteral("marcaDiaFertil"))
 {
-    setObjectName(QStringLiteral("marcaDiaFertil"));
-    // Clicks and hovering are the day's.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    cell->installEventFilter(this);
     place();
-    hide();
 }
 
-void FertileMark::place()
+QRect FertileMark::placeIn(const QSize &cell) const
 {
-    const QWidget *cell = parentWidget();
-    setGeometry(inset, cell->height() - height, cell->width() - 2 * inset, height);
-}
-
-bool FertileMark::eventFilter(QObject *, QEvent *event)
-{
-    if (event->type() == QEvent::Resize)
-        place();
-    return false;
+    return QRect(inset, cell.height() - height, cell.width() - 2 * inset, height);
 }
 
 void FertileMark::paintEvent(QPaintEvent *)

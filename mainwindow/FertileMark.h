@@ -3,9 +3,9 @@
 // shown only when she chose to see it: the number, its colour and its place
 // stay as they are.
 
-#include <QWidget>
+#include "CellMark.h"
 
-class FertileMark : public QWidget
+class FertileMark : public CellMark
 {
 public:
     static constexpr int height = 3;
@@ -13,9 +13,6 @@ public:
     explicit FertileMark(QWidget *cell);
 
 protected:
+    QRect placeIn(const QSize &cell) const override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void place();
 };

@@ -1,31 +1,16 @@
 #include "NoteMark.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QPolygon>
 
-NoteMark::NoteMark(QWidget *cell) : QWidget(cell)
+NoteMark::NoteMark(QWidget *cell) : CellMark(cell, QStringLiteral("marcaAnotacao"))
 {
-    setObjectName(QStringLiteral("marcaAnotacao"));
-    // Clicks and hovering are the day's: its tooltip and its menu.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    resize(size, size);
-    cell->installEventFilter(this);
     place();
-    hide();
 }
 
-void NoteMark::place()
+QRect NoteMark::placeIn(const QSize &cell) const
 {
-    move(parentWidget()->width() - size, 0);
-}
-
-bool NoteMark::eventFilter(QObject *, QEvent *event)
-{
-    if (event->type() == QEvent::Resize)
-        place();
-    return false;
+    return QRect(cell.width() - size, 0, size, size);
 }
 
 void NoteMark::paintEvent(QPaintEvent *)

@@ -3,9 +3,9 @@
 // top right, away from the day number, in no colour of the legend. The
 // number, its colour and its place stay as they are.
 
-#include <QWidget>
+#include "CellMark.h"
 
-class NoteMark : public QWidget
+class NoteMark : public CellMark
 {
 public:
     // A fold of size logical pixels, child of the day's cell.
@@ -13,9 +13,6 @@ public:
     explicit NoteMark(QWidget *cell);
 
 protected:
+    QRect placeIn(const QSize &cell) const override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void place();
 };
