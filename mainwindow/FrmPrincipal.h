@@ -108,7 +108,8 @@ private:
     // What her history makes likely
     void createForecast();
     void showForecast(const std::optional<Consultation::Forecast> &forecast);
-    bool isFertileShown(const QDate &day) const;
+    // One of her fertile days by her history, marked on the month or not.
+    bool isFertileByHistory(const QDate &day) const;
 
     // Her notes
     void createDayNotes();

@@ -5,12 +5,9 @@
 #include "ConsultationTexts.h"
 #include "FertileMark.h"
 #include "ForecastLine.h"
-#include "ForecastTexts.h"
 #include "HistoryTexts.h"
 #include "MainWindowDesign.h"
 #include "fQuintrela.h"
-
-#include <QLabel>
 
 void FrmPrincipal::createForecast()
 {
@@ -47,7 +44,7 @@ void FrmPrincipal::showForecast(const std::optional<Consultation::Forecast> &for
     setFixedSize(px(clientWidth), px(clientHeight) + height);
 }
 
-bool FrmPrincipal::isFertileShown(const QDate &day) const
+bool FrmPrincipal::isFertileByHistory(const QDate &day) const
 {
     return m_forecast && m_forecast->fertileDates.contains(day);
 }

@@ -36,7 +36,7 @@ void FrmPrincipal::ShowMonth(const QDate &month)
         const QDate &date = layout.dates[index];
         const QString noted = m_notes.wordsFor(date);
         QString said = words[index];
-        const bool fertile = isFertileShown(date);
+        const bool fertile = isFertileByHistory(date);
         if (fertile)
             said += QStringLiteral(". ") + ForecastTexts::fertileDay;
         if (!noted.isEmpty())
