@@ -1,5 +1,7 @@
 #include "DesktopNotifier.h"
 
+#include "Artwork.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +14,8 @@
 namespace {
 
 constexpr UINT trayMessage = WM_APP + 1;
+// The size of the window's fields.
+constexpr double answerPoints = 9.75;
 
 // The notification area's icon, there for as long as this lives.
 class TrayIcon
@@ -102,7 +106,10 @@ namespace DesktopNotifier {
 
 std::unique_ptr<QCoreApplication> application(int &argc, char **argv)
 {
-    return std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    // Her answer is asked in the program's own face, as its windows are.
+    Artwork::loadBundledFonts(QCoreApplication::applicationDirPath());
+    return app;
 }
 
 // A balloon from the notification area. Balloons carry no buttons: a click
@@ -119,6 +126,7 @@ Outcome notify(const ReminderPlan::Notice &notice, int waitSeconds)
     if (!clicked || notice.actions.isEmpty())
         return told;
     QMessageBox box(QMessageBox::Question, notice.title, notice.body);
+    box.setFont(Artwork::uiFont(answerPoints));
     QList<std::pair<QAbstractButton *, QString>> buttons;
     for (const auto &[key, words] : notice.actions)
         buttons.append({box.addButton(words, QMessageBox::AcceptRole), key});
