@@ -1,5 +1,5 @@
 #pragma once
-// Under the specified window, after a consultation of a name with history:
+// Under the window's own area, after a consultation of a name with history:
 // what her history makes likely, as a link into Histórico; the month of the
 // next start when the one shown has gone by; and her fertile days marked or
 // not. The window grows by this line while it has something to say.

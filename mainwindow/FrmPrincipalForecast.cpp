@@ -1,4 +1,4 @@
-// What her history makes likely, under the specified window.
+// What her history makes likely, under the window's own area.
 
 #include "FrmPrincipal.h"
 
@@ -40,7 +40,7 @@ void FrmPrincipal::showForecast(const std::optional<Consultation::Forecast> &for
     m_forecastLine->setForecast(forecast);
     const int height = m_forecastLine->neededHeight();
     m_forecastLine->setGeometry(0, px(clientHeight), px(clientWidth), height);
-    // The specified window stays whole above it.
+    // The window's own area stays whole above it.
     setFixedSize(px(clientWidth), px(clientHeight) + height);
 }
 

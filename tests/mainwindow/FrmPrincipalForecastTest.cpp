@@ -29,15 +29,15 @@ TEST_F(FrmPrincipalForecastTest, HerRangeIsSaidOnceUnderTheWindowAndTheFertileMa
 {
     ASSERT_FALSE(HistoryStore(dir.path()).add("Maria", {{2026, 8, 15}, {2026, 9, 12}, {2026, 10, 10}}).problem);
     FrmPrincipal &w = open();
-    const int specified = MainWindowDesign::px(MainWindowDesign::clientHeight);
-    EXPECT_EQ(w.height(), specified);
+    const int designed = MainWindowDesign::px(MainWindowDesign::clientHeight);
+    EXPECT_EQ(w.height(), designed);
     EXPECT_TRUE(line()->isHidden());
 
     consult("Maria", "08/11/2026", "28");
     ASSERT_TRUE(line()->isVisible());
     EXPECT_TRUE(line()->text().contains("entre 6 e 9 de dezembro")) << line()->text().toStdString();
-    EXPECT_EQ(line()->y(), specified);
-    EXPECT_EQ(w.height(), specified + line()->height());
+    EXPECT_EQ(line()->y(), designed);
+    EXPECT_EQ(w.height(), designed + line()->height());
     EXPECT_GT(line()->height(), 0);
     EXPECT_TRUE(announced().endsWith("mais provavelmente em 7 de dezembro.")) << announced().toStdString();
     QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
@@ -66,7 +66,7 @@ TEST_F(FrmPrincipalForecastTest, HerRangeIsSaidOnceUnderTheWindowAndTheFertileMa
         EXPECT_FALSE(markOn(cellOf(26))->isVisible());
         EXPECT_EQ(line()->text().contains("Dias férteis pela sua história"), shown);
         EXPECT_EQ(colours(), before);
-        EXPECT_EQ(w.height(), specified + line()->height());
+        EXPECT_EQ(w.height(), designed + line()->height());
     }
     EXPECT_TRUE(messages.empty());
 }
