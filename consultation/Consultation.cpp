@@ -229,10 +229,8 @@ std::optional<Consultation::Forecast> Consultation::forecast() const
                                             : DateText::capitalizeFirst(CycleForecast::tooFewWords()) + u'.';
     }
     if (const auto fertile = CycleForecast::fertileDays(cycles, today, pause); fertile && range) {
-        for (const QDate &start : {range->from, range->likeliest}) {
-            for (int day = fertile->firstDay; day <= fertile->lastDay; ++day)
-                told.fertileDates.append(start.addDays(day - 1));
-        }
+        for (const QDate &start : {range->from, range->likeliest})
+            told.fertileDates += CycleForecast::fertileDates(*fertile, start);
         told.fertileExplanation = CycleForecast::fertileSentence(*fertile) + u' ' + SharedTexts::lblSexoSafeText;
         told.fertileShown = history.preference(name, fertilePreference).value == QStringLiteral("1");
     }

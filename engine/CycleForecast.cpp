@@ -119,10 +119,12 @@ std::optional<FertileDays> fertileDays(const QList<HistoryCycle> &cycles, const 
     return told;
 }
 
-bool isFertile(const FertileDays &fertile, const QDate &cycleStart, const QDate &day)
+QList<QDate> fertileDates(const FertileDays &fertile, const QDate &cycleStart)
 {
-    const qint64 dayOfCycle = cycleStart.daysTo(day) + 1;
-    return dayOfCycle >= fertile.firstDay && dayOfCycle <= fertile.lastDay;
+    QList<QDate> dates;
+    for (int day = fertile.firstDay; day <= fertile.lastDay; ++day)
+        dates.append(cycleStart.addDays(day - 1));
+    return dates;
 }
 
 QString rangeWords(const QDate &first, const QDate &last)

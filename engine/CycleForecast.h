@@ -70,8 +70,8 @@ std::optional<NextStartRange> nextStart(const QList<HistoryCycle> &cycles, const
 std::optional<FertileDays> fertileDays(const QList<HistoryCycle> &cycles, const QDate &today,
                                        const std::optional<CyclePause> &pause = std::nullopt);
 
-// Whether the day falls on her fertile days in the cycle started that day.
-bool isFertile(const FertileDays &fertile, const QDate &cycleStart, const QDate &day);
+// Her fertile days in the cycle started that day, as dates.
+QList<QDate> fertileDates(const FertileDays &fertile, const QDate &cycleStart);
 
 // "entre 26 e 31 de março", "entre 29 de março e 3 de abril", with the year
 // when the two days are in different years.

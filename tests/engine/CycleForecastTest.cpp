@@ -78,8 +78,10 @@ TEST(CycleForecastTest, SteadyCyclesGiveANarrowerRangeAndFertileDaysThanVaryingO
     // 27..30 days: day 9 to day 17 of her cycle.
     EXPECT_EQ(six->firstDay, 9);
     EXPECT_EQ(six->lastDay, 17);
-    EXPECT_TRUE(CycleForecast::isFertile(*six, first, first.addDays(8)));
-    EXPECT_FALSE(CycleForecast::isFertile(*six, first, first.addDays(17)));
+    const QList<QDate> dates = CycleForecast::fertileDates(*six, first);
+    ASSERT_EQ(dates.size(), 9);
+    EXPECT_EQ(dates.constFirst(), first.addDays(8));
+    EXPECT_EQ(dates.constLast(), first.addDays(16));
     EXPECT_LT(six->lastDay - six->firstDay, fewer->lastDay - fewer->firstDay);
 }
 
