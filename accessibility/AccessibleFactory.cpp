@@ -111,6 +111,16 @@ void setReadingOrder(QWidget *container, const QList<QWidget *> &children)
     container->setProperty(readingOrderProperty, QVariant::fromValue(children));
 }
 
+void appendToReadingOrder(QWidget *container, QWidget *child)
+{
+    QList<QWidget *> children = container->property(readingOrderProperty).value<QList<QWidget *>>();
+    children.append(child);
+    setReadingOrder(container, children);
+    // An interface already made keeps the order it was made with: made again, it reads the new one.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(container))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 void setRole(QWidget *widget, QAccessible::Role role)
 {
     widget->setProperty(roleProperty, QVariant::fromValue(role));

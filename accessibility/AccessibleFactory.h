@@ -16,6 +16,8 @@ void install();
 // The children a container reports, in reading order. Children left out
 // (pictures never seen, stores beyond the window's edge) are not reported.
 void setReadingOrder(QWidget *container, const QList<QWidget *> &children);
+// One more, read last: before the container is first asked for its children.
+void appendToReadingOrder(QWidget *container, QWidget *child);
 
 // What a widget is to a screen reader when its kind alone says something
 // else (a coloured box is a picture, not a frame).

@@ -2,6 +2,7 @@
 
 #include "FrmPrincipal.h"
 
+#include "AccessibleFactory.h"
 #include "ConsultationTexts.h"
 #include "FertileMark.h"
 #include "ForecastLine.h"
@@ -13,6 +14,8 @@ void FrmPrincipal::createForecast()
 {
     m_forecastLine = new ForecastLine(this);
     m_forecastLine->setGeometry(0, MainWindowDesign::px(MainWindowDesign::clientHeight), width(), 0);
+    // Read after the window's own area, as it stands below it.
+    AccessibleFactory::appendToReadingOrder(this, m_forecastLine);
     for (size_t cell = 0; cell < m_ui.lblDia.size(); ++cell)
         m_fertileMarks[cell] = new FertileMark(m_ui.lblDia[cell]);
     connect(m_forecastLine, &ForecastLine::historyAsked, this, &FrmPrincipal::openHistory);

@@ -5,6 +5,7 @@
 #include "HistoryStore.h"
 #include "MainWindowDesign.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 namespace {
@@ -39,6 +40,10 @@ TEST_F(FrmPrincipalForecastTest, HerRangeIsSaidOnceUnderTheWindowAndTheFertileMa
     EXPECT_EQ(line()->y(), designed);
     EXPECT_EQ(w.height(), designed + line()->height());
     EXPECT_GT(line()->height(), 0);
+    // A screen reader finds it where it stands: last, below the window's own area.
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&w);
+    ASSERT_GT(frame->childCount(), 0);
+    EXPECT_EQ(frame->child(frame->childCount() - 1)->object(), line());
     EXPECT_TRUE(announced().endsWith("mais provavelmente em 7 de dezembro.")) << announced().toStdString();
     QTest::mouseClick(ui(w).imgGoRight(), Qt::LeftButton);
     EXPECT_FALSE(announced().contains("Pela sua história"));
