@@ -234,7 +234,7 @@ TEST_F(FrmPrincipalAccessibilityTest, ReadInTheOrderShownAndOnlyWhatIsShown)
     EXPECT_EQ(accessible(&w)->role(), QAccessible::Window);
     EXPECT_EQ(childrenOf(&w),
               (QList<QObject *>{ui(w).picEntrada(), ui(w).imgFigCalendario(), ui(w).picLegenda(), ui(w).picPrevinir(), ui(w).lblInfo(),
-                                ui(w).imgPublicitario()->parentWidget()}));
+                                ui(w).imgPublicitario()->parentWidget(), w.findChild<QWidget *>("previsao")}));
     const QList<QObject *> calendar = childrenOf(ui(w).imgFigCalendario());
     EXPECT_EQ(calendar.mid(0, 4), (QList<QObject *>{ui(w).lblMes(), ui(w).imgGoLeft(), ui(w).imgGoRight(), ui(w).lblSemana(0)}));
     EXPECT_EQ(calendar.indexOf(ui(w).lblDia(0)), 10);
