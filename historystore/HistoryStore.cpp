@@ -863,6 +863,29 @@ HistoryStore::Names HistoryStore::namesChoosing(const QString &key) const
     });
 }
 
+HistoryStore::Unnamed HistoryStore::unnamedChoosing(const QString &key) const
+{
+    return readFrom<Unnamed>(m_folder, m_file, m_seal.get(), [&](Connection &db, Unnamed &told) {
+        if (!db.hasDays())
+            return;
+        auto s = db.prepare("SELECT name_key, value FROM preference WHERE key = ?1 ORDER BY 1");
+        if (s)
+            bindText(s.get(), 1, key);
+        while (db.step(s.get()) == SQLITE_ROW) {
+            const QString id = textColumn(s.get(), 0);
+            if (NameKey::of(id) != id)
+                told.values.append({id, textColumn(s.get(), 1)});
+        }
+    });
+}
+
+HistoryProblem HistoryStore::setUnnamedChoice(const QString &id, const QString &key, const QString &value) const
+{
+    if (NameKey::of(id) == id)
+        return {HistoryProblem::Cause::Other, path(), {}, SQLITE_MISUSE};
+    return changeIn(m_folder, m_file, m_seal.get(), [&](Connection &db) { writePreference(db, id, key, value); });
+}
+
 HistoryStore::Whole HistoryStore::everything(const QString &name) const
 {
     Whole told = readFrom<Whole>(m_folder, m_file, m_seal.get(), [&](Connection &db, Whole &whole) {

@@ -14,7 +14,8 @@
 //   one row per name and date;
 //   day_note(name_key, day, flow 0-4, pain 0-3, symptoms one a line, mood, note);
 //   cycle_left_out(name_key, start, reason 1-5);
-//   preference(name_key, key, value).
+//   preference(name_key, key, value); rows of no name under an identifier
+//   a name's key cannot be (see unnamedChoosing).
 
 #include "DayNote.h"
 #include "HistoryProblem.h"
@@ -46,6 +47,7 @@ public:
     // A history of its own in a file of that name, sealed (see ImageSeal).
     HistoryStore(QString folder, QString file, std::shared_ptr<const ImageSeal> seal);
     QString path() const;
+    const QString &folder() const { return m_folder; }
 
     struct Starts
     {
@@ -144,6 +146,18 @@ public:
     };
     // Every name that made this choice.
     Names namesChoosing(const QString &key) const;
+
+    // Choices kept for no name, by an identifier no name can have (a name's
+    // key is in capitals: see NameKey): what must be read while her
+    // protected file stays shut.
+    struct Unnamed
+    {
+        HistoryProblem problem;
+        QList<std::pair<QString, QString>> values; // (identifier, value)
+    };
+    Unnamed unnamedChoosing(const QString &key) const;
+    // An empty value forgets it; an identifier a name could have is refused.
+    HistoryProblem setUnnamedChoice(const QString &id, const QString &key, const QString &value) const;
 
     // All that is kept of her: what moves whole between her open and her
     // protected history.

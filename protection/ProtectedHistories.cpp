@@ -35,6 +35,16 @@ bool ProtectedHistories::isProtectedFileName(const QString &file)
     return pattern.match(file).hasMatch();
 }
 
+bool ProtectedHistories::gone(const QString &file) const
+{
+    if (!isProtectedFileName(file))
+        return true;
+    const OpenFolder folder(m_folder, OpenFolder::Use::Read);
+    if (!folder.isOpen())
+        return folder.missing();
+    return OwnFile(folder, file, OwnFile::Access::Read).missing();
+}
+
 ProtectedHistories::Opened ProtectedHistories::open(const QString &name, const QString &passphrase) const
 {
     const OpenFolder folder(m_folder, OpenFolder::Use::Read);

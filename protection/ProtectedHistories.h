@@ -18,6 +18,8 @@ public:
     explicit ProtectedHistories(QString folder, SealedImage::Limits limits = SealedImage::chosenLimits);
 
     static bool isProtectedFileName(const QString &file);
+    // That protected file is no longer in the folder (not merely unreadable now).
+    bool gone(const QString &file) const;
 
     struct Opened
     {

@@ -155,6 +155,7 @@ void ProtectionSession::lock()
     m_idle.setInterval(m_standardIdle);
     if (!m_opened)
         return;
+    emit closing();
     m_opened.reset();
     m_name.clear();
     letGo();

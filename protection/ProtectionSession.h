@@ -41,6 +41,9 @@ public:
 
     bool isOpen() const { return m_opened.has_value(); }
     const QString &name() const { return m_name; }
+    // Her sealed file's name while it is open.
+    QString file() const { return m_opened ? m_opened->file : QString(); }
+    const QString &folder() const { return m_histories.folder(); }
     std::optional<HistoryStore> store() const;
     // How long before the next try is taken (none while it is free).
     std::chrono::seconds waitLeft() const;
@@ -55,6 +58,8 @@ public:
 
 signals:
     void opened(const QString &name);
+    // About to lock: her data is still open.
+    void closing();
     void locked();
 
 private:
