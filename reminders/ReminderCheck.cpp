@@ -1,6 +1,7 @@
 #include "ReminderCheck.h"
 
 #include "HistoryStore.h"
+#include "ProtectedReminders.h"
 
 namespace ReminderCheck {
 
@@ -28,6 +29,24 @@ int run(const QString &dataFolder, const QDate &today, const Notify &notify)
         store.setPreference(name, ReminderChoice::sentKey, notice->sent);
         if (outcome.answer == ReminderPlan::startedToday)
             store.add(name, {today});
+    }
+    // Protected names: only the dates are out here, and only the discreet words are said.
+    const ProtectedReminders outside(dataFolder);
+    for (ProtectedReminders::Kept kept : outside.all().kept) {
+        ProtectedReminder &reminder = kept.reminder;
+        const auto notice = ReminderPlan::due(reminder.current(), today, {reminder.daysBefore, true}, reminder.sent);
+        // No room for one more start she confirms: it waits until she opens her file.
+        if (!notice || (notice->kind == ReminderPlan::Notice::Kind::Started
+                        && reminder.started.size() >= ProtectedReminder::mostStarts))
+            continue;
+        const DesktopNotifier::Outcome outcome = notify(*notice);
+        if (!outcome.shown)
+            return shown;
+        ++shown;
+        reminder.sent = notice->sent;
+        if (outcome.answer == ReminderPlan::startedToday && (reminder.started.isEmpty() || reminder.started.last() < today))
+            reminder.started.append(today);
+        outside.set(kept.file, reminder);
     }
     return shown;
 }

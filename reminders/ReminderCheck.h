@@ -1,8 +1,8 @@
 #pragma once
 // `Quintrela --lembretes`, started with her session: looks once at every
-// name whose reminder is on, notifies what is due, and ends. No resident
-// process, no network. With no notification server it ends quietly and
-// keeps nothing as given.
+// name whose reminder is on, open or protected, notifies what is due, and
+// ends. No resident process, no network. With no notification server it
+// ends quietly and keeps nothing as given.
 
 #include "DesktopNotifier.h"
 

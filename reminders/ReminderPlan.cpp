@@ -1,6 +1,5 @@
 #include "ReminderPlan.h"
 
-#include "CycleForecast.h"
 #include "DateText.h"
 #include "ReminderTexts.h"
 
@@ -11,7 +10,12 @@ namespace ReminderPlan {
 std::optional<Notice> due(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause,
                           const QDate &today, const ReminderChoice &choice, const QString &lastSent)
 {
-    const auto range = CycleForecast::nextStart(cycles, today, pause);
+    return due(CycleForecast::nextStart(cycles, today, pause), today, choice, lastSent);
+}
+
+std::optional<Notice> due(const std::optional<NextStartRange> &range, const QDate &today, const ReminderChoice &choice,
+                          const QString &lastSent)
+{
     if (!range || today > range->last)
         return std::nullopt;
     const QString between = CycleForecast::rangeWords(range->first, range->last);

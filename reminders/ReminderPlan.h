@@ -3,6 +3,7 @@
 // range her history gives opens, and from the likeliest day "Já começou?".
 // Each is given once (a session may start many times a day).
 
+#include "CycleForecast.h"
 #include "CycleStatistics.h"
 #include "ReminderChoice.h"
 
@@ -30,5 +31,8 @@ inline const QString notYet = QStringLiteral("nao");
 
 std::optional<Notice> due(const QList<HistoryCycle> &cycles, const std::optional<CyclePause> &pause,
                           const QDate &today, const ReminderChoice &choice, const QString &lastSent);
+// The same from a range already made (a protected name's, kept outside her file).
+std::optional<Notice> due(const std::optional<NextStartRange> &range, const QDate &today, const ReminderChoice &choice,
+                          const QString &lastSent);
 
 } // namespace ReminderPlan

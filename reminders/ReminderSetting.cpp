@@ -1,6 +1,7 @@
 #include "ReminderSetting.h"
 
 #include "Autostart.h"
+#include "ProtectedReminders.h"
 
 namespace ReminderSetting {
 
@@ -10,7 +11,7 @@ std::optional<ReminderChoice> chosen(const HistoryStore &store, const QString &n
 }
 
 Result choose(const HistoryStore &store, const QString &name, const std::optional<ReminderChoice> &choice,
-              const QString &program)
+              const QString &program, const std::optional<Sealed> &sealed)
 {
     Result told;
     told.history = store.setPreference(name, ReminderChoice::key, choice ? choice->text() : QString());
@@ -18,11 +19,23 @@ Result choose(const HistoryStore &store, const QString &name, const std::optiona
         return told;
     // Given or not, a new choice starts afresh.
     store.setPreference(name, ReminderChoice::sentKey, QString());
-    const HistoryStore::Names on = store.namesChoosing(ReminderChoice::key);
-    if (on.problem)
-        return told;
-    told.autostart = on.names.isEmpty() ? Autostart::remove() : Autostart::install(program);
+    if (sealed) {
+        told.history = ProtectedReminders(store.folder()).keep(sealed->file, store, name, sealed->today, true).problem;
+        if (told.history)
+            return told;
+    }
+    told.autostart = settle(store.folder(), program);
     return told;
+}
+
+FileProblem settle(const QString &folder, const QString &program)
+{
+    const HistoryStore::Names on = HistoryStore(folder).namesChoosing(ReminderChoice::key);
+    const ProtectedReminders::All outside = ProtectedReminders(folder).all();
+    // Unread, the entry stays as it is.
+    if (on.problem || outside.problem)
+        return {};
+    return on.names.isEmpty() && outside.kept.isEmpty() ? Autostart::remove() : Autostart::install(program);
 }
 
 } // namespace ReminderSetting

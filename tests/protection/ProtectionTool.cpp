@@ -1,9 +1,11 @@
 // Opens a name's protected history in a folder by its passphrase (or, with
-// --new, makes one), adds dates (yyyy-mm-dd), then prints all of them,
-// oldest first. Built for both systems, so that each opens what the other
-// sealed, with the limits the program ships with.
+// --new, makes one), adds dates (yyyy-mm-dd) and choices (key:value), keeps
+// her reminder as opening it in the program does, then prints all her
+// dates, oldest first. Built for both systems, so that each opens what the
+// other sealed, with the limits the program ships with.
 
 #include "ProtectedHistories.h"
+#include "ProtectedReminders.h"
 
 #include <QCoreApplication>
 
@@ -28,11 +30,27 @@ int main(int argc, char *argv[])
         return 1;
     }
     QList<QDate> dates;
-    for (const QString &text : arguments.mid(4))
-        dates.append(QDate::fromString(text, Qt::ISODate));
+    QList<std::pair<QString, QString>> choices;
+    for (const QString &text : arguments.mid(4)) {
+        if (const qsizetype colon = text.indexOf(u':'); colon > 0)
+            choices.append({text.left(colon), text.mid(colon + 1)});
+        else
+            dates.append(QDate::fromString(text, Qt::ISODate));
+    }
     const HistoryStore store = opened.store(folder);
     if (const HistoryStore::Added added = store.add(name, dates); added.problem) {
         std::fprintf(stderr, "%s\n", added.problem.sentence().toUtf8().constData());
+        return 1;
+    }
+    for (const auto &[key, value] : choices) {
+        if (const HistoryProblem problem = store.setPreference(name, key, value)) {
+            std::fprintf(stderr, "%s\n", problem.sentence().toUtf8().constData());
+            return 1;
+        }
+    }
+    if (const HistoryProblem problem =
+            ProtectedReminders(folder).keep(opened.file, store, name, QDate::currentDate()).problem) {
+        std::fprintf(stderr, "%s\n", problem.sentence().toUtf8().constData());
         return 1;
     }
     const HistoryStore::Starts read = store.starts(name);

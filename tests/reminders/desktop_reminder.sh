@@ -3,10 +3,13 @@
 # session starts it (--lembretes), a real notification server (dunst) on a
 # private session bus, and dbus-monitor reading what was sent and which
 # action she chose (dunst's own menu, answered by a script as she would pick).
-# usage: desktop_reminder.sh QUINTRELA HISTORY_TOOL
+# A protected name's reminder is read without her passphrase, and her answer
+# reaches her sealed history when she opens it.
+# usage: desktop_reminder.sh QUINTRELA HISTORY_TOOL PROTECTION_TOOL
 set -euo pipefail
 program=$1
 tool=$2
+sealer=$3
 for needed in dunst dunstctl dbus-monitor dbus-run-session xvfb-run sqlite3; do
   command -v "$needed" >/dev/null || { echo "SKIP: $needed is missing"; exit 77; }
 done
@@ -25,6 +28,11 @@ printf '\x00\x00' > "$work/q/qtrconf.dat"
 "$tool" "$work/q" Ana "$(day -140)" "$(day -112)" "$(day -84)" "$(day -56)" "$(day -28)" "lembrete:2;discreto" >/dev/null
 # Joana has no reminder on.
 "$tool" "$work/q" Joana "$(day -138)" "$(day -110)" "$(day -82)" "$(day -54)" "$(day -26)" >/dev/null
+# Bia is protected, her likeliest day today too: she turned it on knowingly.
+"$sealer" --new "$work/q" Bia "lua de março" "$(day -140)" "$(day -112)" "$(day -84)" "$(day -56)" "$(day -28)" \
+  "lembrete:2;discreto" >/dev/null
+outside() { sqlite3 "$work/q/historico.db" "SELECT value FROM preference WHERE key = 'lembrete_protegido'"; }
+[ -n "$(outside)" ] || fail "Bia's reminder is not kept outside her file"
 
 cat > "$work/pick.sh" <<'PICK'
 #!/bin/sh
@@ -47,10 +55,15 @@ dbus-monitor "interface='org.freedesktop.Notifications'" >"$work/monitor.log" 2>
 sleep 1.5
 "$work/q/Quintrela" --lembretes &
 check=\$!
-# Ana's question is on screen: her answer, from dunst's menu.
-for _ in \$(seq 100); do grep -q 'string "Lembrete da Quintrela"' "$work/monitor.log" && break; sleep 0.1; done
-sleep 0.5
-dunstctl context
+# Ana's question, then Bia's, on screen: each answer from dunst's menu.
+for asked in 1 2; do
+  for _ in \$(seq 100); do
+    [ "\$(grep -c 'string "Lembrete da Quintrela"' "$work/monitor.log")" -ge \$asked ] && break
+    sleep 0.1
+  done
+  sleep 0.5
+  dunstctl context
+done
 wait \$check
 # Started again the same day: nothing more is shown.
 "$work/q/Quintrela" --lembretes
@@ -59,21 +72,28 @@ SESSION
 xvfb-run -a dbus-run-session -- bash "$work/session.sh" || fail "the session did not run"
 
 log=$work/monitor.log
-[ "$(grep -c 'member=Notify' "$log")" = 2 ] || fail "not two notifications"
+[ "$(grep -c 'member=Notify' "$log")" = 3 ] || fail "not three notifications"
 grep -q 'string "Pela sua história, a próxima menstruação deve começar entre' "$log" \
   || fail "Maria was not told her range"
 # Ana's is discreet: not a word of what it is about.
 python3 - "$log" <<'PY' || fail "the discreet reminder said too much"
 import re, sys
 calls = open(sys.argv[1], encoding="utf-8").read().split("member=")
-ana = [c for c in calls if c.startswith("Notify") and '"Lembrete da Quintrela"' in c]
-assert len(ana) == 1, ana
-assert '"Já começou?"' in ana[0] and '"Sim, hoje"' in ana[0] and '"Ainda não"' in ana[0], ana[0]
-assert not re.search(r"menstrua|ciclo|período", ana[0], re.I), ana[0]
+discreet = [c for c in calls if c.startswith("Notify") and '"Lembrete da Quintrela"' in c]
+assert len(discreet) == 2, discreet
+for said in discreet:
+    assert '"Já começou?"' in said and '"Sim, hoje"' in said and '"Ainda não"' in said, said
+    assert not re.search(r"menstrua|ciclo|período|Bia", said, re.I), said
 PY
-grep -A2 'member=ActionInvoked' "$log" | grep -q 'string "sim"' || fail "her answer was not read from the server"
+[ "$(grep -A2 'member=ActionInvoked' "$log" | grep -c 'string "sim"')" = 2 ] || fail "their answers were not read from the server"
 "$tool" "$work/q" Ana | grep -qx "$(date +%F)" || fail "Sim, hoje did not keep today in Ana's history"
 "$tool" "$work/q" Joana | grep -qx "$(date +%F)" && fail "Joana's history changed"
 [ "$(sent | wc -l)" = 2 ] || fail "not kept as given once each: $(sent)"
+# Bia's answer waits outside, by date only; nothing outside names her.
+outside | grep -q " $(date +%F)\$" || fail "Bia's answer was not kept: $(outside)"
+grep -qai "bia" "$work/q/historico.db" && fail "her name is outside her file"
+# She opens her file: today is in her history, and nothing waits outside.
+"$sealer" "$work/q" Bia "lua de março" | grep -qx "$(date +%F)" || fail "Sim, hoje did not reach Bia's history"
+[ "$(outside | wc -w)" = 6 ] || fail "her answer still waits outside: $(outside)"
 grep -E "member=(Notify|ActionInvoked)|^   string" "$log" | head -40
 echo "PASS: $(grep -c 'member=Notify' "$log") notifications, her answer kept"

@@ -1,0 +1,83 @@
+#include "ProtectedHistories.h"
+#include "ProtectedReminders.h"
+#include "ReminderCheck.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The lowest limits: a test derives keys.
+constexpr SealedImage::Limits quick{1, 8192};
+
+} // namespace
+
+TEST(ProtectedReminderTest, WhatIsKeptOutsideReadsBackAndAnythingElseIsRefused)
+{
+    const NextStartRange range{QDate(2027, 3, 1), QDate(2027, 3, 29), QDate(2027, 3, 27), QDate(2027, 4, 1), 0};
+    const ProtectedReminder kept[] = {
+        {2, std::nullopt, {}, {}},
+        {0, range, {}, {}},
+        {10, range, "29/03/2027;comecou", {QDate(2027, 3, 29), QDate(2027, 4, 27)}},
+    };
+    for (const ProtectedReminder &reminder : kept)
+        EXPECT_EQ(ProtectedReminder::from(reminder.text()), reminder) << reminder.text().toStdString();
+    for (const char *text : {
+             "", "11", "2 2027-03-01", "2 2027-03-01 2027-03-29 2027-03-27 2027-04-01",
+             "2 2027-03-01 2027-03-26 2027-03-27 2027-04-01 -",             // likeliest before the range
+             "2 2027-03-27 2027-03-29 2027-03-27 2027-04-01 -",             // counted from its own first day
+             "2 2027-03-01 2027-03-29 2027-03-27 2027-04-01 - 2027-04-02 2027-03-29", // starts out of order
+             "2 2027-03-01 2027-03-29 2027-03-27 2027-04-31 -",
+             "2 2027-03-01 2027-03-29 2027-03-27 2027-04-01 - 1 2 3 4 5 6 7 8 9",
+         })
+        EXPECT_FALSE(ProtectedReminder::from(QString::fromUtf8(text))) << text;
+
+    // A start she confirmed moves the range with it, until her file is opened.
+    ProtectedReminder moved{2, range, {}, {QDate(2027, 3, 30)}};
+    EXPECT_EQ(moved.current()->first, QDate(2027, 4, 25));
+    EXPECT_EQ(moved.current()->last, QDate(2027, 4, 30));
+}
+
+// What stays outside her file names nothing of hers, follows her file to a
+// new passphrase, and goes with it, even with a start she confirmed waiting.
+TEST(ProtectedReminderTest, OutsideHerFileNothingNamesHerAndNothingOutlivesIt)
+{
+    QTemporaryDir dir;
+    const QDate today(2027, 3, 29);
+    const ProtectedHistories histories(dir.path(), quick);
+    const ProtectedHistories::Opened opened = histories.create("Bia", "lua cheia de março");
+    const HistoryStore sealed = opened.store(dir.path());
+    ASSERT_TRUE(sealed.add("Bia", {today.addDays(-112), today.addDays(-84), today.addDays(-56), today.addDays(-28)})
+                    .problem.ok());
+    ASSERT_TRUE(sealed.setPreference("Bia", ReminderChoice::key, "2;discreto").ok());
+    const HistoryStore open(dir.path());
+    ASSERT_TRUE(open.add("Ana", {today}).problem.ok());
+    ASSERT_TRUE(open.setPreference("Ana", ReminderChoice::key, "2").ok());
+    const ProtectedReminders outside(dir.path());
+    ASSERT_TRUE(outside.keep(opened.file, sealed, "Bia", today).changed);
+
+    QFile file(dir.filePath(HistoryStore::fileName));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_FALSE(bytes.contains("Bia") || bytes.contains("BIA")) << "her name is outside her file";
+    // No name's own choice is taken for one of these, nor written as one.
+    EXPECT_TRUE(open.unnamedChoosing(ReminderChoice::key).values.isEmpty());
+    EXPECT_FALSE(open.setUnnamedChoice("ANA", ProtectedReminder::key, "2").ok());
+
+    const ProtectedHistories::Opened renewed = histories.changePassphrase(opened, "Bia", "lua nova de abril");
+    ASSERT_TRUE(renewed.ok());
+    outside.keep(renewed.file, renewed.store(dir.path()), "Bia", today);
+    ASSERT_EQ(outside.all().kept.size(), 1);
+    EXPECT_EQ(outside.all().kept[0].file, renewed.file);
+
+    const auto sheSaysYes = [](const ReminderPlan::Notice &) {
+        return DesktopNotifier::Outcome{true, ReminderPlan::startedToday};
+    };
+    EXPECT_EQ(ReminderCheck::run(dir.path(), today, sheSaysYes), 1);
+    ASSERT_TRUE(QFile::remove(dir.filePath(renewed.file)));
+    EXPECT_TRUE(outside.keep(renewed.file, renewed.store(dir.path()), "Bia", today).changed);
+    EXPECT_TRUE(outside.all().kept.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath(renewed.file)));
+}
