@@ -392,24 +392,27 @@ void FrmHistorico::eraseHistory()
     reload();
 }
 
-void FrmHistorico::leavesProtection(const QString &warning)
+void FrmHistorico::leavesProtection(const QString &warning, const QString &sealedFile)
 {
     m_leavesProtection = warning;
     m_protectedName = true;
+    m_sealedFile = sealedFile;
     // Protected already.
     m_protect->hide();
-    m_reminder->setEnabled(false);
-    m_reminder->setToolTip(reminderProtected);
 }
 
 void FrmHistorico::chooseReminder()
 {
     const auto now = ReminderSetting::chosen(m_store, m_name);
-    const QStringList kinds{reminderOff, reminderOn, reminderDiscreet};
-    const auto kind =
-        m_services.askChoice(this, reminderTitle, reminderLabel.arg(kinds[now ? (now->discreet ? 2 : 1) : 0].toLower()), kinds);
-    if (!kind)
+    // Protected: only the discreet words, and told first what stays outside her file.
+    const QStringList kinds = m_protectedName ? QStringList{reminderOff, reminderDiscreet}
+                                              : QStringList{reminderOff, reminderOn, reminderDiscreet};
+    const QString nowWords = (now ? (now->discreet ? reminderDiscreet : reminderOn) : reminderOff).toLower();
+    const auto picked = m_services.askChoice(
+        this, reminderTitle, (m_protectedName ? reminderProtected : reminderLabel).arg(nowWords), kinds);
+    if (!picked)
         return;
+    const auto kind = m_protectedName && *picked == 1 ? std::optional<int>(2) : picked;
     std::optional<ReminderChoice> choice;
     QString when;
     if (*kind > 0) {
@@ -424,8 +427,11 @@ void FrmHistorico::chooseReminder()
         choice = ReminderChoice{values[*before], *kind == 2};
         when = words[*before];
     }
+    std::optional<ReminderSetting::Sealed> sealed;
+    if (m_protectedName)
+        sealed = ReminderSetting::Sealed{m_sealedFile, m_services.today()};
     const ReminderSetting::Result result =
-        ReminderSetting::choose(m_store, m_name, choice, QCoreApplication::applicationFilePath());
+        ReminderSetting::choose(m_store, m_name, choice, QCoreApplication::applicationFilePath(), sealed);
     if (result.history) {
         tellProblem(notKept, result.history);
         return;

@@ -24,9 +24,10 @@ public:
     // Where her pause is kept among her choices.
     static inline const QString &pausePreference = CycleStatistics::pausePreference;
     FrmHistorico(const QString &name, HistoryStore store, HistoryServices services, QWidget *parent = nullptr);
-    // Her history is protected: a CSV is suggested without her name, and
-    // before the first she is told this (that it will not be protected).
-    void leavesProtection(const QString &warning);
+    // Her history is protected, in that sealed file: a CSV is suggested
+    // without her name, and before the first she is told this (that it will
+    // not be protected); a reminder is told what it keeps outside the file.
+    void leavesProtection(const QString &warning, const QString &sealedFile);
 
 signals:
     // "Usar a média": her rounded mean, for the cycle-length field.
@@ -40,6 +41,7 @@ protected:
 private:
     QString m_leavesProtection;
     bool m_protectedName = false;
+    QString m_sealedFile;
     QPushButton *m_reminder = nullptr;
     QPushButton *m_protect = nullptr;
     QPushButton *m_leaveOut = nullptr;

@@ -49,8 +49,11 @@ inline const QString reminderOffNow = QStringLiteral("Lembrete desligado.");
 inline const QString reminderNotStarted = QStringLiteral(
     "A sua escolha foi guardada, mas a sessão não pôde ser preparada para o lembrete. %1");
 inline const QString reminderProtected = QStringLiteral(
-    "Para um nome protegido por senha, o lembrete fica desligado: ao entrar na sessão, a Quintrela não tem a "
-    "sua senha para ler as suas datas.");
+    "Ao entrar na sessão, a Quintrela não tem a sua senha. Para lembrar um nome protegido, ela guarda fora do "
+    "arquivo protegido, sem o seu nome, só as datas do lembrete: o último início e a faixa em que a próxima "
+    "menstruação deve começar. Quem usar este computador com a sua conta poderá vê-las. O aviso diz só "
+    "\"Lembrete da Quintrela\". Se responder \"Sim, hoje\", a data entra no seu histórico quando abrir os seus "
+    "dados protegidos. Agora: %1.");
 inline const QString reportButton = QStringLiteral("Relatório para a c&onsulta…");
 inline const QString reportTitle = QStringLiteral("Relatório para a consulta");
 inline const QString reportWithName = QStringLiteral("Pôr o nome %1 no relatório? Responda Não para um relatório sem nome.");

@@ -104,6 +104,9 @@ FrmPrincipal::~FrmPrincipal()
     m_ui.txtPeriodo->disconnect(this);
     for (QObject *child : findChildren<QObject *>())
         child->removeEventFilter(this);
+    // What she changed while it was open reaches her reminder's dates.
+    if (m_session.isOpen())
+        keepProtectedReminder();
 }
 
 void FrmPrincipal::Load()

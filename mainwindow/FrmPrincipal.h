@@ -120,6 +120,11 @@ private:
     // The list as given, with no name picked.
     void fillNames(const QStringList &names);
 
+    // Her protected reminder's dates made again from her open data; the
+    // starts she confirmed from a notice meanwhile, now in her history.
+    QList<QDate> keepProtectedReminder();
+    QList<QDate> m_confirmedByReminder;
+
     fQuintrela &m_state;
     WindowServices m_services;
     QString m_dataFolder;

@@ -24,7 +24,7 @@ void FrmPrincipal::openHistory()
     // Her sealed history when her protected data is open.
     FrmHistorico window(name, m_consultation.historyOf(name), std::move(services), this);
     if (m_consultation.isProtected(name))
-        window.leavesProtection(ConsultationTexts::leavesProtection);
+        window.leavesProtection(ConsultationTexts::leavesProtection, m_session.file());
     connect(&window, &FrmHistorico::meanChosen, this, [this](int days) {
         // Her mean in Período; the calendar changes only when she calculates.
         m_ui.txtPeriodo->setText(QString::number(days));

@@ -7,7 +7,9 @@
 #include "DateText.h"
 #include "FrmAbrirProtegido.h"
 #include "FrmProteger.h"
+#include "ProtectedReminders.h"
 #include "ProtectionTexts.h"
+#include "ReminderSetting.h"
 #include "fQuintrela.h"
 
 #include <QAction>
@@ -57,8 +59,12 @@ void FrmPrincipal::createProtection()
     command(changeAction, {}, &FrmPrincipal::changePassphrase);
     command(ProtectionTexts::removeAction, {}, &FrmPrincipal::removeProtection);
     command(eraseAction, {}, &FrmPrincipal::eraseProtected);
-    connect(&m_session, &ProtectionSession::opened, this,
-            [this](const QString &name) { m_consultation.openProtected(name, *m_session.store()); });
+    // Before the consultation reads her history: the starts she confirmed are in it.
+    connect(&m_session, &ProtectionSession::opened, this, [this](const QString &name) {
+        m_confirmedByReminder = keepProtectedReminder();
+        m_consultation.openProtected(name, *m_session.store());
+    });
+    connect(&m_session, &ProtectionSession::closing, this, &FrmPrincipal::keepProtectedReminder);
     connect(&m_session, &ProtectionSession::locked, this, &FrmPrincipal::whenLocked);
     qApp->installEventFilter(new Activity(m_session, this));
 }
@@ -101,7 +107,21 @@ void FrmPrincipal::openProtected()
         showFields({found.record->Nome, found.record->Ultima, found.record->Periodo});
     else
         showFields({m_session.name(), m_ui.txtUltima->text(), m_ui.txtPeriodo->text()});
-    tellSaved(openedNow.arg(m_session.name()));
+    QStringList confirmed;
+    for (const QDate &start : std::exchange(m_confirmedByReminder, {}))
+        confirmed << DateText::formatDdMmYyyy(start);
+    tellSaved(openedNow.arg(m_session.name())
+              + (confirmed.isEmpty() ? QString() : u' ' + confirmedByReminder.arg(confirmed.join(QStringLiteral(", ")))));
+}
+
+QList<QDate> FrmPrincipal::keepProtectedReminder()
+{
+    const ProtectedReminders::Brought brought =
+        ProtectedReminders(m_session.folder()).keep(m_session.file(), *m_session.store(), m_session.name(), m_services.today());
+    // Her session's entry follows: a reminder erased with her data takes it away.
+    if (brought.changed)
+        ReminderSetting::settle(m_session.folder(), QCoreApplication::applicationFilePath());
+    return brought.added;
 }
 
 void FrmPrincipal::lockProtected()

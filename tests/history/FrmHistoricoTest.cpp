@@ -3,6 +3,8 @@
 #include "Autostart.h"
 #include "DateText.h"
 #include "HistoryCsv.h"
+#include "ProtectedHistories.h"
+#include "ProtectedReminders.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
@@ -373,7 +375,21 @@ TEST_F(FrmHistoricoTest, HerReminderTurnedOnAndOffTakesHerSessionsEntryWithIt)
         EXPECT_EQ(Autostart::installed(), step.entryThere);
     }
     EXPECT_TRUE(messages.empty());
-    w->leavesProtection("protegido");
-    EXPECT_FALSE(w->findChild<QPushButton *>("cmdLembrete")->isEnabled());
+
+    // Protected: only off or discreet, and her dates alone kept outside her file.
+    const ProtectedHistories::Opened sealed = ProtectedHistories(dir.path(), {1, 8192}).create("Bia", "lua de março");
+    HistoryStore herFile = sealed.store(dir.path());
+    ASSERT_TRUE(herFile.add("Bia", {QDate(2026, 8, 6), QDate(2026, 9, 3), QDate(2026, 10, 1), QDate(2026, 10, 29)})
+                    .problem.ok());
+    FrmHistorico bia("Bia", herFile, services());
+    bia.leavesProtection("protegido", sealed.file);
+    for (const auto &[picked, kept, outside] : {std::tuple{1, "1;discreto", 1}, std::tuple{0, "", 0}}) {
+        choice = picked;
+        click(bia, "cmdLembrete");
+        EXPECT_EQ(herFile.preference("Bia", "lembrete").value, kept);
+        EXPECT_EQ(ProtectedReminders(dir.path()).all().kept.size(), outside);
+        EXPECT_EQ(Autostart::installed(), outside == 1);
+    }
+    EXPECT_TRUE(messages.empty());
     qputenv("XDG_CONFIG_HOME", config);
 }

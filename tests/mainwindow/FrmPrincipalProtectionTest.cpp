@@ -1,9 +1,13 @@
 #include "FrmPrincipalControls.h"
 #include "MainWindowFixture.h"
 
+#include "Autostart.h"
 #include "HistoryStore.h"
 #include "ProtectedHistories.h"
 #include "ProtectionSession.h"
+#include "ProtectedReminders.h"
+#include "ReminderSetting.h"
+#include "SavedLine.h"
 #include "UserRecord.h"
 
 #include <QAccessible>
@@ -285,4 +289,41 @@ TEST_F(FrmPrincipalProtectionTest, HistoricoLeadsToProtectingHerName)
     });
     w.openHistory();
     EXPECT_FALSE(offered);
+}
+
+// A start she confirmed from her reminder while her file was shut is in her
+// history as soon as she opens it, and she is told so; her session's entry
+// goes with her reminder when her data is erased.
+TEST_F(FrmPrincipalProtectionTest, AStartSheConfirmedFromHerReminderJoinsHerHistoryWhenSheOpensIt)
+{
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    const ProtectedHistories histories(dir.path(), {1, 8192});
+    const ProtectedHistories::Opened made = histories.create("Maria", "lua cheia de março");
+    const HistoryStore sealed = made.store(dir.path());
+    ASSERT_TRUE(sealed.add("Maria", {QDate(2026, 8, 13), QDate(2026, 9, 10), QDate(2026, 10, 8), QDate(2026, 11, 5)})
+                    .problem.ok());
+    ASSERT_TRUE(ReminderSetting::choose(sealed, "Maria", ReminderChoice{2, true}, "/q/Quintrela",
+                                        ReminderSetting::Sealed{made.file, today})
+                    .history.ok());
+    const ProtectedReminders outside(dir.path());
+    ProtectedReminder kept = outside.all().kept.value(0).reminder;
+    kept.started = {QDate(2026, 12, 3)};
+    ASSERT_TRUE(outside.set(made.file, kept).ok());
+    ASSERT_TRUE(Autostart::installed());
+
+    FrmPrincipal &w = open();
+    answerDialog({"Maria", "lua cheia de março"});
+    w.openProtected();
+    EXPECT_EQ(sealed.starts("Maria").starts.value(4), QDate(2026, 12, 3));
+    EXPECT_TRUE(outside.all().kept.value(0).reminder.started.isEmpty());
+    EXPECT_TRUE(w.findChild<SavedLine *>()->toolTip().endsWith(
+        QString::fromUtf8("Início confirmado no lembrete, agora no histórico: 03/12/2026.")))
+        << w.findChild<SavedLine *>()->toolTip().toStdString();
+
+    answers = {true, true};
+    w.eraseProtected();
+    EXPECT_TRUE(outside.all().kept.isEmpty());
+    EXPECT_FALSE(Autostart::installed());
+    qputenv("XDG_CONFIG_HOME", config);
 }
