@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLibraryInfo>
 #include <QRegularExpression>
@@ -133,9 +134,19 @@ WindowServices WindowServices::standard()
     services.askChoice = [](QWidget *parent, const QString &title, const QString &label,
                             const QStringList &items) -> std::optional<int> {
         translateQtTexts();
-        bool given = false;
-        const QString chosen = QInputDialog::getItem(shownOrNone(parent), title, label, items, 0, false, &given);
-        return given && items.contains(chosen) ? std::optional<int>(int(items.indexOf(chosen))) : std::nullopt;
+        QInputDialog dialog(shownOrNone(parent));
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(label);
+        dialog.setComboBoxItems(items);
+        dialog.setComboBoxEditable(false);
+        // A question of a few sentences wraps, as a message box's does, in a dialog of a readable width.
+        if (auto *text = dialog.findChild<QLabel *>()) {
+            text->setWordWrap(true);
+            text->setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 60);
+        }
+        if (dialog.exec() != QDialog::Accepted || !items.contains(dialog.textValue()))
+            return std::nullopt;
+        return int(items.indexOf(dialog.textValue()));
     };
     services.askNumber = [](QWidget *parent, const QString &title, const QString &label, int value, int least,
                             int most) -> std::optional<int> {

@@ -1,6 +1,7 @@
 #include "WindowServices.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -42,4 +43,20 @@ TEST(WindowServicesTest, AQuestionThatDestroysHasNoAsItsDefault)
         });
         EXPECT_EQ(q.ask(nullptr, "Pergunta", "Apagar?"), q.enterAnswers);
     }
+}
+
+// A question of a few sentences fits on her screen, and her pick is the item's place.
+TEST(WindowServicesTest, AChoiceWithALongQuestionWrapsIt)
+{
+    int width = 0;
+    QTimer::singleShot(100, [&] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        width = box->width();
+        box->setTextValue("Ligado");
+        box->accept();
+    });
+    const QString question = QString("Uma frase de uma pergunta longa. ").repeated(12);
+    EXPECT_EQ(WindowServices::standard().askChoice(nullptr, "Lembrete", question, {"Desligado", "Ligado"}), 1);
+    EXPECT_LT(width, QFontMetrics(QApplication::font()).averageCharWidth() * 70) << width;
 }
