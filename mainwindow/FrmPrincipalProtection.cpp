@@ -65,6 +65,9 @@ void FrmPrincipal::createProtection()
         m_consultation.openProtected(name, *m_session.store());
     });
     connect(&m_session, &ProtectionSession::closing, this, &FrmPrincipal::keepProtectedReminder);
+    connect(&m_session, &ProtectionSession::renamed, this, [this](const QString &from, const QString &to) {
+        ProtectedReminders(m_session.folder()).move(from, to);
+    });
     connect(&m_session, &ProtectionSession::locked, this, &FrmPrincipal::whenLocked);
     qApp->installEventFilter(new Activity(m_session, this));
 }
@@ -92,6 +95,16 @@ void FrmPrincipal::protectName()
         return;
     }
     takeNewNames();
+    // A reminder she turned on for her open name keeps nothing outside her
+    // sealed file until she chooses it again, told what that keeps there.
+    const HistoryStore sealed = *m_session.store();
+    if (ReminderSetting::chosen(sealed, m_session.name())
+        && !ReminderSetting::choose(sealed, m_session.name(), std::nullopt, QCoreApplication::applicationFilePath(),
+                                    ReminderSetting::Sealed{m_session.file(), m_services.today()})
+                .history) {
+        tellSaved(protectedNow.arg(name) + u' ' + reminderTurnedOff);
+        return;
+    }
     tellSaved(protectedNow.arg(name));
 }
 

@@ -134,8 +134,10 @@ HistoryProblem ProtectionSession::changePassphrase(const QString &passphrase)
         return renewed.problem;
     // Still open, under its new file: nothing leaves the screen.
     const QString name = m_name;
+    const QString from = m_opened->file;
     m_opened.reset();
     letGo();
+    emit renamed(from, renewed.file);
     return keepOpen(name, std::move(renewed));
 }
 

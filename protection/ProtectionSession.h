@@ -60,6 +60,8 @@ signals:
     void opened(const QString &name);
     // About to lock: her data is still open.
     void closing();
+    // Her data, still open, now in a new file (a new passphrase); told before opened().
+    void renamed(const QString &from, const QString &to);
     void locked();
 
 private:

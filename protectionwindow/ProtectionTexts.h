@@ -48,6 +48,8 @@ inline const QString waitBeforeTrying = QStringLiteral("Espere %1 segundos para 
 inline const QString noName = QStringLiteral("Escreva no campo Nome o nome cujos dados quer proteger.");
 inline const QString protectedNow = QStringLiteral("Os dados de %1 estão protegidos por senha.");
 inline const QString openedNow = QStringLiteral("Dados protegidos de %1 abertos. Ctrl+L bloqueia.");
+inline const QString reminderTurnedOff = QStringLiteral(
+    "O lembrete na área de trabalho foi desligado; se quiser, ligue-o de novo no Histórico.");
 inline const QString confirmedByReminder = QStringLiteral("Início confirmado no lembrete, agora no histórico: %1.");
 inline const QString lockedNow = QStringLiteral("Dados protegidos bloqueados.");
 inline const QString notProtected = QStringLiteral("Os dados de %1 não puderam ser protegidos. %2");

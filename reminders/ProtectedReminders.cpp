@@ -29,6 +29,19 @@ HistoryProblem ProtectedReminders::set(const QString &file, const std::optional<
     return m_open.setUnnamedChoice(idPrefix + file, ProtectedReminder::key, reminder ? reminder->text() : QString());
 }
 
+HistoryProblem ProtectedReminders::move(const QString &from, const QString &to) const
+{
+    const All kept = all();
+    for (const Kept &one : kept.kept) {
+        if (one.file != from)
+            continue;
+        if (const HistoryProblem problem = set(to, one.reminder))
+            return problem;
+        return set(from, std::nullopt);
+    }
+    return kept.problem;
+}
+
 ProtectedReminders::Brought ProtectedReminders::keep(const QString &file, const HistoryStore &sealed,
                                                      const QString &name, const QDate &today, bool afresh) const
 {
@@ -77,6 +90,9 @@ ProtectedReminders::Brought ProtectedReminders::keep(const QString &file, const 
         brought.problem = starts.problem ? starts.problem : leftOut.problem;
         return brought;
     }
+    // Made outside only once she chose it for her protected name, told what it keeps there.
+    if (!before && !afresh)
+        return brought;
     ProtectedReminder now;
     now.daysBefore = choice->daysBefore;
     const auto pause = CycleStatistics::pauseFrom(sealed.preference(name, CycleStatistics::pausePreference).value);

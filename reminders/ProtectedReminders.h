@@ -28,6 +28,8 @@ public:
     All all() const;
     // None removes it.
     HistoryProblem set(const QString &file, const std::optional<ProtectedReminder> &reminder) const;
+    // Her sealed file renamed by a new passphrase: her reminder goes with it.
+    HistoryProblem move(const QString &from, const QString &to) const;
 
     struct Brought
     {

@@ -321,9 +321,40 @@ TEST_F(FrmPrincipalProtectionTest, AStartSheConfirmedFromHerReminderJoinsHerHist
         QString::fromUtf8("Início confirmado no lembrete, agora no histórico: 03/12/2026.")))
         << w.findChild<SavedLine *>()->toolTip().toStdString();
 
+    // A new passphrase: her reminder follows her new file.
+    answerDialog({"sol de inverno 2027", "sol de inverno 2027"});
+    w.changePassphrase();
+    ASSERT_EQ(outside.all().kept.size(), 1);
+    EXPECT_FALSE(outside.all().kept[0].file == made.file);
+
     answers = {true, true};
     w.eraseProtected();
     EXPECT_TRUE(outside.all().kept.isEmpty());
+    EXPECT_FALSE(Autostart::installed());
+    qputenv("XDG_CONFIG_HOME", config);
+}
+
+// A reminder turned on for her open name does not follow her under a
+// passphrase unasked: it is turned off, she is told, and nothing of hers is
+// kept outside her sealed file.
+TEST_F(FrmPrincipalProtectionTest, ProtectingHerNameTurnsHerReminderOffUntilSheChoosesItAgain)
+{
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    const HistoryStore herOpenFile(dir.path());
+    ASSERT_TRUE(herOpenFile.add("Maria", {QDate(2026, 10, 8), QDate(2026, 11, 5)}).problem.ok());
+    ASSERT_TRUE(ReminderSetting::choose(herOpenFile, "Maria", ReminderChoice{}, "/q/Quintrela").history.ok());
+    ASSERT_TRUE(Autostart::installed());
+    FrmPrincipal &w = open();
+    type(FrmPrincipalControls(w).cmbNome()->lineEdit(), "Maria");
+    answerDialog({"lua cheia de março", "lua cheia de março"});
+    w.protectName();
+    EXPECT_TRUE(w.findChild<SavedLine *>()->toolTip().endsWith(
+        QString::fromUtf8("ligue-o de novo no Histórico.")))
+        << w.findChild<SavedLine *>()->toolTip().toStdString();
+    EXPECT_EQ(ProtectedHistories(dir.path()).open("Maria", "lua cheia de março").store(dir.path())
+                  .preference("Maria", ReminderChoice::key).value, "");
+    EXPECT_TRUE(ProtectedReminders(dir.path()).all().kept.isEmpty());
     EXPECT_FALSE(Autostart::installed());
     qputenv("XDG_CONFIG_HOME", config);
 }

@@ -1,8 +1,8 @@
 // Opens a name's protected history in a folder by its passphrase (or, with
 // --new, makes one), adds dates (yyyy-mm-dd) and choices (key:value), keeps
-// her reminder as opening it in the program does, then prints all her
-// dates, oldest first. Built for both systems, so that each opens what the
-// other sealed, with the limits the program ships with.
+// her reminder as opening it (or choosing one) in the program does, then
+// prints all her dates, oldest first. Built for both systems, so that each
+// opens what the other sealed, with the limits the program ships with.
 
 #include "ProtectedHistories.h"
 #include "ProtectedReminders.h"
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
         }
     }
     if (const HistoryProblem problem =
-            ProtectedReminders(folder).keep(opened.file, store, name, QDate::currentDate()).problem) {
+            ProtectedReminders(folder).keep(opened.file, store, name, QDate::currentDate(), !choices.isEmpty()).problem) {
         std::fprintf(stderr, "%s\n", problem.sentence().toUtf8().constData());
         return 1;
     }
