@@ -182,6 +182,9 @@ echo "history: kept by the Windows program (Maria, 01/03/2001, 28 days), read by
 on() { date -d "$(date +%F) $1 days" +%F; }
 "$linux_history" "$portable" Lia "$(on -138)" "$(on -110)" "$(on -82)" "$(on -54)" "$(on -26)" lembrete:2 >/dev/null \
   || fail "Lia's reminder could not be chosen"
+# Bia is protected: her reminder is read without her passphrase.
+"$linux_protection" --new "$portable" Bia "lua de março" "$(on -138)" "$(on -110)" "$(on -82)" "$(on -54)" "$(on -26)" \
+  "lembrete:2;discreto" >/dev/null || fail "Bia's reminder could not be chosen"
 wine "$portable/Quintrela.exe" --lembretes >/dev/null 2>&1 &
 reminder=$!
 sleep 4
@@ -189,8 +192,23 @@ import -window root "$out/shots/reminder-wine.png" 2>/dev/null || true
 wait "$reminder" || fail "Quintrela --lembretes did not end well"
 given="$(sqlite3 "$portable/historico.db" "SELECT value FROM preference WHERE key = 'lembrete_enviado'")"
 [ "$given" = "$(date -d "$(on 1)" +%d/%m/%Y);antes" ] || fail "the notification area did not take Lia's reminder: '$given'"
+sqlite3 "$portable/historico.db" "SELECT value FROM preference WHERE key = 'lembrete_protegido'" \
+  | grep -q " $(date -d "$(on 1)" +%d/%m/%Y);antes\$" || fail "the notification area did not take Bia's reminder"
 wine "$portable/Quintrela.exe" --lembretes >/dev/null 2>&1 || fail "Quintrela --lembretes did not end well again"
-echo "reminder: a balloon from the notification area, Shell_NotifyIcon took it; given once"
+# Rita's likeliest day is today: "Já começou?", her click on the balloon, and
+# "Sim, hoje" in the program's own box keeps today in her history.
+"$linux_history" "$portable" Rita "$(on -140)" "$(on -112)" "$(on -84)" "$(on -56)" "$(on -28)" lembrete:2 >/dev/null \
+  || fail "Rita's reminder could not be chosen"
+wine "$portable/Quintrela.exe" --lembretes >/dev/null 2>&1 &
+reminder=$!
+for _ in $(seq 100); do bash "$here/../support/wine_run.sh" "$build/tests/balloon_click.exe" && break; sleep 0.2; done
+box="$(window "^J.*come")" || fail "no box for her answer after a click on the balloon"
+focus_window "$box" || fail "the box never took the focus"
+import -window "$box" "$out/shots/reminder-answer-wine.png" 2>/dev/null || true
+xdotool key --window "$box" Return
+wait "$reminder" || fail "Quintrela --lembretes did not end well after her answer"
+"$linux_history" "$portable" Rita | grep -qx "$(date +%F)" || fail "Sim, hoje did not keep today in Rita's history"
+echo "reminder: a balloon from the notification area, Shell_NotifyIcon took it, an open and a protected name's; given once; \"Sim, hoje\" after a click on it kept today"
 
 # Her history under a passphrase, sealed by the Linux build, opened and
 # added to by the Windows build, opened again on Linux; sqlite3 reads none of it.
