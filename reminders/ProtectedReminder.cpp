@@ -1,5 +1,6 @@
 #include "ProtectedReminder.h"
 
+#include "HistoryStore.h"
 #include "ReminderChoice.h"
 
 #include <QStringList>
@@ -12,7 +13,7 @@ const QString nothing = QStringLiteral("-");
 QDate dateOf(const QString &text)
 {
     const QDate date = QDate::fromString(text, isoDate);
-    return date.isValid() && date.year() >= 1900 ? date : QDate();
+    return date.isValid() && date.year() >= HistoryStore::oldestYear ? date : QDate();
 }
 
 } // namespace
@@ -69,11 +70,8 @@ QString ProtectedReminder::text() const
     return parts.join(u' ');
 }
 
+// The same when kept the same: what the range rests on is not kept.
 bool ProtectedReminder::operator==(const ProtectedReminder &other) const
 {
-    auto same = [](const std::optional<NextStartRange> &a, const std::optional<NextStartRange> &b) {
-        return a.has_value() == b.has_value()
-               && (!a || (a->from == b->from && a->likeliest == b->likeliest && a->first == b->first && a->last == b->last));
-    };
-    return daysBefore == other.daysBefore && same(range, other.range) && sent == other.sent && started == other.started;
+    return text() == other.text();
 }

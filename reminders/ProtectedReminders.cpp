@@ -84,15 +84,15 @@ ProtectedReminders::Brought ProtectedReminders::keep(const QString &file, const 
             brought.problem = change(file, std::nullopt);
         return brought;
     }
+    // Made outside only once she chose it for her protected name, told what it keeps there.
+    if (!before && !afresh)
+        return brought;
     const HistoryStore::Starts starts = sealed.starts(name);
     const HistoryStore::LeftOut leftOut = sealed.leftOut(name);
     if (starts.problem || leftOut.problem) {
         brought.problem = starts.problem ? starts.problem : leftOut.problem;
         return brought;
     }
-    // Made outside only once she chose it for her protected name, told what it keeps there.
-    if (!before && !afresh)
-        return brought;
     ProtectedReminder now;
     now.daysBefore = choice->daysBefore;
     const auto pause = CycleStatistics::pauseFrom(sealed.preference(name, CycleStatistics::pausePreference).value);

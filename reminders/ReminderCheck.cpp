@@ -44,7 +44,8 @@ int run(const QString &dataFolder, const QDate &today, const Notify &notify)
             return shown;
         ++shown;
         reminder.sent = notice->sent;
-        if (outcome.answer == ReminderPlan::startedToday && (reminder.started.isEmpty() || reminder.started.last() < today))
+        // Kept with the notice given: asked once a day, so never twice.
+        if (outcome.answer == ReminderPlan::startedToday)
             reminder.started.append(today);
         outside.set(kept.file, reminder);
     }

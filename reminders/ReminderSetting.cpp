@@ -17,13 +17,13 @@ Result choose(const HistoryStore &store, const QString &name, const std::optiona
     told.history = store.setPreference(name, ReminderChoice::key, choice ? choice->text() : QString());
     if (told.history)
         return told;
-    // Given or not, a new choice starts afresh.
-    store.setPreference(name, ReminderChoice::sentKey, QString());
-    if (sealed) {
+    // Given or not, a new choice starts afresh (a protected one's is kept outside).
+    if (sealed)
         told.history = ProtectedReminders(store.folder()).keep(sealed->file, store, name, sealed->today, true).problem;
-        if (told.history)
-            return told;
-    }
+    else
+        store.setPreference(name, ReminderChoice::sentKey, QString());
+    if (told.history)
+        return told;
     told.autostart = settle(store.folder(), program);
     return told;
 }

@@ -30,7 +30,8 @@ TEST(ProtectedReminderTest, WhatIsKeptOutsideReadsBackAndAnythingElseIsRefused)
              "2 2027-03-27 2027-03-29 2027-03-27 2027-04-01 -",             // counted from its own first day
              "2 2027-03-01 2027-03-29 2027-03-27 2027-04-01 - 2027-04-02 2027-03-29", // starts out of order
              "2 2027-03-01 2027-03-29 2027-03-27 2027-04-31 -",
-             "2 2027-03-01 2027-03-29 2027-03-27 2027-04-01 - 1 2 3 4 5 6 7 8 9",
+             "2 2027-03-01 2027-03-29 2027-03-27 2027-04-01 - 2027-03-28 2027-04-25 2027-05-23 2027-06-20 "
+             "2027-07-18 2027-08-15 2027-09-12 2027-10-10 2027-11-07", // more starts than are kept
          })
         EXPECT_FALSE(ProtectedReminder::from(QString::fromUtf8(text))) << text;
 
@@ -71,6 +72,18 @@ TEST(ProtectedReminderTest, OutsideHerFileNothingNamesHerAndNothingOutlivesIt)
     EXPECT_TRUE(open.unnamedChoosing(ReminderChoice::key).values.isEmpty());
     EXPECT_FALSE(open.setUnnamedChoice("ANA", ProtectedReminder::key, "2").ok());
 
+    const auto sheSaysYes = [](const ReminderPlan::Notice &) {
+        return DesktopNotifier::Outcome{true, ReminderPlan::startedToday};
+    };
+    // Eight starts already wait outside: a ninth is not asked for, as it could not be kept.
+    const ProtectedReminder kept = outside.all().kept.value(0).reminder;
+    ProtectedReminder full = kept;
+    for (int i = ProtectedReminder::mostStarts; i >= 1; --i)
+        full.started << kept.range->from.addDays(-i);
+    ASSERT_TRUE(outside.set(opened.file, full).ok());
+    EXPECT_EQ(ReminderCheck::run(dir.path(), today, sheSaysYes), 0);
+    ASSERT_TRUE(outside.set(opened.file, kept).ok());
+
     const ProtectedHistories::Opened renewed = histories.changePassphrase(opened, "Bia", "lua nova de abril");
     ASSERT_TRUE(renewed.ok());
     ASSERT_TRUE(outside.move(opened.file, renewed.file).ok());
@@ -78,9 +91,6 @@ TEST(ProtectedReminderTest, OutsideHerFileNothingNamesHerAndNothingOutlivesIt)
     ASSERT_EQ(outside.all().kept.size(), 1);
     EXPECT_EQ(outside.all().kept[0].file, renewed.file);
 
-    const auto sheSaysYes = [](const ReminderPlan::Notice &) {
-        return DesktopNotifier::Outcome{true, ReminderPlan::startedToday};
-    };
     EXPECT_EQ(ReminderCheck::run(dir.path(), today, sheSaysYes), 1);
     ASSERT_TRUE(QFile::remove(dir.filePath(renewed.file)));
     EXPECT_TRUE(outside.keep(renewed.file, renewed.store(dir.path()), "Bia", today).changed);
